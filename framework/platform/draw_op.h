@@ -1,0 +1,56 @@
+// One drawing operation on the logical canvas. Both the window and the headless
+// replay keep what was drawn as a list of these and render it with cairo.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lesson {
+
+inline constexpr int kCanvasWidth = 1440;
+inline constexpr int kCanvasHeight = 900;
+
+struct Point {
+  float x = 0;
+  float y = 0;
+};
+
+struct DrawOp {
+  enum class Kind { Symbol, Line, Box, Fill, Circle, Poly, Cls };
+  Kind kind = Kind::Line;
+
+  int color = 0;  // palette number of lines, borders and glyphs
+  int width = 1;  // pen width in force
+
+  // Line, Box and Fill: the two corners. Text: x1, y1 is the cell's top-left.
+  // Circle: x1, y1 is the centre.
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+
+  int fill = -1;  // Fill, Circle, Poly: fill colour, -1 for none
+
+  // Circle.
+  float radius = 0;
+  float arcStart = 0;  // fractions of a turn, clockwise on screen; both 0 = whole circle
+  float arcEnd = 0;
+  bool filled = false;
+
+  // Poly: absolute points, relative ones already resolved.
+  std::vector<Point> points;
+
+  // Text.
+  std::u32string text;
+  std::u32string face;  // the font name the program selected
+  float size = 16;
+  float fx = 1, fy = 1;  // magnification: fx widens, fy heightens
+  bool bold = false;
+  bool italic = false;
+};
+
+// True when nothing of the operation can show on the canvas (text measured at y 1800).
+bool whollyOutsideCanvas(const DrawOp& op);
+
+// True when the operation paints over the whole canvas, so nothing drawn before it shows.
+bool coversWholeCanvas(const DrawOp& op);
+
+}  // namespace lesson

@@ -1,0 +1,3 @@
+#include "programs/catalogue.h"
+
+int main() { return lesson::runInWindow("merrowin"); }

@@ -1,0 +1,35 @@
+// The unit's main menu.
+#include "units/corbisk/corbisk.h"
+
+namespace lesson {
+
+void CorbiskUnit::showUnitMenu() {
+  static const UnitMenu kMenu{
+      {
+          {U"1　関数の振り返り", 13, 44, 120},
+          {U"2　一次関数", 15, 44, 180},
+          {U"3　変化の割合", 13, 44, 240},
+          {U"4　練習問題", 15, 44, 300},
+          {U"5　グラフ、切片", 13, 44, 360},
+          {U"6　傾き", 15, 44, 420},
+          {U"7　グラフのかきかた", 13, 44, 480},
+          {U"8　変域", 15, 44, 540},
+          {U"9　終了", 13, 704, 120},
+      },
+      9,
+      8,
+      true,
+      true,
+  };
+  inputX = 1056;
+  inputY = 648;
+  for (;;) {
+    switch (askUnitMenu(kMenu)) {
+      default:
+        // Sections not built yet come straight back to the menu.
+        break;
+    }
+  }
+}
+
+}  // namespace lesson
