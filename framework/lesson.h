@@ -65,6 +65,25 @@ class Lesson : public Runtime {
   // General-purpose numbers.
   float scratchA = 0, scratchB = 0;
 
+  // Figure points and one-shot label inputs shared by the figure routines.
+  float piValue = 3.14159f;
+  float arrowHeadX = 0, arrowHeadY = 0, arrowTailX = 0, arrowTailY = 0;
+  float pointBX = 0, pointBY = 0, pointCX = 0, pointCY = 0;
+  float angleRad = 0, angleDeg = 0;
+  Text pointLabel;
+  float arrowHeadSize = 0, angleLabelDx = 0, angleLabelDy = 0, labelSmallText = 0, markSide = 0;
+  float arcHeight = 0, arcSide = 0, pointRadius = 0;
+
+  // The coordinate plane and what is plotted on it.
+  float graphLeft = 0, graphTop = 0, gridColumns = 0, gridUnit = 0;
+  float graphXMin = 0, graphXMax = 0, graphYMin = 0, graphYMax = 0;
+  float graphXStep = 0, graphYStep = 0, axisFontSize = 0, noAxisNumbers = 0;
+  float originX = 0, originY = 0;
+  float plotLeft = 0, plotTop = 0, plotRight = 0, plotBottom = 0;
+  float curveKind = 0, coefA = 0, coefB = 0, coefC = 0;
+  float pointX = 0, pointY = 0, pointScreenX = 0, pointScreenY = 0;
+  float labelDx = 0, labelDy = 0;
+
   // Arrays, declared once at start-up.
   Array<Text, 40> numTextB;
   Array<float, 40> numB;
@@ -115,6 +134,16 @@ class Lesson : public Runtime {
   void clearPageArea();
   void clearInputBand();
   void numbersToText();
+
+  // ---- Figures: square grid, polygons, fraction texts, angles, length arcs, marks
+  void drawSmallText();
+  void pointAngle();
+  void drawAngleLabel();
+  void drawLengthArc();
+  // (end of figures block one)
+
+  // ---- Figures: plane, points and curves, arrows, braces, small text, library
+  // (end of figures block two)
 
   // ---- Shapes the units repeat ------------------------------------------
   struct MenuItem {
