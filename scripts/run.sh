@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the programs and starts one of them in its window:
+#   scripts/run.sh corbisk|pollvane|merrowin|tessarin
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:-corbisk}
+case "$program" in
+  corbisk | pollvane | merrowin | tessarin) ;;
+  *) echo "usage: scripts/run.sh corbisk|pollvane|merrowin|tessarin" >&2; exit 2 ;;
+esac
+. "$root/scripts/packages.sh"
+"$root/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}"
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+ninja -C "$root/build/release" "$program" >/dev/null
+exec "$root/build/release/$program"
