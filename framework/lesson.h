@@ -140,9 +140,100 @@ class Lesson : public Runtime {
   void pointAngle();
   void drawAngleLabel();
   void drawLengthArc();
+
+  // Square grid and lettered polygons. pointTable rows 1..pointCount are the
+  // vertices; letters go through drawAngleLabel at vertexLetterDistance.
+  void drawSquareGrid();
+  void drawPolygonFromTable();
+  void letterVerticesInSequence();
+  void letterVerticesFromList();
+  float pointCount = 0;
+  float vertexLetterDistance = 0;
+
+  // Fraction reduction and its texts in fraction markup.
+  void reduceFraction();
+  void gcdLcm();
+  void stripMarkup();
+  static float floorMod(float a, float b);  // a - b * floor(a / b)
+  float fracNum = 0, fracDen = 0;
+  float fractionSign = 0, fractionKind = 0;
+  float gcdResult = 0, lcmResult = 0;
+  Text fractionTextSigned, fractionPlusSign, fractionWorking, fractionWorkingSigned;
+  Text fractionPlainText, fractionPlainTextSigned;
+
+  // The sum of two fractions over a common denominator, with its working.
+  void addFractions();
+  float termNum1 = 0, termDen1 = 0, termNum2 = 0, termDen2 = 0;
+  float scaledNum1 = 0, scaledNum2 = 0, sumNum = 0;
+  Text scaledDigits1, scaledDigits2, sumNumDigits, commonDenText;
+  Text scaledNumText1, scaledNumText2;
+  Text termFractionSigned1, sumFraction, sumFractionSigned, sumTermsText;
+  Text termFraction1, termFraction2;
+
+  // The two rays of an angle at a vertex, their bisector and the angle's size.
+  void rayAngles();
+  void angleDegreesText();
+  float rayAngleB = 0, rayAngleC = 0, rayArcB = 0, rayArcC = 0, bisectorAngle = 0;
+  Text angleText;
+
+  // Marks of school geometry on segments and angles.
+  void drawParallelMarks();
+  void drawEqualMarks();
+  void drawAngleMark();
+  void drawRightAngleMark();
+  float lineX1 = 0, lineY1 = 0, lineX2 = 0, lineY2 = 0;
+  float markCount = 0, tickSpacing = 0;
   // (end of figures block one)
 
   // ---- Figures: plane, points and curves, arrows, braces, small text, library
+  // Plane and curve inputs besides the shared plane variables above.
+  float xNumberEvery = 0, yNumberEvery = 0;  // Tessarin: decimal label interval (0 = 5)
+  float plotSteps = 0;                       // Tessarin: dots of a curve (0 or less = 5000)
+  float signPick = 0, signPick2 = 0;         // sign picks of the pages; scratch here
+  // Arrows and the slope triangle.
+  float arrowReverse = 0, arrowMode = 0;
+  float slopeX1 = 0, slopeY1 = 0, slopeX2 = 0, slopeY2 = 0;
+  Text slopeLabelSwitch, runText, riseText;
+  // Equation columns.
+  Text columnOperator;
+  float columnResultX = 0;
+  // Geometry and number library.
+  float segmentX1 = 0, segmentY1 = 0, segmentX2 = 0, segmentY2 = 0;
+  float pointPX = 0, pointPY = 0, pointQX = 0, pointQY = 0;
+  float footX = 0, footY = 0, crossX = 0, crossY = 0;
+  float slope1 = 0, intercept1 = 0, slope2 = 0, intercept2 = 0;
+  float workA = 0, workB = 0, workX = 0, workY = 0;
+  float vertexAngleDeg = 0;
+  float radicand = 0, radicandGiven = 0, rootCoefficient = 0, rootTrialFactor = 0;
+  Text rootPartText, rootCoefficientText, simplifiedRootText, givenRootText, remainingRootText;
+  float factorNumber = 0, factorRowCount = 0, divisorPairCount = 0;
+
+  void drawGraphPlane();
+  void drawGraphDecimalNumbers();
+  void plotPoint();
+  void plotCurve();
+  void plotCurveDots();
+  void plotVerticalLine();
+  void drawArrow();
+  void drawSlopeTriangle();
+  void drawRunLabel();
+  void drawRiseLabel();
+  void drawBrace();
+  void drawEquationColumns();
+  void measureSmallText();
+  void drawSmallTextBox();
+  void drawTwoLineSmallBox();
+  void parenthesizeNegative();
+  void footOfPerpendicular();
+  void lineIntersection();
+  void pointOnLine();
+  void thirdVertex();
+  void simplifyRoot();
+  void primeFactorTable();
+  void divisorList();
+  void flipSign();
+  void dropLeadingPlus();
+  void dropLeadingSign();
   // (end of figures block two)
 
   // ---- Shapes the units repeat ------------------------------------------
@@ -169,6 +260,17 @@ class Lesson : public Runtime {
 
   // Erases the whole window: a filled box from (0,0) 1760 x 1800 in colour 15.
   void clearWholeWindow();
+
+  // One piece of lesson text: colour, top-left corner and the text in the
+  // formula markup.
+  struct TextPiece {
+    float color;
+    float x, y;
+    Text text;
+  };
+  // Draws the pieces in order with drawMathText, each at its own position, and
+  // keeps the page's line position after each: textEndX = penX, textLineY = penY.
+  void drawTextPieces(const std::vector<TextPiece>& pieces);
 
  protected:
   virtual void showUnitMenu() = 0;

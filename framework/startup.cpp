@@ -130,4 +130,16 @@ void Lesson::runSubMenu(const Text& line, int items, const std::function<void(in
   }
 }
 
+void Lesson::drawTextPieces(const std::vector<TextPiece>& pieces) {
+  for (const TextPiece& piece : pieces) {
+    textColor = piece.color;
+    penX = piece.x;
+    penY = piece.y;
+    mathText = piece.text;
+    drawMathText();
+    textEndX = penX;
+    textLineY = penY;
+  }
+}
+
 }  // namespace lesson

@@ -25,8 +25,32 @@ void CorbiskUnit::showUnitMenu() {
   inputY = 648;
   for (;;) {
     switch (askUnitMenu(kMenu)) {
+      case 1:
+        reviewSection();
+        break;
+      case 2:
+        linearFunctionSection();
+        break;
+      case 3:
+        rateOfChangeSection();
+        break;
+      case 4:
+        rateOfChangePracticeSection();
+        break;
+      case 5:
+        graphInterceptSection();
+        break;
+      case 6:
+        slopeSection();
+        break;
+      case 7:
+        graphDrawingSection();
+        break;
+      case 8:
+        domainRangeSection();
+        break;
       default:
-        // Sections not built yet come straight back to the menu.
+        // 0: the menu is drawn again.
         break;
     }
   }
