@@ -9,17 +9,18 @@ namespace lesson {
 
 char32_t halfWidthKey(char32_t c) {
   if (c >= 0xFF01 && c <= 0xFF5E) return c - 0xFF01 + 0x21;  // full-width ASCII block
-  if (c == 0x3000) return U' ';                               // ideographic space
-  if (c == 0x2212) return U'-';                               // minus sign
+  if (c == 0x3000) return U' ';                              // ideographic space
+  if (c == 0x2212) return U'-';                              // minus sign
   return c;
 }
 
 bool parseKeyScript(const std::string& script, std::vector<ScriptKey>& keys, std::string& error) {
   static const std::map<std::string, char32_t> kNamed{
-      {"Enter", key::kEnter}, {"Backspace", key::kBackspace}, {"Space", U' '},
-      {"Clear", key::kClear}, {"Tab", key::kTab},             {"Esc", key::kEsc},
-      {"Up", key::kUp},       {"Down", key::kDown},           {"Left", key::kLeft},
-      {"Right", key::kRight},
+      {"Enter", key::kEnter}, {"Backspace", key::kBackspace},
+      {"Space", U' '},        {"Clear", key::kClear},
+      {"Tab", key::kTab},     {"Esc", key::kEsc},
+      {"Up", key::kUp},       {"Down", key::kDown},
+      {"Left", key::kLeft},   {"Right", key::kRight},
   };
   std::istringstream in(script);
   std::string token;

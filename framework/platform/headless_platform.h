@@ -65,13 +65,16 @@ class HeadlessPlatform : public Platform {
   // Called at each wait before the next key is handed over, with the 1-based
   // number of that key (for frame files).
   std::function<void(int)> onHandOver;
-  // Operations and polls allowed between two waits before the run counts as hung.
-  long hangBound = 20'000'000;
+  // Operations and polls allowed between two waits before the run counts as
+  // hung. Every operation is kept, so the bound also caps the memory a hang takes.
+  long hangBound = 1'000'000;
 
   const std::vector<Event>& events() const { return events_; }
   const Canvas& canvas() const { return canvas_; }
   const std::string& title() const { return title_; }
   std::size_t keysLeft() const { return script_.size(); }
+  // The scripted keys not yet handed over, in order.
+  std::vector<ScriptKey> remainingKeys() const { return {script_.begin(), script_.end()}; }
   void markEnd() { events_.push_back({Event::Kind::End, {}, {}, 0}); }
 
  private:
