@@ -12,7 +12,10 @@ int Runtime::paletteColor(float color, std::source_location where) {
 
 void Runtime::emit(DrawOp op) {
   op.width = drawWidth_;
-  if (whollyOutsideCanvas(op)) return;
+  if (whollyOutsideCanvas(op)) {
+    platform_.step();
+    return;
+  }
   platform_.draw(op);
 }
 
@@ -102,7 +105,9 @@ void Runtime::cls() {
   emit(std::move(op));
 }
 
-void Runtime::setDrawWidth(float width) { drawWidth_ = std::clamp(whole(width), 1, 10); }
+void Runtime::setDrawWidth(float width) {
+  drawWidth_ = std::clamp(whole(width), 1, 10);
+}
 
 Text Runtime::inkey() {
   auto k = platform_.pollKey();
@@ -118,10 +123,16 @@ void Runtime::idle(IdleKind kind) {
   platform_.idle(kind);
 }
 
-void Runtime::pause(float n) { platform_.pause(std::max(0, whole(n))); }
+void Runtime::pause(float n) {
+  platform_.pause(std::max(0, whole(n)));
+}
 
-void Runtime::endProgram(int status) { throw ProgramExit{status}; }
+void Runtime::endProgram(int status) {
+  throw ProgramExit{status};
+}
 
-Text Runtime::clockText() { return fromUtf8(platform_.clockText()); }
+Text Runtime::clockText() {
+  return fromUtf8(platform_.clockText());
+}
 
 }  // namespace lesson

@@ -282,31 +282,41 @@ TEST(TextLines, MenuItemsDrawnByTheRendererReadAsOneLine) {
 
 // ---- Stops of a headless run ----------------------------------------------
 
+enum class Loop { Drawing, Polling, Measuring };
+
 class LoopingLesson : public testing::BareLesson {
  public:
-  LoopingLesson(Platform& platform, bool drawing)
-      : BareLesson(platform, Variant::Corbisk), drawing_(drawing) {}
+  LoopingLesson(Platform& platform, Loop loop)
+      : BareLesson(platform, Variant::Corbisk), loop_(loop) {}
 
  protected:
   void showUnitMenu() override {
     for (;;) {
-      if (drawing_)
-        drawLine(0, 0, 10, 10, 0);
-      else
-        inkey();  // a poll that never idles
+      switch (loop_) {
+        case Loop::Drawing:
+          drawLine(0, 0, 10, 10, 0);
+          break;
+        case Loop::Polling:
+          inkey();  // a poll that never idles
+          break;
+        case Loop::Measuring:
+          workText = U"ﾀ1/2ﾀx";  // draws only off the page
+          measureText();
+          break;
+      }
     }
   }
 
  private:
-  bool drawing_;
+  Loop loop_;
 };
 
 TEST(HeadlessRun, NoWaitWithinTheBoundIsAHang) {
-  for (bool drawing : {true, false}) {
+  for (Loop loop : {Loop::Drawing, Loop::Polling, Loop::Measuring}) {
     HeadlessPlatform platform({});
     platform.hangBound = 1000;
-    LoopingLesson lesson(platform, drawing);
-    EXPECT_EQ(runHeadless(lesson, platform), kReplayHang) << drawing;
+    LoopingLesson lesson(platform, loop);
+    EXPECT_EQ(runHeadless(lesson, platform), kReplayHang) << static_cast<int>(loop);
   }
 }
 

@@ -57,6 +57,7 @@ class HeadlessPlatform : public Platform {
   void setTitle(const std::string& title) override { title_ = title; }
   void maximize() override {}
   void draw(const DrawOp& op) override;
+  void step() override;
   std::optional<char32_t> pollKey() override;
   void idle(IdleKind kind) override;
   void pause(int n) override;
@@ -78,8 +79,6 @@ class HeadlessPlatform : public Platform {
   void markEnd() { events_.push_back({Event::Kind::End, {}, {}, 0}); }
 
  private:
-  void step();
-
   std::deque<ScriptKey> script_;
   std::deque<char32_t> queue_;
   std::string clock_;

@@ -43,6 +43,10 @@ class Platform {
   // Appends one operation to the canvas.
   virtual void draw(const DrawOp& op) = 0;
 
+  // A step that drew nothing on the canvas (text measured off the page); lets
+  // a headless run notice a loop that never waits.
+  virtual void step() {}
+
   // The oldest pending key, or nothing; never waits.
   virtual std::optional<char32_t> pollKey() = 0;
 
