@@ -272,6 +272,18 @@ class Lesson : public Runtime {
   // keeps the page's line position after each: textEndX = penX, textLineY = penY.
   void drawTextPieces(const std::vector<TextPiece>& pieces);
 
+  // A piece of a page's text flow: drawn at x = textMarginX (a new line's
+  // start), textEndX (on after the previous piece) or itemLabelX (an item
+  // label), y = textLineY + dy; afterwards textEndX and textLineY follow the pen.
+  struct FlowPiece {
+    enum Where { Margin, End, Label };
+    float color;
+    Where where;
+    float dy;
+    Text text;
+  };
+  void flowText(const std::vector<FlowPiece>& pieces);
+
  protected:
   virtual void showUnitMenu() = 0;
 

@@ -58,9 +58,13 @@ void Lesson::errorHandler(const RuntimeError& error) {
   for (;;) idle(IdleKind::ErrorScreen);
 }
 
-void Lesson::clearPageArea() { fillBox(0, 54, 1440, 900, 15, 15); }
+void Lesson::clearPageArea() {
+  fillBox(0, 54, 1440, 900, 15, 15);
+}
 
-void Lesson::clearWholeWindow() { fillBox(0, 0, 1760, 1800, 15, 15); }
+void Lesson::clearWholeWindow() {
+  fillBox(0, 0, 1760, 1800, 15, 15);
+}
 
 void Lesson::clearInputBand() {
   penX = inputX + 80;
@@ -135,6 +139,32 @@ void Lesson::drawTextPieces(const std::vector<TextPiece>& pieces) {
     textColor = piece.color;
     penX = piece.x;
     penY = piece.y;
+    mathText = piece.text;
+    drawMathText();
+    textEndX = penX;
+    textLineY = penY;
+  }
+}
+
+}  // namespace lesson
+
+namespace lesson {
+
+void Lesson::flowText(const std::vector<FlowPiece>& pieces) {
+  for (const FlowPiece& piece : pieces) {
+    switch (piece.where) {
+      case FlowPiece::Margin:
+        penX = textMarginX;
+        break;
+      case FlowPiece::End:
+        penX = textEndX;
+        break;
+      case FlowPiece::Label:
+        penX = itemLabelX;
+        break;
+    }
+    penY = textLineY + piece.dy;
+    textColor = piece.color;
     mathText = piece.text;
     drawMathText();
     textEndX = penX;

@@ -36,6 +36,22 @@ class CorbiskUnit : public Lesson {
   void showSlopeGoal();
   void showGraphDrawingGoal();
   void showDomainRangeGoal();
+
+  // Section 1 pages.
+  void showReviewTables();
+  void showReviewGraphs();
+  void drawReviewGraphs();
+  // (end of section 1 pages)
+
+  // Section 2 pages ① and ② and the water tank.
+  void showEmptyTankQuestion();
+  void showPrefilledTankQuestion();
+  // (end of tank pages)
+
+  // Section 2 pages ③ to ⑦ and section 4's practice answers.
+  void linearFunctionPage(int item);
+  void practiceAnswerPage(int item);
+  // (end of answer pages)
 };
 
 }  // namespace lesson

@@ -105,15 +105,18 @@ void CorbiskUnit::showDomainRangeGoal() {
 
 void CorbiskUnit::reviewSection() {
   showReviewGoal();
-  runSubMenu(kReviewMenu.line, kReviewMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kReviewMenu.line, kReviewMenu.items, [this](int item) {
+    if (item == 1) showReviewTables();
+    if (item == 2) showReviewGraphs();
   });
 }
 
 void CorbiskUnit::linearFunctionSection() {
   showLinearFunctionGoal();
-  runSubMenu(kLinearFunctionMenu.line, kLinearFunctionMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kLinearFunctionMenu.line, kLinearFunctionMenu.items, [this](int item) {
+    if (item == 1) showEmptyTankQuestion();
+    if (item == 2) showPrefilledTankQuestion();
+    if (item >= 3) linearFunctionPage(item);
   });
 }
 
@@ -125,9 +128,8 @@ void CorbiskUnit::rateOfChangeSection() {
 }
 
 void CorbiskUnit::rateOfChangePracticeSection() {
-  runSubMenu(kRateOfChangePracticeMenu.line, kRateOfChangePracticeMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
-  });
+  runSubMenu(kRateOfChangePracticeMenu.line, kRateOfChangePracticeMenu.items,
+             [this](int item) { practiceAnswerPage(item); });
 }
 
 void CorbiskUnit::graphInterceptSection() {
