@@ -41,16 +41,54 @@ class CorbiskUnit : public Lesson {
   void showReviewTables();
   void showReviewGraphs();
   void drawReviewGraphs();
+  // Where page ① writes the answers of its question (1): 44 px after the
+  // question text, on the question's line.
+  float answerSlotX = 0, answerSlotY = 0;
   // (end of section 1 pages)
 
   // Section 2 pages ① and ② and the water tank.
   void showEmptyTankQuestion();
   void showPrefilledTankQuestion();
+
+  // The water tank, 10 px to 1 cm, drawn from markX/markY entries 31 to 38 that
+  // the page writes first (setTankGeometry; markY(37) is the 8 cm level). The
+  // routines draw with the page's pen width and never change it.
+  void setTankGeometry();
+  void drawTankInlet();  // pipe and tap; no wall
+  // Ticks every 2 cm, marks and labels at 10, 20, 30 cm; leaves loopIndex 4.
+  void drawTankScale();
+  enum class TankStream { Fill, TopUp };  // down to the bottom / to the 8 cm surface
+  void drawTankStream(TankStream form);
+  void drawTankClock();     // numTextA(1) "分" numTextA(2) "秒" inside the tank
+  void animateTankFill();   // 64 frames of 15 s from empty to full
+  void animateTankTopUp();  // 48 frames of 15 s from 8 cm to full
+
+  // One repaint of the tank: the empty inside, water boxes in order (colour,
+  // bottom y, top y), the walls.
+  struct TankWater {
+    float color, bottom, top;
+  };
+  void paintTank(std::initializer_list<TankWater> water);
+  // The x/y table of the tank pages: both rows, the y cells empty.
+  void drawTankTable();
+  // Minutes 0 to 8, one per key: the tank through `paintAtMinute` (frameIndex
+  // holds the minute), its scale and clock, and the y cell 2k + `startHeight`.
+  void revealTankMinutes(const std::function<void()>& paintAtMinute, float startHeight);
   // (end of tank pages)
 
   // Section 2 pages ③ to ⑦ and section 4's practice answers.
+  // The sub-menus' dispatch to the pages; other items open nothing.
   void linearFunctionPage(int item);
   void practiceAnswerPage(int item);
+  void showLinearFunctionMeaning();  // ③ definition, quiz, textbook P61 question 1
+  void showTemperatureExample();     // ④ example 1, answers one piece per key
+  void drawAltitudeFigure();         // ④'s figure at the right; keeps the text line
+  void showTemperatureAnswers();     // ⑤ textbook P61 question 2
+  void showExercise1Answer();        // ⑥
+  void showExercise2Answers();       // ⑦ two screens, one key wait
+  void practiceAnswer1Page();
+  void practiceAnswer2Page();
+  void practiceAnswer3Page();
   // (end of answer pages)
 };
 
