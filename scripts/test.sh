@@ -14,6 +14,7 @@ for variant in debug asan; do
   cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >/dev/null
   ninja -C "$dir" -j "$jobs"
   echo "== $variant tests"
-  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 done
