@@ -1,0 +1,271 @@
+// Section 2 pages ③ to ⑦ and section 4's practice answers, run from the main
+// menu: what is showing when the keys run out, how many keys each page takes,
+// the heading tags, the verdicts' place and the altitude figure.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/headless_run.h"
+#include "framework/platform/trace.h"
+#include "support/test_lesson.h"
+#include "units/corbisk/corbisk.h"
+
+namespace lesson {
+namespace {
+
+// One headless run of Corbisk under a key script, to the wait where the keys ran out.
+struct CorbiskRun {
+  explicit CorbiskRun(const std::string& script)
+      : platform(testing::LessonFixture::keys(script)), unit(platform, "Corbisk") {
+    status = runHeadless(unit, platform);
+  }
+
+  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
+
+  std::vector<DrawOp> draws() const {
+    std::vector<DrawOp> out;
+    for (const auto& e : platform.events()) {
+      if (e.kind == HeadlessPlatform::Event::Kind::Draw) out.push_back(e.op);
+    }
+    return out;
+  }
+
+  HeadlessPlatform platform;
+  CorbiskUnit unit;
+  int status = 0;
+};
+
+constexpr float kAnyX = -1;
+
+// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
+// colour, whose text holds `text`. Blanks draw nothing and so are not in a
+// line's text; a raised italic letter may start a line above its baseline.
+struct Anchor {
+  float x, y;
+  int color;
+  std::string text;
+};
+
+bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
+  for (const TextLine& line : lines) {
+    bool onY = false;
+    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
+    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
+        line.text.find(a.text) != std::string::npos)
+      return true;
+  }
+  return false;
+}
+
+std::string dump(const std::vector<TextLine>& lines) {
+  std::string out;
+  for (const TextLine& line : lines) {
+    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
+           std::to_string(line.color) + " " + line.text + "\n";
+  }
+  return out;
+}
+
+const char* const kKeyWaitText = "何かキーを押して下さい。";
+
+TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
+  const std::string s2 = "2 Enter ";
+  const std::string s4 = "4 Enter ";
+  auto spaces = [](int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += " Space";
+    return out;
+  };
+  struct Case {
+    std::string keys;
+    bool backAtSubMenu;  // the page has ended: its section's line is drawn under it
+    std::vector<Anchor> present;
+    std::vector<Anchor> absent;
+  } cases[] = {
+      // Section 4: one screen each, no key wait.
+      {s4 + "1 Enter",
+       true,
+       {{40, 90, 3, "(1)"},
+        {121, 150, 3, "変化の割合は"},
+        {121, 510, 3, "yの値は減少する。"},
+        {600, 110, 3, "(3)"},
+        {681, 290, 3, "yの値は増加する。"}},
+       {}},
+      {s4 + "2 Enter",
+       true,
+       {{40, 90, 3, "(1)"},
+        {kAnyX, 90, 0, "の増加量が1のとき"},
+        {121, 340, 0, "yの増加量="},
+        {121, 400, 5, "答　yの増加量は"},
+        {600, 90, 3, "(2)"},
+        {kAnyX, 90, 0, "の増加量が5のとき"},
+        {681, 400, 5, "答　yの増加量は"}},
+       {}},
+      {s4 + "3 Enter",
+       true,
+       {{kAnyX, 90, 0, "の増加量が1のとき"},
+        {kAnyX, 90, 0, "の増加量が4のとき"},
+        {681, 340, 0, "yの増加量="},
+        {681, 400, 5, "答　yの増加量は"}},
+       {}},
+      // The same page chosen twice in a row: drawn again whole.
+      {s4 + "3 Enter 3 Enter", true, {{681, 400, 5, "答　yの増加量は"}}, {}},
+      // Page ③: eight steps, seven waits; step 5 writes under the left column
+      // while the right column goes on at y 260.
+      {s2 + "3 Enter",
+       false,
+       {{76, 30, 3, "<一次関数の意味>"}, {76, 230, 5, "yは"}},
+       {{76, 300, 3, "ax"}}},
+      {s2 + "3 Enter" + spaces(6),
+       false,
+       {{608, 30, 3, "課次の関数で、一次関数はどれですか。"},
+        {646, 200, 5, "答　①,③,④"},
+        {76, 400, 3, "比例の式y="},
+        {76, 450, 3, "一次関数y="},
+        {646, 260, 3, "教科書P61問1　をしなさい。"},
+        {646, 490, 3, "比例する部分"}},
+       {{646, 560, 0, "(ｱ)"}}},
+      {s2 + "3 Enter" + spaces(7),
+       true,
+       {{kAnyX, 350, 3, "b"}, {646, 560, 0, "(ｱ)"}, {kAnyX, 560, 0, "(ｴ)"}},
+       {}},
+      // Page ④: the problem and the figure at once, then ten waits.
+      {s2 + "4 Enter",
+       false,
+       {{38, 30, 7, "例1"},
+        {38, 180, 7, "①y=？"},
+        {38, 230, 3, "<解答>"},
+        {940, 580, 3, "地上　20℃"},
+        {1115, 255, 5, "y℃"}},
+       {{38, 280, 3, "①"}}},
+      {s2 + "4 Enter" + spaces(9),
+       false,
+       {{38, 280, 3, "①"},
+        {72, 380, 0, "地上の気温が20℃だから"},
+        {38, 480, 3, "③"},
+        {kAnyX, 530, 3, "とyの関係は、"}},
+       {{38, 580, 0, "教科書P61"}}},
+      {s2 + "4 Enter" + spaces(10), true, {{38, 580, 0, "教科書P61問2　をしなさい。"}}, {}},
+      // Page ⑤: three columns at once, the first one's label under two head lines.
+      {s2 + "5 Enter",
+       true,
+       {{121, 30, 3, "問2　解答"},
+        {40, 140, 3, "(1)"},
+        {121, 440, 5, "答　14℃"},
+        {400, 90, 3, "(2)"},
+        {481, 390, 5, "答"},
+        {800, 90, 3, "(3)"},
+        {881, 390, 5, "答"}},
+       {}},
+      // Page ⑥ at once.
+      {s2 + "6 Enter", true, {{121, 90, 0, "(ｳ)は"}, {121, 150, 5, "一次関数は、(ｱ),(ｳ)"}}, {}},
+      // Page ⑦: one wait between problem (ｳ) and problem (ｴ).
+      {s2 + "7 Enter",
+       false,
+       {{40, 90, 3, "(ｱ)"}, {40, 250, 3, "(ｲ)"}, {40, 450, 3, "(ｳ)"}, {121, 500, 0, "(道のり)"}},
+       {{40, 90, 3, "(ｴ)"}}},
+      {s2 + "7 Enter Space",
+       true,
+       {{40, 90, 3, "(ｴ)"},
+        {40, 250, 3, "(ｵ)"},
+        {121, 300, 7, "球の半径"},
+        {121, 350, 0, "これを使って"}},
+       {{40, 450, 3, "(ｳ)"}, {40, 250, 3, "(ｲ)"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    CorbiskRun run(c.keys);
+    ASSERT_EQ(run.status, kReplayWaiting);
+    const std::vector<TextLine> lines = run.lines();
+    for (const Anchor& a : c.present) {
+      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
+                                     << dump(lines);
+    }
+    for (const Anchor& a : c.absent) {
+      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
+    }
+    int menuLines = 0, waitBars = 0;
+    for (const TextLine& line : lines) {
+      menuLines += line.x == 16 && line.y == 666;
+      waitBars += line.text == kKeyWaitText;
+    }
+    EXPECT_EQ(menuLines, c.backAtSubMenu ? 1 : 0);
+    EXPECT_EQ(waitBars, c.backAtSubMenu ? 0 : 1);
+  }
+}
+
+// The tags "練習問題" and the number box: section 4's number box is 44 wide,
+// the exercises' of section 2 38 wide.
+TEST(CorbiskAnswers, HeadingTags) {
+  struct Case {
+    std::string keys;
+    float numberRight;
+  } cases[] = {{"4 Enter 2 Enter", 294}, {"2 Enter 6 Enter", 288}, {"2 Enter 7 Enter", 288}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    CorbiskRun run(c.keys);
+    bool title = false, number = false;
+    for (const DrawOp& op : run.draws()) {
+      if (op.kind != DrawOp::Kind::Fill) continue;
+      title |= op.x1 == 40 && op.y1 == 30 && op.x2 == 210 && op.y2 == 76 && op.color == 3 &&
+               op.fill == 13;
+      number |= op.x1 == 250 && op.y1 == 30 && op.x2 == c.numberRight && op.y2 == 74 &&
+                op.color == 4 && op.fill == 3;
+    }
+    EXPECT_TRUE(title);
+    EXPECT_TRUE(number);
+  }
+}
+
+// Page ⑦'s verdicts stand 40 px after the end of their equation line, whatever
+// its width.
+TEST(CorbiskAnswers, VerdictFollowsEquationLine) {
+  struct Case {
+    Text equation;  // the line's pieces as one text
+    float y;
+    std::string verdict;
+  } cases[] = {
+      {U"y=300-x=-x+300", 190, "だから、一次関数である。"},
+      {U"y=ﾀ10/xﾀ", 390, "だから、一次関数ではない。"},
+  };
+  CorbiskRun run("2 Enter 7 Enter");
+  const std::vector<TextLine> lines = run.lines();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.verdict);
+    testing::LessonFixture fx;
+    fx.lesson.workText = c.equation;
+    fx.lesson.measureText();
+    EXPECT_TRUE(showing(lines, {121 + fx.lesson.textWidth + 40, c.y, 5, c.verdict})) << dump(lines);
+  }
+}
+
+// The altitude figure: ten upward 1-km arrows with their heads at the upper
+// ends, the height arrow with heads at both ends, and the page's text line
+// left where the problem text ended.
+TEST(CorbiskAnswers, AltitudeFigure) {
+  CorbiskRun run("2 Enter 4 Enter");
+  ASSERT_EQ(run.status, kReplayWaiting);
+  const std::vector<DrawOp> ops = run.draws();
+  auto wingTo = [&](float x, float y, float fromY, int color) {
+    for (const DrawOp& op : ops) {
+      if (op.kind == DrawOp::Kind::Line && op.color == color && op.x2 == x && op.y2 == y &&
+          op.y1 == fromY && op.x1 != x)
+        return true;
+    }
+    return false;
+  };
+  for (int km = 1; km <= 10; ++km) {
+    const float head = 580 - 50 * static_cast<float>(km);
+    EXPECT_TRUE(wingTo(990, head, head + 16, 0)) << "arrow " << km;
+  }
+  EXPECT_TRUE(wingTo(1115, 305, 321, 3));
+  EXPECT_TRUE(wingTo(1115, 580, 564, 3));
+  EXPECT_EQ(run.unit.textMarginX, 38);
+  EXPECT_EQ(run.unit.textLineY, 230);
+  EXPECT_EQ(run.unit.markX(7), 1115);
+  EXPECT_EQ(run.unit.markY(7), 305);
+}
+
+}  // namespace
+}  // namespace lesson

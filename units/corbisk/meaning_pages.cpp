@@ -1,0 +1,261 @@
+// Section 2 pages ③ and ④: the meaning of a linear function, and the
+// temperature example with its altitude figure. Both reveal their text step by
+// step, one key wait between steps, and return to the section's sub-menu
+// after the last step without waiting.
+#include <vector>
+
+#include "units/corbisk/corbisk.h"
+
+namespace lesson {
+
+namespace {
+
+using Flow = Lesson::FlowPiece;
+
+// One text at a fixed place, outside the page's text flow: textMarginX,
+// textEndX and textLineY stay as they are.
+void writeAt(Lesson& page, float color, float x, float y, const Text& text) {
+  page.textColor = color;
+  page.penX = x;
+  page.penY = y;
+  page.mathText = text;
+  page.drawMathText();
+}
+
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+constexpr Flow::Where kLabel = Flow::Label;
+
+// ---- Page ③ ---------------------------------------------------------------
+
+// The definition inside its frame, left column from y 30.
+const std::vector<Flow> kDefinition{
+    {3, kMargin, 0, U"<一次関数の意味>"},
+    {0, kMargin, 50, U"2つの変数x,yについて、"},
+    {5, kMargin, 50, U"y=ax+b"},
+    {0, kEnd, 0, U"(yがxの1次式)"},
+    {0, kMargin, 50, U"と表すことができるとき"},
+    {5, kMargin, 50, U"yはxの一次関数"},
+    {0, kEnd, 0, U"であるという。"},
+};
+
+// The two parts of ax+b, under the frame.
+const std::vector<Flow> kTwoParts{
+    {3, kMargin, 70, U"ax"},
+    {0, kEnd, 0, U"…xに比例する部分"},
+    {3, kMargin, 50, U" b"},
+    {0, kEnd, 0, U"…定数の部分"},
+};
+
+// The quiz in the right column: its heading stands 38 px left of the margin.
+constexpr float kRightColumnX = 646;
+const std::vector<Lesson::TextPiece> kQuizHeading{
+    {3, kRightColumnX - 38, 30, U"課 次の関数で、一次関数はどれですか。"},
+};
+const std::vector<Flow> kQuiz{
+    {0, kMargin, 60, U"①y=8x+20 ②y=-ﾀ6/xﾀ"},
+    {0, kMargin, 60, U"③y=-2x+5 ④y=-2x"},
+};
+const std::vector<Flow> kQuizAnswer{
+    {5, kMargin, 50, U"答　①,③,④"},
+};
+
+// Under the two parts in the left column, at the remembered position.
+const std::vector<Text> kSpecialCase{
+    U"比例の式y=ax は",
+    U"一次関数y=ax+b の特別な場合",
+};
+
+const std::vector<Flow> kTextbookQuestion{
+    {3, kMargin, 60, U"教科書P61 問1　をしなさい。"},
+    {0, kMargin, 60, U"(ｱ)y=8x-1 (ｲ)y=ﾀ4/xﾀ"},
+    {0, kMargin, 60, U"(ｳ)y=ﾀ1/3ﾀx (ｴ)y=5-7x"},
+};
+const std::vector<Flow> kTextbookAnswer{
+    {5, kMargin, 60, U"答　(ｱ),(ｳ),(ｴ)"},
+    {3, kMargin, 50, U"比例する部分"},
+};
+const std::vector<Flow> kProportionalParts{
+    {0, kMargin, 70, U"(ｱ)"},  {5, kEnd, 0, U"8x  "}, {0, kEnd, 0, U"(ｳ)"},
+    {5, kEnd, 0, U"ﾀ1/3ﾀx  "}, {0, kEnd, 0, U"(ｴ)"},  {5, kEnd, 0, U"-7x  "},
+};
+
+// ---- Page ④ ---------------------------------------------------------------
+
+// The problem, from (38, 30), and the heading of the answers.
+const std::vector<Flow> kTemperatureProblem{
+    {7, kMargin, 0, U"例1 "},
+    {0, kEnd, 0, U"気温は、地上から"},
+    {3, kEnd, 0, U"10km"},
+    {0, kEnd, 0, U"までは、高度が"},
+    {3, kEnd, 0, U"1km"},
+    {0, kMargin, 50, U"増すごとに"},
+    {3, kEnd, 0, U"6℃"},
+    {0, kEnd, 0, U"ずつ低くなる。地上の気温が"},
+    {3, kEnd, 0, U"20℃"},
+    {0, kMargin, 50, U"のとき、地上から"},
+    {3, kEnd, 0, U"xkm"},
+    {0, kEnd, 0, U"上空の気温を"},
+    {3, kEnd, 0, U"y℃"},
+    {0, kEnd, 0, U"とする。"},
+    {7, kMargin, 50, U"①y=？  ②一次関数？  ③xの変域は？"},
+    {3, kMargin, 50, U"<解答>"},
+};
+
+// The answers, one step per key: labels at x 38, text at x 72.
+const std::vector<std::vector<Flow>> kTemperatureSteps{
+    {{3, kLabel, 50, U"①"}, {0, kMargin, 0, U"1kmごとに6℃低くなるからxkmでは、"}},
+    {{3, kMargin, 50, U"6x℃低くなる。"}},
+    {{0, kMargin, 50, U"地上の気温が20℃ だから　"}},
+    {{5, kEnd, 0, U"y=20-6x"}},
+    {{3, kLabel, 50, U"②"}, {0, kMargin, 0, U"y=ax+b の形で表されるから、"}},
+    {{5, kEnd, 0, U"一次関数である。"}},
+    {{3, kLabel, 50, U"③"}, {0, kMargin, 0, U"地上から10kmまで だから "}},
+    {{5, kEnd, 0, U"0≦x≦10"}},
+    {{3, kLabel, 50, U"xとyの関係は、"}, {5, kEnd, 0, U"y=20-6x (0≦x≦10) "}},
+    {{0, kLabel, 50, U"教科書P61 問2　をしなさい。"}},
+};
+
+}  // namespace
+
+void CorbiskUnit::showLinearFunctionMeaning() {
+  fillBox(0, 0, 1760, 1800, 15, 15);
+  textMarginX = 76;
+  textLineY = 30;
+  setDrawWidth(5);
+  drawBox(38, 16, 38 + 532, 16 + 275, 5);
+  flowText(kDefinition);
+  waitKeyPrompt();
+
+  flowText(kTwoParts);
+  savedX(1) = textMarginX;
+  savedY(1) = penY;
+  waitKeyPrompt();
+
+  textMarginX = kRightColumnX;
+  textLineY = 30;
+  drawTextPieces(kQuizHeading);
+  flowText(kQuiz);
+  waitKeyPrompt();
+
+  flowText(kQuizAnswer);
+  waitKeyPrompt();
+
+  // Written under the left column while the right column's line stays put.
+  for (std::size_t i = 0; i < kSpecialCase.size(); ++i) {
+    writeAt(*this, 3, savedX(1), savedY(1) + 50 * static_cast<float>(i + 1), kSpecialCase[i]);
+  }
+  waitKeyPrompt();
+
+  flowText(kTextbookQuestion);
+  waitKeyPrompt();
+
+  flowText(kTextbookAnswer);
+  waitKeyPrompt();
+
+  flowText(kProportionalParts);
+}
+
+void CorbiskUnit::showTemperatureExample() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 38;
+  textLineY = 30;
+  flowText(kTemperatureProblem);
+  drawAltitudeFigure();
+  waitKeyPrompt();
+
+  itemLabelX = 38;
+  textMarginX = itemLabelX + 34;
+  for (std::size_t step = 0; step < kTemperatureSteps.size(); ++step) {
+    if (step > 0) waitKeyPrompt();
+    flowText(kTemperatureSteps[step]);
+  }
+}
+
+void CorbiskUnit::drawAltitudeFigure() {
+  // A square frame of 50-px units whose bottom-left corner is the origin; no
+  // grid line is drawn.
+  graphLeft = 840;
+  graphTop = 30;
+  gridColumns = 8;
+  boxHeight = 12;
+  gridUnit = 50;
+  lineColor = 15;
+  drawSquareGrid();
+
+  // Points in frame units: 1 foot of the altitude axis, 2 at 10 km, 3 the
+  // axis's top, 4 and 5 the ground's ends, 6 and 7 the height arrow's ends,
+  // 11 to 21 the 1-km marks from the ground up.
+  markX(1) = 3;
+  markY(1) = 1;
+  markX(2) = markX(1);
+  markY(2) = markY(1) + 10;
+  markX(3) = markX(1);
+  markY(3) = markY(1) + 11;
+  markX(4) = 0;
+  markY(4) = markY(1);
+  markX(5) = markX(1) + 4;
+  markY(5) = markY(1);
+  markX(6) = markX(1) + 2.5f;
+  markY(6) = markY(1);
+  markX(7) = markX(6);
+  markY(7) = markY(6) + 5.5f;
+  for (loopIndex = 1; loopIndex <= 11; ++loopIndex) {
+    markX(10 + loopIndex) = markX(1);
+    markY(10 + loopIndex) = markY(1) + loopIndex - 1;
+  }
+  for (loopIndex = 1; loopIndex <= 22; ++loopIndex) {
+    markX(loopIndex) = originX + gridUnit * markX(loopIndex);
+    markY(loopIndex) = originY - gridUnit * markY(loopIndex);
+  }
+
+  setDrawWidth(5);
+  drawLine(markX(1), markY(1), markX(3), markY(3), 0);
+  drawLine(markX(4), markY(4), markX(5), markY(5), 0);
+  writeAt(*this, 3, markX(1) - gridUnit, markY(1), U"地上　20℃");
+
+  // One upward arrow per km, each labelled at its head.
+  for (frameIndex = 11; frameIndex <= 20; ++frameIndex) {
+    arrowHeadX = markX(frameIndex);
+    arrowHeadY = markY(frameIndex);
+    arrowTailX = markX(frameIndex + 1);
+    arrowTailY = markY(frameIndex + 1);
+    arrowReverse = 1;
+    arrowMode = 1;
+    lineColor = 0;
+    arrowHeadSize = 16;
+    drawArrow();
+    writeAt(*this, 7, markX(frameIndex + 1), markY(frameIndex + 1), U"-6℃");
+  }
+
+  // The 10 km marked by a dotted arc left of the axis.
+  arrowHeadX = markX(1);
+  arrowHeadY = markY(1);
+  pointBX = markX(2);
+  pointBY = markY(2);
+  textColor = 3;
+  lineColor = 3;
+  arcSide = -1;
+  boxWidth = 3;
+  arcHeight = 20;
+  pointLabel = U"10km";
+  drawLengthArc();
+
+  // The height x km: a thick arrow with a head at both ends.
+  setDrawWidth(10);
+  arrowHeadX = markX(6);
+  arrowHeadY = markY(6);
+  arrowTailX = markX(7);
+  arrowTailY = markY(7);
+  arrowReverse = 0;
+  arrowMode = 2;
+  lineColor = 3;
+  arrowHeadSize = 16;
+  drawArrow();
+  setDrawWidth(5);
+
+  writeAt(*this, 5, markX(7), markY(7) - 50, U"y℃");
+  writeAt(*this, 5, markX(6), (markY(6) + markY(7)) / 2 - 50, U"xkm");
+}
+
+}  // namespace lesson
