@@ -2,6 +2,13 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "framework/platform/fonts.h"
+#include "framework/platform/palette.h"
+
 namespace lesson {
 
 void Canvas::add(const DrawOp& op) {
@@ -13,14 +20,19 @@ void Canvas::add(const DrawOp& op) {
 }
 
 void Canvas::render(cairo_t* cr, std::size_t from) const {
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
+  cairo_clip(cr);
   for (std::size_t i = from; i < ops_.size(); ++i) renderOp(cr, ops_[i]);
+  cairo_restore(cr);
 }
 
 bool Canvas::writePng(const std::string& path) const {
   cairo_surface_t* surface =
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, kCanvasWidth, kCanvasHeight);
   cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 1, 1, 1);
+  Rgb page = paletteRgb(15);
+  cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
   cairo_paint(cr);
   render(cr);
   cairo_destroy(cr);
@@ -29,18 +41,132 @@ bool Canvas::writePng(const std::string& path) const {
   return ok;
 }
 
-// Placeholder until the renderer lands: lines and boxes only, no text.
+namespace {
+
+void setColor(cairo_t* cr, int color) {
+  Rgb c = paletteRgb(color);
+  cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+bool finite(const DrawOp& op) {
+  auto ok = [](float v) { return std::isfinite(v); };
+  if (!ok(op.x1) || !ok(op.y1) || !ok(op.x2) || !ok(op.y2) || !ok(op.radius) || !ok(op.arcStart) ||
+      !ok(op.arcEnd)) {
+    return false;
+  }
+  return std::all_of(op.points.begin(), op.points.end(),
+                     [&](const Point& p) { return ok(p.x) && ok(p.y); });
+}
+
+// A box covers exactly the rectangle between its corners: the fill is that
+// rectangle and the border a ring of the pen width inside it, so an erase
+// touches nothing outside its corners. A box without height or width is a line.
+void renderBox(cairo_t* cr, const DrawOp& op, int fill) {
+  double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+  double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+  if (left == right || top == bottom) {
+    setColor(cr, op.color);
+    cairo_move_to(cr, op.x1, op.y1);
+    cairo_line_to(cr, op.x2, op.y2);
+    cairo_stroke(cr);
+    return;
+  }
+  double w = right - left, h = bottom - top;
+  if (fill >= 0) {
+    setColor(cr, fill);
+    cairo_rectangle(cr, left, top, w, h);
+    cairo_fill(cr);
+  }
+  setColor(cr, op.color);
+  double pen = std::max(op.width, 1);
+  cairo_rectangle(cr, left, top, w, h);
+  if (2 * pen < w && 2 * pen < h) {
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_rectangle(cr, left + pen, top + pen, w - 2 * pen, h - 2 * pen);
+  }
+  cairo_fill(cr);
+}
+
+// Arcs are fractions of a turn, clockwise on screen as cairo's angles are;
+// both ends 0 is the whole circle. A filled arc is a sector.
+void renderCircle(cairo_t* cr, const DrawOp& op) {
+  constexpr double kTurn = 2 * std::numbers::pi;
+  bool whole = op.arcStart == 0 && op.arcEnd == 0;
+  double start = whole ? 0 : kTurn * op.arcStart;
+  double end = whole ? kTurn : kTurn * op.arcEnd;
+  double pen = std::max(op.width, 1);
+  if (whole && op.radius <= pen / 2) {
+    // The outline covers the whole disc. Stroking so small a circle would
+    // leave a hole in the middle of the dot.
+    setColor(cr, op.color);
+    cairo_arc(cr, op.x1, op.y1, op.radius + pen / 2, 0, kTurn);
+    cairo_fill(cr);
+    return;
+  }
+  cairo_new_path(cr);
+  if (op.filled && !whole) cairo_move_to(cr, op.x1, op.y1);
+  cairo_arc(cr, op.x1, op.y1, op.radius, start, end);
+  if (whole || op.filled) cairo_close_path(cr);
+  if (op.filled) {
+    setColor(cr, op.fill >= 0 ? op.fill : op.color);
+    cairo_fill_preserve(cr);
+  }
+  // The outline is stroked on filled circles as well, so that the tiny dots
+  // (radius 1 and below) show at the pen width.
+  setColor(cr, op.color);
+  cairo_stroke(cr);
+}
+
+void renderPoly(cairo_t* cr, const DrawOp& op) {
+  if (op.points.empty()) return;
+  cairo_move_to(cr, op.points[0].x, op.points[0].y);
+  for (std::size_t i = 1; i < op.points.size(); ++i) {
+    cairo_line_to(cr, op.points[i].x, op.points[i].y);
+  }
+  if (op.points.size() == 1) cairo_line_to(cr, op.points[0].x, op.points[0].y);
+  if (op.fill >= 0) {
+    cairo_close_path(cr);
+    setColor(cr, op.fill);
+    cairo_fill_preserve(cr);
+  }
+  setColor(cr, op.color);
+  cairo_stroke(cr);
+}
+
+}  // namespace
+
 void renderOp(cairo_t* cr, const DrawOp& op) {
+  if (!finite(op)) return;
   cairo_save(cr);
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  cairo_set_line_width(cr, op.width);
+  cairo_set_line_width(cr, std::max(op.width, 1));
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   switch (op.kind) {
     case DrawOp::Kind::Line:
+      setColor(cr, op.color);
       cairo_move_to(cr, op.x1, op.y1);
       cairo_line_to(cr, op.x2, op.y2);
       cairo_stroke(cr);
       break;
-    default:
+    case DrawOp::Kind::Box:
+      renderBox(cr, op, -1);
+      break;
+    case DrawOp::Kind::Fill:
+      renderBox(cr, op, op.fill);
+      break;
+    case DrawOp::Kind::Circle:
+      renderCircle(cr, op);
+      break;
+    case DrawOp::Kind::Poly:
+      renderPoly(cr, op);
+      break;
+    case DrawOp::Kind::Symbol:
+      setColor(cr, op.color);
+      drawSymbol(cr, op);
+      break;
+    case DrawOp::Kind::Cls:
+      setColor(cr, 15);
+      cairo_paint(cr);
       break;
   }
   cairo_restore(cr);

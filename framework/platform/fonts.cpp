@@ -1,0 +1,235 @@
+#include "framework/platform/fonts.h"
+
+#include <cairo-ft.h>
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_ADVANCES_H
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace lesson {
+
+namespace {
+
+enum class Family { Gothic, Serif };
+
+struct FamilyInfo {
+  const char* name;     // fontconfig family
+  const char* package;  // the Debian package that installs it
+};
+
+const FamilyInfo& infoOf(Family family) {
+  static const FamilyInfo kGothic{"IPAGothic", "fonts-ipafont-gothic"};
+  static const FamilyInfo kSerif{"Liberation Serif", "fonts-liberation2"};
+  return family == Family::Gothic ? kGothic : kSerif;
+}
+
+struct Face {
+  FT_Face ft = nullptr;
+  cairo_font_face_t* cairo = nullptr;
+  double ascent = 0.88;  // ascender as a fraction of the em
+  std::string family;    // family of the font file loaded
+  bool found = false;    // the requested family is installed
+};
+
+// A fontconfig configuration of our own, freed at exit: LeakSanitizer cannot
+// follow the offset-encoded pointers inside a live configuration and would
+// report its parts as leaked.
+FcConfig* fontConfig() {
+  struct Holder {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    ~Holder() {
+      if (config) FcConfigDestroy(config);
+    }
+  };
+  static Holder holder;
+  return holder.config;
+}
+
+class FontCache {
+ public:
+  FontCache() {
+    if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+  }
+
+  const Face& face(Family family, bool bold, bool italic) {
+    int key = (family == Family::Serif ? 4 : 0) + (bold ? 2 : 0) + (italic ? 1 : 0);
+    auto it = faces_.find(key);
+    if (it == faces_.end()) it = faces_.emplace(key, load(family, bold, italic)).first;
+    return it->second;
+  }
+
+ private:
+  Face load(Family family, bool bold, bool italic) {
+    Face face;
+    FcConfig* config = fontConfig();
+    if (!library_ || !config) return face;
+    const char* name = infoOf(family).name;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name));
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match) return face;
+
+    FcChar8* value = nullptr;
+    for (int n = 0; FcPatternGetString(match, FC_FAMILY, n, &value) == FcResultMatch; ++n) {
+      std::string got = reinterpret_cast<const char*>(value);
+      if (n == 0) face.family = got;
+      if (got == name) face.found = true;
+    }
+    if (face.found) face.family = name;
+    int index = 0;
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+        FT_New_Face(library_, reinterpret_cast<const char*>(file), index, &face.ft) == 0) {
+      // Outlines only: embedded bitmaps would not scale with the magnification.
+      face.cairo = cairo_ft_font_face_create_for_ft_face(face.ft, FT_LOAD_NO_BITMAP);
+      // The file's own style says what it lacks (fontconfig's match reports the
+      // requested weight and slant once it has decided to synthesize them).
+      unsigned synth = 0;
+      if (bold && !(face.ft->style_flags & FT_STYLE_FLAG_BOLD)) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
+      if (italic && !(face.ft->style_flags & FT_STYLE_FLAG_ITALIC)) {
+        synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
+      }
+      cairo_ft_font_face_set_synthesize(face.cairo, synth);
+      if (face.ft->units_per_EM > 0) {
+        face.ascent = static_cast<double>(face.ft->ascender) / face.ft->units_per_EM;
+      }
+    } else {
+      face.ft = nullptr;
+      face.found = false;
+    }
+    FcPatternDestroy(match);
+    return face;
+  }
+
+  FT_Library library_ = nullptr;
+  std::map<int, Face> faces_;
+};
+
+// The faces live for the whole run (the cairo faces refer to the FreeType
+// faces, and cairo's own caches may hold them), so the cache is never freed.
+FontCache& fonts() {
+  static FontCache* cache = new FontCache;
+  return *cache;
+}
+
+Family familyOf(const std::u32string& face) {
+  if (face == U"Times New Roman" || face == U"MT Extra") return Family::Serif;
+  return Family::Gothic;
+}
+
+// Cairo's defaults follow the machine's settings; fixed options make the
+// output the same everywhere.
+const cairo_font_options_t* textOptions() {
+  static cairo_font_options_t* options = [] {
+    cairo_font_options_t* o = cairo_font_options_create();
+    cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_OFF);
+    return o;
+  }();
+  return options;
+}
+
+// One character resolved to a face and a glyph of it.
+struct Glyph {
+  const Face* face = nullptr;
+  FT_UInt index = 0;
+};
+
+Glyph resolve(const Face& selected, const Face& gothic, char32_t c) {
+  if (selected.ft) {
+    if (FT_UInt index = FT_Get_Char_Index(selected.ft, c)) return {&selected, index};
+  }
+  if (gothic.ft) {
+    if (FT_UInt index = FT_Get_Char_Index(gothic.ft, c)) return {&gothic, index};
+  }
+  return {};
+}
+
+// The character the face name draws for c: the script face shows l as ℓ.
+char32_t shown(const std::u32string& face, char32_t c) {
+  return face == U"MT Extra" && c == U'l' ? U'\u2113' : c;
+}
+
+bool isControl(char32_t c) {
+  return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
+bool checkLessonFonts(std::string& error) {
+  for (Family family : {Family::Gothic, Family::Serif}) {
+    if (!fonts().face(family, false, false).found) {
+      const FamilyInfo& info = infoOf(family);
+      error = std::string("font ") + info.name + " is missing: install the package " + info.package;
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string glyphFamily(const std::u32string& face, bool bold, bool italic, char32_t c) {
+  const Face& selected = fonts().face(familyOf(face), bold, italic);
+  const Face& gothic = fonts().face(Family::Gothic, bold, italic);
+  Glyph g = resolve(selected, gothic, shown(face, c));
+  return g.face ? g.face->family : std::string();
+}
+
+void drawSymbol(cairo_t* cr, const DrawOp& op) {
+  double sx = static_cast<double>(op.size) * op.fx;
+  double sy = static_cast<double>(op.size) * op.fy;
+  // A zero scale would leave cr in an error state for good.
+  if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return;
+  if (!std::isfinite(op.x1) || !std::isfinite(op.y1)) return;
+
+  const Face& selected = fonts().face(familyOf(op.face), op.bold, op.italic);
+  const Face& gothic = fonts().face(Family::Gothic, op.bold, op.italic);
+  cairo_matrix_t matrix;
+  cairo_matrix_init_scale(&matrix, sx, sy);
+  double x = op.x1;
+  double baseline = op.y1 + selected.ascent * sy;
+
+  cairo_save(cr);
+  cairo_set_font_options(cr, textOptions());
+  std::vector<cairo_glyph_t> run;
+  const Face* runFace = nullptr;
+  auto flush = [&] {
+    if (run.empty()) return;
+    cairo_set_font_face(cr, runFace->cairo);
+    cairo_set_font_matrix(cr, &matrix);
+    cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+    run.clear();
+  };
+  for (char32_t c : op.text) {
+    if (isControl(c)) continue;
+    Glyph g = resolve(selected, gothic, shown(op.face, c));
+    // No installed font has it: draw nothing rather than a missing-glyph box.
+    if (!g.face) continue;
+    if (g.face != runFace) {
+      flush();
+      runFace = g.face;
+    }
+    run.push_back({g.index, x, baseline});
+    FT_Fixed advance = 0;
+    if (FT_Get_Advance(g.face->ft, g.index, FT_LOAD_NO_SCALE, &advance) == 0) {
+      x += static_cast<double>(advance) / g.face->ft->units_per_EM * sx;
+    }
+  }
+  flush();
+  cairo_restore(cr);
+}
+
+}  // namespace lesson

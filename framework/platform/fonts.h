@@ -1,0 +1,29 @@
+// The lesson fonts: the face names the programs select, mapped to installed
+// fonts found through fontconfig and drawn as FreeType outlines with cairo.
+// "ｺﾞｼｯｸ" and "ゴシック" are IPAGothic, "Times New Roman" is Liberation Serif,
+// and the script letter l of "MT Extra" is drawn as ℓ from Liberation Serif.
+// A character the selected face lacks is drawn from IPAGothic.
+#pragma once
+
+#include <string>
+
+#include "framework/platform/draw_op.h"
+
+typedef struct _cairo cairo_t;
+
+namespace lesson {
+
+// True when the fonts the lessons select are installed; otherwise false with a
+// one-line reason naming the missing font and its package.
+bool checkLessonFonts(std::string& error);
+
+// Draws a text operation (DrawOp::Kind::Symbol) in cr's current source, in
+// logical canvas units: the first character's cell has its top-left at
+// (x1, y1), the em is `size` scaled by fx across and fy down.
+void drawSymbol(cairo_t* cr, const DrawOp& op);
+
+// The family of the installed font that draws character c of a text in the
+// given face, after the script-l substitution; empty when no font has it.
+std::string glyphFamily(const std::u32string& face, bool bold, bool italic, char32_t c);
+
+}  // namespace lesson

@@ -1,0 +1,426 @@
+// Rendering of the display list with cairo: boxes stay inside their corners,
+// arcs turn clockwise, dots show, text sits in its cell in the right face, and
+// nothing shows outside the canvas.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "framework/platform/canvas.h"
+#include "framework/platform/fonts.h"
+#include "framework/platform/palette.h"
+
+namespace lesson {
+namespace {
+
+// The canvas rendered into an image, optionally with a margin round it as the
+// window draws it; the margin is painted a colour no op uses.
+class Picture {
+ public:
+  static constexpr Rgb kMargin{1, 2, 3};
+
+  explicit Picture(const Canvas& canvas, int margin = 0)
+      : margin_(margin),
+        surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kCanvasWidth + 2 * margin,
+                                            kCanvasHeight + 2 * margin)) {
+    cairo_t* cr = cairo_create(surface_);
+    cairo_set_source_rgb(cr, kMargin.r / 255.0, kMargin.g / 255.0, kMargin.b / 255.0);
+    cairo_paint(cr);
+    cairo_translate(cr, margin, margin);
+    Rgb page = paletteRgb(15);
+    cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
+    cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
+    cairo_fill(cr);
+    canvas.render(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface_);
+  }
+  ~Picture() { cairo_surface_destroy(surface_); }
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+
+  // The pixel at canvas position (x, y); the margin has negative positions.
+  Rgb at(int x, int y) const {
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    int stride = cairo_image_surface_get_stride(surface_);
+    auto pixel =
+        *reinterpret_cast<const std::uint32_t*>(data + (y + margin_) * stride + (x + margin_) * 4);
+    return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+            static_cast<std::uint8_t>(pixel)};
+  }
+
+  // Pixels that are not the page colour in [left, right) x [top, bottom).
+  struct Ink {
+    int count = 0;
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;  // bounds, inclusive
+  };
+  Ink ink(int left, int top, int right, int bottom) const {
+    Ink ink;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        if (at(x, y) == paletteRgb(15)) continue;
+        ++ink.count;
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x);
+        ink.top = std::min(ink.top, y);
+        ink.bottom = std::max(ink.bottom, y);
+      }
+    }
+    return ink;
+  }
+
+  bool writePng(const std::string& path) const {
+    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  }
+
+ private:
+  int margin_;
+  cairo_surface_t* surface_;
+};
+
+DrawOp fillBox(float x1, float y1, float x2, float y2, int border, int fill, int width = 3) {
+  DrawOp op;
+  op.kind = DrawOp::Kind::Fill;
+  op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+  op.color = border;
+  op.fill = fill;
+  op.width = width;
+  return op;
+}
+
+DrawOp box(float x1, float y1, float x2, float y2, int color, int width) {
+  DrawOp op = fillBox(x1, y1, x2, y2, color, -1, width);
+  op.kind = DrawOp::Kind::Box;
+  return op;
+}
+
+DrawOp line(float x1, float y1, float x2, float y2, int color, int width) {
+  DrawOp op = fillBox(x1, y1, x2, y2, color, -1, width);
+  op.kind = DrawOp::Kind::Line;
+  return op;
+}
+
+DrawOp circle(float x, float y, float r, int color, int width, bool filled = false, float start = 0,
+              float end = 0) {
+  DrawOp op;
+  op.kind = DrawOp::Kind::Circle;
+  op.x1 = x, op.y1 = y;
+  op.radius = r;
+  op.color = color;
+  op.width = width;
+  op.filled = filled;
+  op.fill = filled ? color : -1;
+  op.arcStart = start, op.arcEnd = end;
+  return op;
+}
+
+DrawOp text(float x, float y, const std::u32string& t, const std::u32string& face = U"ｺﾞｼｯｸ",
+            float size = 16, float fx = 1, float fy = 1, bool bold = false, bool italic = false) {
+  DrawOp op;
+  op.kind = DrawOp::Kind::Symbol;
+  op.x1 = x, op.y1 = y;
+  op.text = t;
+  op.face = face;
+  op.size = size;
+  op.fx = fx, op.fy = fy;
+  op.bold = bold, op.italic = italic;
+  return op;
+}
+
+TEST(RenderBox, CoversExactlyTheRectangleBetweenItsCorners) {
+  struct Case {
+    DrawOp op;
+    int borderColor;
+  } cases[] = {
+      {fillBox(100, 100, 300, 200, 15, 15, 3), 15},  // an erase
+      {fillBox(300, 200, 100, 100, 13, 4, 10), 13},  // corners given the other way round
+      {fillBox(100, 100, 300, 200, 2, 12, 1), 2},   {box(100, 100, 300, 200, 5, 7), 5},
+      {fillBox(100, 100, 300, 200, 1, 14, 200), 1},  // border wider than the box
+  };
+  for (const Case& c : cases) {
+    Canvas canvas;
+    canvas.add(fillBox(0, 0, kCanvasWidth, kCanvasHeight, 0, 0));  // black ground
+    canvas.add(c.op);
+    Picture picture(canvas);
+    Rgb black = paletteRgb(0);
+    int pen = std::min(c.op.width, 50);
+    SCOPED_TRACE(testing::Message() << "width " << c.op.width << " border " << c.borderColor);
+    // Just outside every side the ground is untouched.
+    for (int x : {99, 150, 299}) {
+      EXPECT_EQ(picture.at(x, 99), black) << x;
+      EXPECT_EQ(picture.at(x, 200), black) << x;
+    }
+    for (int y : {100, 150, 199}) {
+      EXPECT_EQ(picture.at(99, y), black) << y;
+      EXPECT_EQ(picture.at(300, y), black) << y;
+    }
+    // The corner pixels and the border's inner pixel carry the border colour.
+    for (auto [x, y] :
+         {std::pair{100, 100}, {299, 199}, {100 + pen - 1, 150}, {200, 199 - pen + 1}}) {
+      EXPECT_EQ(picture.at(x, y), paletteRgb(c.borderColor)) << x << "," << y;
+    }
+    // Inside the border: the fill, or the ground for an outline box.
+    if (2 * pen < 100) {
+      Rgb inside = c.op.kind == DrawOp::Kind::Box ? black : paletteRgb(c.op.fill);
+      EXPECT_EQ(picture.at(100 + pen, 150), inside);
+      EXPECT_EQ(picture.at(200, 150), inside);
+    }
+  }
+}
+
+TEST(RenderBox, ZeroHeightBoxIsALine) {
+  Canvas canvas;
+  canvas.add(fillBox(840, 520, 1200, 520, 11, 11, 3));
+  Picture picture(canvas);
+  EXPECT_EQ(picture.at(1000, 520), paletteRgb(11));
+  EXPECT_EQ(picture.at(1000, 519), paletteRgb(11));
+  EXPECT_EQ(picture.at(1000, 523), paletteRgb(15));
+}
+
+TEST(RenderCircle, ArcsTurnClockwiseOnScreenAndFilledArcsAreSectors) {
+  Canvas canvas;
+  canvas.add(circle(200, 200, 100, 0, 3, false, 0, 0.25f));       // right, round to the bottom
+  canvas.add(circle(600, 200, 100, 5, 1, true, 0.5f, 0.75f));     // sector: upper left
+  canvas.add(circle(1000, 200, 100, 3, 3, false, 0.75f, 0.25f));  // end before start: right half
+  canvas.add(circle(200, 600, 100, 0, 3));                        // whole circle
+  Picture picture(canvas);
+  constexpr double kDiag = 70.71;
+  auto onArc = [&](int cx, int cy, int dx, int dy) {
+    return picture.at(static_cast<int>(cx + dx * kDiag), static_cast<int>(cy + dy * kDiag));
+  };
+  EXPECT_EQ(onArc(200, 200, 1, 1), paletteRgb(0));    // lower right
+  EXPECT_EQ(onArc(200, 200, 1, -1), paletteRgb(15));  // upper right not drawn
+  EXPECT_EQ(picture.at(550, 150), paletteRgb(5));     // inside the upper-left sector
+  EXPECT_EQ(picture.at(650, 150), paletteRgb(15));
+  EXPECT_EQ(picture.at(550, 250), paletteRgb(15));
+  EXPECT_EQ(onArc(1000, 200, 1, -1), paletteRgb(3));
+  EXPECT_EQ(onArc(1000, 200, 1, 1), paletteRgb(3));
+  EXPECT_EQ(onArc(1000, 200, -1, 1), paletteRgb(15));
+  for (auto [dx, dy] : {std::pair{1, 1}, {1, -1}, {-1, 1}, {-1, -1}}) {
+    EXPECT_EQ(onArc(200, 600, dx, dy), paletteRgb(0)) << dx << "," << dy;
+  }
+}
+
+TEST(RenderCircle, TinyDotsShow) {
+  for (float radius : {0.0f, 0.5f, 1.0f}) {
+    for (bool filled : {false, true}) {
+      for (int width : {1, 3}) {
+        Canvas canvas;
+        canvas.add(circle(300.5f, 300.5f, radius, 0, width, filled));
+        Picture picture(canvas);
+        auto ink = picture.ink(290, 290, 311, 311);
+        EXPECT_GT(ink.count, 0) << radius << " " << filled << " " << width;
+        EXPECT_NE(picture.at(300, 300), paletteRgb(15)) << radius << " " << filled << " " << width;
+      }
+    }
+  }
+}
+
+TEST(RenderPoly, FilledPolygonAndPolyline) {
+  Canvas canvas;
+  DrawOp triangle;
+  triangle.kind = DrawOp::Kind::Poly;
+  triangle.color = 0;
+  triangle.fill = 12;
+  triangle.width = 2;
+  triangle.points = {{100, 100}, {300, 100}, {100, 300}};
+  canvas.add(triangle);
+  DrawOp open = triangle;
+  open.fill = -1;
+  open.points = {{500, 100}, {700, 100}, {500, 300}};
+  canvas.add(open);
+  Picture picture(canvas);
+  EXPECT_EQ(picture.at(150, 150), paletteRgb(12));
+  EXPECT_EQ(picture.at(250, 250), paletteRgb(15));
+  EXPECT_EQ(picture.at(200, 199), paletteRgb(0));  // the closing edge
+  EXPECT_EQ(picture.at(550, 150), paletteRgb(15));
+  EXPECT_EQ(picture.at(500, 200), paletteRgb(15));  // a polyline is not closed
+  EXPECT_EQ(picture.at(600, 199), paletteRgb(0));
+  EXPECT_EQ(picture.at(600, 100), paletteRgb(0));
+}
+
+TEST(RenderClip, NothingShowsOutsideTheCanvas) {
+  Canvas canvas;
+  canvas.add(line(-100, 450, 2000, 450, 0, 10));
+  canvas.add(circle(1440, 900, 200, 4, 5, true));
+  canvas.add(text(1430, 880, U"ああああ", U"ゴシック", 40));
+  Picture picture(canvas, 60);
+  EXPECT_EQ(picture.at(0, 450), paletteRgb(0));
+  EXPECT_EQ(picture.at(1439, 899), paletteRgb(4));
+  for (auto [x, y] : {std::pair{-1, 450},
+                      {-50, 450},
+                      {1440, 450},
+                      {1490, 450},
+                      {1440, 899},
+                      {1439, 900},
+                      {1460, 920},
+                      {1480, 890}}) {
+    EXPECT_EQ(picture.at(x, y), Picture::kMargin) << x << "," << y;
+  }
+}
+
+TEST(RenderText, FontsAreInstalledAndCharactersComeFromTheirFaces) {
+  std::string error;
+  ASSERT_TRUE(checkLessonFonts(error)) << error;
+  struct Case {
+    std::u32string face;
+    bool bold, italic;
+    char32_t c;
+    std::string family;
+  } cases[] = {
+      {U"ｺﾞｼｯｸ", false, false, U'あ', "IPAGothic"},
+      {U"ゴシック", true, false, U'A', "IPAGothic"},
+      {U"Times New Roman", false, true, U'x', "Liberation Serif"},
+      {U"Times New Roman", true, true, U'x', "Liberation Serif"},
+      {U"MT Extra", true, false, U'l', "Liberation Serif"},
+      // Falls back to the Gothic face where the selected one has no glyph.
+      {U"Times New Roman", false, false, U'あ', "IPAGothic"},
+      {U"Times New Roman", false, true, U'≦', "IPAGothic"},
+      {U"MT Extra", true, false, U'漢', "IPAGothic"},
+      {U"an unknown face", false, false, U'a', "IPAGothic"},
+      {U"ゴシック", false, false, U'\U0010FFFD', ""},  // no font has it
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(glyphFamily(c.face, c.bold, c.italic, c.c), c.family) << static_cast<unsigned>(c.c);
+  }
+}
+
+TEST(RenderText, GlyphsSitInTheirCells) {
+  struct Case {
+    DrawOp op;
+    int cellWidth, cellHeight;
+  } cases[] = {
+      {text(100, 100, U"あ"), 16, 16},
+      {text(100, 100, U"漢", U"ゴシック", 56), 56, 56},
+      {text(100, 100, U"8"), 8, 16},
+      {text(100, 100, U"88", U"ｺﾞｼｯｸ", 20, 2, 1), 80, 20},  // factors 2, 1: a digit is 20 wide
+      {text(100, 100, U"０", U"ゴシック", 16, 4, 2), 64, 32},
+  };
+  for (const Case& c : cases) {
+    Canvas canvas;
+    canvas.add(c.op);
+    Picture picture(canvas);
+    auto ink = picture.ink(0, 0, 600, 400);
+    SCOPED_TRACE(testing::Message()
+                 << "text of size " << c.op.size << " factors " << c.op.fx << "," << c.op.fy);
+    ASSERT_GT(ink.count, 0);
+    EXPECT_GE(ink.left, 100);
+    EXPECT_GE(ink.top, 100);
+    EXPECT_LT(ink.right, 100 + c.cellWidth);
+    EXPECT_LT(ink.bottom, 100 + c.cellHeight);
+    // The ink fills a good part of the cell, not a corner of it.
+    EXPECT_GT(ink.right - ink.left, c.cellWidth / 3);
+    EXPECT_GT(ink.bottom - ink.top, c.cellHeight / 2);
+  }
+  // A text of two digits at factors 2, 1 puts its second digit in the second cell.
+  Canvas canvas;
+  canvas.add(text(100, 100, U"88", U"ｺﾞｼｯｸ", 20, 2, 1));
+  Picture picture(canvas);
+  EXPECT_GT(picture.ink(120, 100, 140, 120).count, 0);
+}
+
+TEST(RenderText, MagnificationScalesOutlinesAndBoldIsHeavier) {
+  auto inkOf = [](const DrawOp& op) {
+    Canvas canvas;
+    canvas.add(op);
+    Picture picture(canvas);
+    return picture.ink(0, 0, 700, 500);
+  };
+  // The italic x of the formulas: size 8 widened 10 times and heightened 7 times.
+  auto x = inkOf(text(200, 200, U"x", U"Times New Roman", 8, 10, 7, false, true));
+  EXPECT_GT(x.right - x.left, 30);
+  EXPECT_LT(x.right - x.left, 100);
+  EXPECT_GT(x.bottom - x.top, 20);
+  EXPECT_LT(x.bottom - x.top, 56);
+  // Stretching by a whole factor stretches the outline, not its pixels: the ink
+  // is about factor times as wide and nothing is left blocky (grey edges remain).
+  auto plain = inkOf(text(200, 200, U"あ", U"ゴシック", 16));
+  auto wide = inkOf(text(200, 200, U"あ", U"ゴシック", 16, 3, 1));
+  EXPECT_NEAR(wide.right - wide.left, 3 * (plain.right - plain.left), 6);
+  EXPECT_NEAR(wide.bottom - wide.top, plain.bottom - plain.top, 1);
+  // Bold on a face without a bold style is synthesized.
+  auto regular = inkOf(text(200, 200, U"あいう", U"ゴシック", 32));
+  auto bold = inkOf(text(200, 200, U"あいう", U"ゴシック", 32, 1, 1, true));
+  EXPECT_GT(bold.count, regular.count * 11 / 10);
+}
+
+TEST(RenderText, ZeroFactorDrawsNothingAndLeavesLaterOpsWorking) {
+  Canvas canvas;
+  canvas.add(text(100, 100, U"あ", U"ゴシック", 16, 0, 1));
+  canvas.add(text(100, 100, U"あ", U"ゴシック", 0));
+  canvas.add(line(300, 300, 400, 300, 0, 3));
+  Picture picture(canvas);
+  EXPECT_EQ(picture.ink(90, 90, 140, 140).count, 0);
+  EXPECT_EQ(picture.at(350, 300), paletteRgb(0));
+}
+
+// A sample of everything for looking at: /tmp/lesson_render_sample.png. Also
+// checks that a busy page renders fast enough for the window.
+TEST(RenderSample, APageOfManyOpsRendersQuickly) {
+  Canvas canvas;
+  canvas.add(fillBox(0, 0, 1440, 900, 15, 15));
+  canvas.add(fillBox(22, 10, 1342, 610, 15, 10));
+  canvas.add(text(44, 30, U"＜Corbisk　メニュー＞", U"ゴシック", 16, 1, 1, true));
+  canvas.add(text(44, 60, U"1　関数の振り返り", U"ゴシック", 16, 1, 1, false));
+  canvas.add(text(44, 90, U"2　一次関数", U"ゴシック", 16, 1, 1, false));
+  DrawOp item = text(44, 60, U"2　一次関数");
+  item.color = 15;
+  item.y1 = 90;
+  canvas.add(item);
+  item.color = 13;
+  item.y1 = 60;
+  item.text = U"1　関数の振り返り";
+  canvas.add(item);
+  canvas.add(text(60, 150, U"x", U"Times New Roman", 8, 10, 7, false, true));
+  canvas.add(text(140, 150, U"l", U"MT Extra", 16, 6, 3, true));
+  canvas.add(text(200, 150, U"l", U"MT Extra", 56, 1, 1, true));
+  canvas.add(text(260, 150, U"3", U"ｺﾞｼｯｸ", 16, 3, 3));
+  canvas.add(text(320, 150, U"y=ax+b　直線ℓ", U"Times New Roman", 32, 1, 1, false, true));
+  canvas.add(text(700, 150, U"太字　細字", U"ゴシック", 32, 1, 1, true));
+  canvas.add(circle(100, 300, 0.5f, 0, 3, true));
+  canvas.add(circle(130, 300, 1, 5, 3, true));
+  canvas.add(circle(200, 300, 40, 3, 3, false, 0, 0.25f));
+  canvas.add(circle(300, 300, 40, 0, 2, true, 0.5f, 0.75f));
+  canvas.add(fillBox(400, 260, 600, 340, 13, 4, 3));
+  DrawOp prompt = text(420, 288, U"何かキーを押して下さい。", U"ゴシック", 14);
+  prompt.color = 9;
+  canvas.add(prompt);
+  canvas.add(fillBox(620, 260, 820, 340, 13, 12, 2));
+  prompt.x1 = 640;
+  prompt.text = U"次のステップは１を入力。";
+  canvas.add(prompt);
+  DrawOp poly;
+  poly.kind = DrawOp::Kind::Poly;
+  poly.color = 0;
+  poly.fill = 11;
+  poly.width = 2;
+  poly.points = {{900, 260}, {1000, 340}, {850, 340}};
+  canvas.add(poly);
+  canvas.add(fillBox(1040, 260, 1200, 260, 14, 14, 3));
+  canvas.add(text(288, 432, U" 120, 11エラーが発生しました。マウスで×をクリックして下さい。"));
+  for (int i = 0; i <= 15; ++i) {
+    float x = static_cast<float>(40 + 80 * i);
+    canvas.add(fillBox(x, 500, x + 70, 560, 0, i, 1));
+  }
+  // A busy page: grid lines and a few thousand characters.
+  for (int i = 0; i < 60; ++i) {
+    float y = static_cast<float>(620 + 4 * i);
+    canvas.add(line(20, y, 1420, y, i % 5 ? 3 : 14, i % 5 ? 1 : 3));
+  }
+  for (int i = 0; i < 3000; ++i) {
+    float x = static_cast<float>(20 + 16 * (i % 88));
+    float y = static_cast<float>(620 + 8 * (i / 88 % 34));
+    canvas.add(text(x, y, std::u32string(1, U"あ1x漢"[i % 4])));
+  }
+  auto start = std::chrono::steady_clock::now();
+  Picture picture(canvas);
+  auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+  EXPECT_TRUE(picture.writePng("/tmp/lesson_render_sample.png"));
+  // Well under a frame on a desktop; generous for slow and shared test machines.
+  EXPECT_LT(ms.count(), 250) << "rendering " << canvas.ops().size() << " ops";
+  RecordProperty("render_ms", std::to_string(ms.count()));
+  EXPECT_EQ(picture.at(30, 20), paletteRgb(10));
+}
+
+}  // namespace
+}  // namespace lesson
