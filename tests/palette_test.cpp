@@ -22,6 +22,8 @@ TEST(Palette, TextColoursStandOutFromTheirGrounds) {
       {9, 4, "the key-wait prompt on its bar"},
       {9, 12, "the next-step prompt in its box"},
       {13, 3, "exercise numbers in their boxes"},
+      {0, 13, "heading badges"},
+      {5, 13, "framed answers"},
   };
   for (const Pair& p : pairs) {
     EXPECT_GE(contrastRatio(paletteRgb(p.text), paletteRgb(p.ground)), 3.0)

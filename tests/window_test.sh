@@ -110,7 +110,7 @@ EOF
 }
 
 # Colour 10 of the palette (framework/platform/palette.cpp): the menu panel.
-panel='#289B55'
+panel='#104624'
 
 # 1. The menu shows; typing 9 and Enter ends the program.
 start
