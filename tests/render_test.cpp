@@ -216,6 +216,46 @@ TEST(RenderCircle, TinyDotsShow) {
   }
 }
 
+TEST(CanvasList, AFillDrawnExactlyOverTheLastTakesItsPlace) {
+  Canvas canvas;
+  canvas.add(line(0, 0, 10, 10, 0, 3));
+  // The line editor's blinking dot: drawn, erased, drawn again, erased.
+  for (int blink = 0; blink < 100; ++blink) {
+    canvas.add(circle(1064, 656, 4, 5, 3, true));
+    canvas.add(circle(1064, 656, 4, 15, 3, true));
+  }
+  ASSERT_EQ(canvas.ops().size(), 2u);
+  EXPECT_EQ(canvas.replaced(), 199u);
+  EXPECT_EQ(canvas.ops().back().color, 15);
+  // The erased dot leaves no ring of its antialiased edge.
+  EXPECT_EQ(Picture(canvas).ink(1050, 640, 1080, 672).count, 0);
+
+  // A different shape, or an outline, is kept.
+  canvas.add(circle(1064, 656, 5, 5, 3, true));
+  canvas.add(circle(1064, 656, 5, 5, 3, false));
+  canvas.add(fillBox(0, 0, 10, 10, 15, 15));
+  canvas.add(fillBox(0, 0, 10, 10, 15, 15, 2));
+  EXPECT_EQ(canvas.ops().size(), 6u);
+}
+
+TEST(RenderCircle, ARunOfDotsLooksLikeTheDotsOneByOne) {
+  Canvas run, apart;
+  for (int i = 0; i < 50; ++i) {
+    float step = static_cast<float>(i);
+    DrawOp dot = circle(100 + step * 1.5f, 200 + step * 0.7f, 1, 3, 3, true);
+    run.add(dot);
+    apart.add(dot);
+    apart.add(line(-50, -50, -40, -40, 0, 1));  // off the canvas: breaks the run
+  }
+  Picture a(run), b(apart);
+  for (int y = 190; y < 250; ++y) {
+    for (int x = 90; x < 190; ++x) {
+      // Overlapping antialiased edges may differ a little, never the ink.
+      ASSERT_EQ(a.at(x, y) == paletteRgb(15), b.at(x, y) == paletteRgb(15)) << x << "," << y;
+    }
+  }
+}
+
 TEST(RenderPoly, FilledPolygonAndPolyline) {
   Canvas canvas;
   DrawOp triangle;

@@ -11,10 +11,44 @@
 
 namespace lesson {
 
+namespace {
+
+// True when `later` is an opaque fill with exactly the shape of `earlier`, so
+// nothing of `earlier` can show once `later` is drawn.
+bool paintsExactlyOver(const DrawOp& later, const DrawOp& earlier) {
+  if (later.kind != earlier.kind || later.width != earlier.width) return false;
+  if (later.kind == DrawOp::Kind::Fill) {
+    return later.x1 == earlier.x1 && later.y1 == earlier.y1 && later.x2 == earlier.x2 &&
+           later.y2 == earlier.y2;
+  }
+  if (later.kind == DrawOp::Kind::Circle) {
+    return later.filled && earlier.filled && later.arcStart == 0 && later.arcEnd == 0 &&
+           earlier.arcStart == 0 && earlier.arcEnd == 0 && later.x1 == earlier.x1 &&
+           later.y1 == earlier.y1 && later.radius == earlier.radius;
+  }
+  return false;
+}
+
+// A whole circle so small that its outline covers the disc: a dot of a curve
+// or an arc, rendered as a solid disc of radius r + pen / 2.
+bool isDot(const DrawOp& op) {
+  return op.kind == DrawOp::Kind::Circle && op.arcStart == 0 && op.arcEnd == 0 &&
+         std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.radius) &&
+         op.radius <= std::max(op.width, 1) / 2.0;
+}
+
+void setColor(cairo_t* cr, int color);
+
+}  // namespace
+
 void Canvas::add(const DrawOp& op) {
   if (coversWholeCanvas(op)) {
     pruned_ += ops_.size();
     ops_.clear();
+  } else if (!ops_.empty() && paintsExactlyOver(op, ops_.back())) {
+    ops_.back() = op;
+    ++replaced_;
+    return;
   }
   ops_.push_back(op);
 }
@@ -23,7 +57,27 @@ void Canvas::render(cairo_t* cr, std::size_t from) const {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
-  for (std::size_t i = from; i < ops_.size(); ++i) renderOp(cr, ops_[i]);
+  for (std::size_t i = from; i < ops_.size();) {
+    if (!isDot(ops_[i])) {
+      renderOp(cr, ops_[i++]);
+      continue;
+    }
+    // A run of dots in one colour (a plotted curve) is filled as one path.
+    int color = ops_[i].color;
+    cairo_save(cr);
+    cairo_set_tolerance(cr, 0.5);  // a dot a few pixels wide needs few segments
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
+    cairo_new_path(cr);
+    for (; i < ops_.size() && isDot(ops_[i]) && ops_[i].color == color; ++i) {
+      const DrawOp& dot = ops_[i];
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, dot.x1, dot.y1, dot.radius + std::max(dot.width, 1) / 2.0, 0,
+                2 * std::numbers::pi);
+    }
+    setColor(cr, color);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
   cairo_restore(cr);
 }
 

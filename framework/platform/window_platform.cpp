@@ -78,10 +78,11 @@ struct WindowPlatform::Impl {
   bool direct = false;            // surface draws straight into target's pixels
   int width = 0, height = 0;
   double scale = 1, offsetX = 0, offsetY = 0;
-  std::size_t rendered = 0;    // canvas ops already on the surface
-  std::size_t prunedSeen = 0;  // canvas.pruned() when they were rendered
-  bool stale = true;           // the surface must be rendered again from scratch
-  bool unshown = true;         // the window does not show the surface yet
+  std::size_t rendered = 0;      // canvas ops already on the surface
+  std::size_t prunedSeen = 0;    // canvas.pruned() when they were rendered
+  std::size_t replacedSeen = 0;  // canvas.replaced() when they were rendered
+  bool stale = true;             // the surface must be rendered again from scratch
+  bool unshown = true;           // the window does not show the surface yet
 
   ~Impl() {
     dropSurface();
@@ -183,6 +184,11 @@ struct WindowPlatform::Impl {
     if (!ensureSurface()) return;
     if (canvas.pruned() != prunedSeen) stale = true;
     bool drawn = false;
+    // The last operation was replaced after it was rendered: draw the new one
+    // over it.
+    bool redrawLast =
+        canvas.replaced() != replacedSeen && rendered == canvas.ops().size() && rendered > 0;
+    if (redrawLast) --rendered;
     if (stale || rendered < canvas.ops().size()) {
       if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
       cairo_t* cr = cairo_create(surface);
@@ -205,6 +211,7 @@ struct WindowPlatform::Impl {
       if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
       rendered = canvas.ops().size();
       prunedSeen = canvas.pruned();
+      replacedSeen = canvas.replaced();
       stale = false;
       drawn = true;
     }
