@@ -259,7 +259,11 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
   // run and stays under the desktop's compositor.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0 || showsNothing(SDL_GetCurrentVideoDriver())) {
+  // With neither an X nor a Wayland display named there is nothing to probe
+  // (probing would only print the libraries' own complaints first).
+  bool named = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  if (!std::getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (!named || SDL_Init(SDL_INIT_VIDEO) != 0 || showsNothing(SDL_GetCurrentVideoDriver())) {
     SDL_Quit();
     error =
         "no display available: this program needs a graphical desktop (" + noDisplayReason() + ")";
