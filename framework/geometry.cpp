@@ -99,53 +99,49 @@ void Lesson::drawPolygonFromTable() {
   setDrawWidth(savedDrawWidth);
 }
 
+namespace {
+
 // Letters corner i on the bisector of the turn from the ray towards vertex
 // i + 2 to the ray towards vertex i + 1 (cyclically), which lies outside a
-// convex polygon listed counter-clockwise on the screen.
-void Lesson::letterVerticesInSequence() {
-  if (pointLabel.empty()) raiseError(kErrIllegalCall);  // no first letter to count from
-  const char32_t first = pointLabel[0];
-  const float count = pointCount;
+// convex polygon listed counter-clockwise on the screen. `labelOf(i)` gives
+// corner i's letter.
+template <class LabelOf>
+void letterVertices(Lesson& l, LabelOf labelOf) {
+  const float count = l.pointCount;
   float i = 1;
   do {
     float j = i + 1;
     float k = i + 2;
     if (j > count) j -= count;
     if (k > count) k -= count;
-    arrowHeadX = pointTable(i, 1);
-    arrowHeadY = pointTable(i, 2);
-    pointBX = pointTable(j, 1);
-    pointBY = pointTable(j, 2);
-    pointCX = pointTable(k, 1);
-    pointCY = pointTable(k, 2);
-    markSide = -1;
-    arrowHeadSize = vertexLetterDistance;
-    pointLabel = Text(1, static_cast<char32_t>(first + static_cast<char32_t>(whole(i) - 1)));
-    drawAngleLabel();
+    l.arrowHeadX = l.pointTable(i, 1);
+    l.arrowHeadY = l.pointTable(i, 2);
+    l.pointBX = l.pointTable(j, 1);
+    l.pointBY = l.pointTable(j, 2);
+    l.pointCX = l.pointTable(k, 1);
+    l.pointCY = l.pointTable(k, 2);
+    l.markSide = -1;
+    l.arrowHeadSize = l.vertexLetterDistance;
+    l.pointLabel = labelOf(i);
+    l.drawAngleLabel();
     i += 1;
   } while (i <= count);
 }
 
+}  // namespace
+
+// Letters the corners with consecutive characters from pointLabel's first.
+void Lesson::letterVerticesInSequence() {
+  if (pointLabel.empty()) raiseError(kErrIllegalCall);  // no first letter to count from
+  const char32_t first = pointLabel[0];
+  letterVertices(*this, [first](float i) {
+    return Text(1, static_cast<char32_t>(first + static_cast<char32_t>(whole(i) - 1)));
+  });
+}
+
+// Letters corner i with textList(i).
 void Lesson::letterVerticesFromList() {
-  const float count = pointCount;
-  float i = 1;
-  do {
-    float j = i + 1;
-    float k = i + 2;
-    if (j > count) j -= count;
-    if (k > count) k -= count;
-    arrowHeadX = pointTable(i, 1);
-    arrowHeadY = pointTable(i, 2);
-    pointBX = pointTable(j, 1);
-    pointBY = pointTable(j, 2);
-    pointCX = pointTable(k, 1);
-    pointCY = pointTable(k, 2);
-    markSide = -1;
-    arrowHeadSize = vertexLetterDistance;
-    pointLabel = textList(i);
-    drawAngleLabel();
-    i += 1;
-  } while (i <= count);
+  letterVertices(*this, [this](float i) { return textList(i); });
 }
 
 // ---- Angles and angle labels ----------------------------------------------

@@ -75,20 +75,25 @@ void Lesson::drawGraphPlane() {
       drawLine(plotLeft, y, plotRight, y, 0);
     } while (nextPass(loopIndex, graphYMax));
 
-    // Every fifth line bold, with its index beside it.
+    // Every fifth line bold, with its index beside it. The index goes into
+    // workText, left empty on the axis itself and when the numbers are off;
+    // the result is its length in characters.
+    const auto boldLineIndex = [this] {
+      workText.clear();
+      if (loopIndex != 0 && noAxisNumbers != -1) {
+        workText = str(loopIndex);
+        removeSpaces();
+      }
+      textColor = 0;
+      return static_cast<float>(kLen(workText));
+    };
     loopIndex = graphXMin;
     do {
       if (wholeMod(loopIndex, 5) == 0) {
         setDrawWidth(3);
         float x = originX + gridUnit * loopIndex;
         drawLine(x, plotTop, x, plotBottom, 1);
-        workText.clear();
-        if (loopIndex != 0 && noAxisNumbers != -1) {
-          workText = str(loopIndex);
-          removeSpaces();
-        }
-        textColor = 0;
-        float n = static_cast<float>(kLen(workText));
+        float n = boldLineIndex();
         if (!workText.empty()) symbol(x - axisFontSize * n / 2, originY, 2, 1, textColor, workText);
       }
     } while (nextPass(loopIndex, graphXMax));
@@ -98,13 +103,7 @@ void Lesson::drawGraphPlane() {
         setDrawWidth(3);
         float y = originY - gridUnit * loopIndex;
         drawLine(plotLeft, y, plotRight, y, 1);
-        workText.clear();
-        if (loopIndex != 0 && noAxisNumbers != -1) {
-          workText = str(loopIndex);
-          removeSpaces();
-        }
-        textColor = 0;
-        float n = static_cast<float>(kLen(workText));
+        float n = boldLineIndex();
         if (!workText.empty()) {
           symbol(originX - axisFontSize * n, y - axisFontSize / 2 - 4, 2, 1, textColor, workText);
         }

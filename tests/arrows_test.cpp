@@ -13,11 +13,7 @@ namespace {
 using testing::LessonFixture;
 
 std::vector<DrawOp> lines(const LessonFixture& fx) {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : fx.draws()) {
-    if (op.kind == DrawOp::Kind::Line) out.push_back(op);
-  }
-  return out;
+  return testing::ofKind(fx.draws(), DrawOp::Kind::Line);
 }
 
 // The tips of the heads drawn: each head is a shaft and two strokes ending at

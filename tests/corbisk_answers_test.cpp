@@ -6,35 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
-#include "units/corbisk/corbisk.h"
+#include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
-// One headless run of Corbisk under a key script, to the wait where the keys ran out.
-struct CorbiskRun {
-  explicit CorbiskRun(const std::string& script)
-      : platform(testing::LessonFixture::keys(script)), unit(platform, "Corbisk") {
-    status = runHeadless(unit, platform);
-  }
-
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  std::vector<DrawOp> draws() const {
-    std::vector<DrawOp> out;
-    for (const auto& e : platform.events()) {
-      if (e.kind == HeadlessPlatform::Event::Kind::Draw) out.push_back(e.op);
-    }
-    return out;
-  }
-
-  HeadlessPlatform platform;
-  CorbiskUnit unit;
-  int status = 0;
-};
+using testing::CorbiskRun;
+using testing::spaces;
 
 constexpr float kAnyX = -1;
 
@@ -72,11 +51,6 @@ const char* const kKeyWaitText = "何かキーを押して下さい。";
 TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
   const std::string s2 = "2 Enter ";
   const std::string s4 = "4 Enter ";
-  auto spaces = [](int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += " Space";
-    return out;
-  };
   struct Case {
     std::string keys;
     bool backAtSubMenu;  // the page has ended: its section's line is drawn under it

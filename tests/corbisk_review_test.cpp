@@ -8,49 +8,23 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
-#include "units/corbisk/corbisk.h"
+#include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
-// A headless run of Corbisk under a key script, to the wait where the keys ran out.
-struct CorbiskRun {
-  explicit CorbiskRun(const std::string& script)
-      : platform(testing::LessonFixture::keys(script)), unit(platform, "Corbisk") {
-    runHeadless(unit, platform);
+using testing::CorbiskRun;
+using testing::spaces;
+
+// Key-wait bars drawn in a run: each writes its prompt's first character at
+// (128, 666) in colour 9.
+int keyWaits(const CorbiskRun& run) {
+  int n = 0;
+  for (const DrawOp& op : run.draws()) {
+    n += op.kind == DrawOp::Kind::Symbol && op.x1 == 128 && op.y1 == 666 && op.color == 9;
   }
-
-  std::vector<DrawOp> draws() const {
-    std::vector<DrawOp> out;
-    for (const auto& e : platform.events()) {
-      if (e.kind == HeadlessPlatform::Event::Kind::Draw) out.push_back(e.op);
-    }
-    return out;
-  }
-
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  // Key-wait bars drawn: each writes its prompt's first character at (128, 666)
-  // in colour 9.
-  int keyWaits() const {
-    int n = 0;
-    for (const DrawOp& op : draws()) {
-      n += op.kind == DrawOp::Kind::Symbol && op.x1 == 128 && op.y1 == 666 && op.color == 9;
-    }
-    return n;
-  }
-
-  HeadlessPlatform platform;
-  CorbiskUnit unit;
-};
-
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
+  return n;
 }
 
 struct Anchor {
@@ -180,7 +154,7 @@ TEST(CorbiskReview, PagesShowTheirStepsAndEndOnTheSubMenu) {
     SCOPED_TRACE(c.name);
     CorbiskRun run(c.keys);
     const std::vector<TextLine> lines = run.lines();
-    EXPECT_EQ(run.keyWaits(), c.keyWaits);
+    EXPECT_EQ(keyWaits(run), c.keyWaits);
     for (const Anchor& a : c.showing) {
       EXPECT_TRUE(shows(lines, a))
           << a.x << " " << a.y << " " << a.color << " " << a.text << "\nshowing:\n"

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
-#include "support/test_lesson.h"
+#include "support/program_run.h"
 #include "units/corbisk/corbisk.h"
 #include "units/tessarin/tessarin.h"
 
@@ -17,26 +16,7 @@ namespace {
 
 using Piece = Lesson::TextPiece;
 
-// One headless run of a unit under a key script, to the wait where the keys ran out.
-template <class Unit>
-struct UnitRun {
-  UnitRun(const std::string& name, const std::string& script)
-      : platform(testing::LessonFixture::keys(script)), unit(platform, name) {
-    status = runHeadless(unit, platform);
-  }
-
-  std::vector<DrawOp> draws() const {
-    std::vector<DrawOp> out;
-    for (const auto& e : platform.events()) {
-      if (e.kind == HeadlessPlatform::Event::Kind::Draw) out.push_back(e.op);
-    }
-    return out;
-  }
-
-  HeadlessPlatform platform;
-  Unit unit;
-  int status = 0;
-};
+using testing::ProgramRun;
 
 bool isGlyph(const DrawOp& op) {
   return op.kind == DrawOp::Kind::Symbol;
@@ -158,7 +138,7 @@ TEST(CorbiskSections, BannerAndSubMenuLineOfEachSection) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("section " + std::to_string(c.section));
-    UnitRun<CorbiskUnit> run("Corbisk", std::to_string(c.section) + " Enter");
+    ProgramRun<CorbiskUnit> run("Corbisk", std::to_string(c.section) + " Enter");
     ASSERT_EQ(run.status, kReplayWaiting);
     std::vector<DrawOp> section = afterMenu(run.draws());
     EXPECT_EQ(countWindowErases(section), c.windowErases);
@@ -182,7 +162,7 @@ TEST(CorbiskSections, SubMenuRedrawsItsLineOutsideItsItemsAndLastItemReturnsToMe
     const std::string script = std::to_string(c.section) + " Enter 0 Enter " +
                                std::to_string(c.items + 1) + " Enter Enter -1 Enter " +
                                std::to_string(c.items) + " Enter";
-    UnitRun<CorbiskUnit> run("Corbisk", script);
+    ProgramRun<CorbiskUnit> run("Corbisk", script);
     ASSERT_EQ(run.status, kReplayWaiting);
     std::vector<DrawOp> ops = run.draws();
 
@@ -212,7 +192,7 @@ TEST(CorbiskSections, SubMenuRedrawsItsLineOutsideItsItemsAndLastItemReturnsToMe
 }
 
 TEST(TessarinSections, GraphGoalBanner) {
-  UnitRun<TessarinUnit> run("Tessarin", "1 Enter");
+  ProgramRun<TessarinUnit> run("Tessarin", "1 Enter");
   ASSERT_EQ(run.status, kReplayWaiting);
   std::vector<DrawOp> section = afterMenu(run.draws());
   EXPECT_EQ(countWindowErases(section), 2);

@@ -6,31 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
-#include "units/corbisk/corbisk.h"
+#include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
 using Event = HeadlessPlatform::Event;
 
-struct PageRun {
-  explicit PageRun(const std::string& script)
-      : platform(testing::LessonFixture::keys(script)), unit(platform, "Corbisk") {
-    runHeadless(unit, platform);
-  }
-  const std::vector<Event>& events() const { return platform.events(); }
-  HeadlessPlatform platform;
-  CorbiskUnit unit;
-};
-
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
-}
+using testing::CorbiskRun;
+using testing::spaces;
 
 // The drawing of each animation frame: the ops since the previous pause (or,
 // for the first frame, since the last key wait before it), closed by a pause.
@@ -148,7 +133,7 @@ TEST(CorbiskTankPages, AnimationFramesAndFinishedPage) {
   for (const TankPageCase& c : kCases) {
     SCOPED_TRACE(c.page);
     const std::string keys = "2 Enter " + std::to_string(c.item) + " Enter" + spaces(c.keyWaits);
-    PageRun run(keys);
+    CorbiskRun run(keys);
 
     // The animation: one pause of 20 after each complete frame.
     const std::vector<Frame> frames = animationFrames(run.events());
@@ -191,10 +176,7 @@ TEST(CorbiskTankPages, AnimationFramesAndFinishedPage) {
       if (op.color == 5 && op.y1 >= 190 && op.y1 < 240 && op.x1 >= 94) cells += toUtf8(op.text);
     }
     EXPECT_EQ(cells, c.yCells);
-    std::vector<DrawOp> draws;
-    for (const Event& e : run.events()) {
-      if (e.kind == Event::Kind::Draw) draws.push_back(e.op);
-    }
+    const std::vector<DrawOp> draws = run.draws();
     const DrawOp* last = lastWaterBox(draws, c.waterColor);
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->y2, c.lastLevel);
@@ -214,17 +196,16 @@ TEST(CorbiskTankPages, ClosingAnswerComesWithTheLastKey) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
     const std::string head = "2 Enter " + std::to_string(c.item) + " Enter";
-    const auto lines = [](const PageRun& run) { return textLines(visibleTexts(run.events())); };
-    EXPECT_FALSE(showing(lines(PageRun(head + spaces(c.keyWaits - 1))), c.answer));
-    EXPECT_TRUE(showing(lines(PageRun(head + spaces(c.keyWaits))), c.answer));
+    EXPECT_FALSE(showing(CorbiskRun(head + spaces(c.keyWaits - 1)).lines(), c.answer));
+    EXPECT_TRUE(showing(CorbiskRun(head + spaces(c.keyWaits)).lines(), c.answer));
   }
 }
 
 // Page ②'s closing figure: the whole height marked inside the tank, the 8 cm
 // and the 2x cm outside it, all three along the left wall; the clock at x.
 TEST(CorbiskTankPages, PrefilledPageArcsLieOnBothSidesOfTheWall) {
-  PageRun run("2 Enter 2 Enter" + spaces(14));
-  const std::vector<TextLine> lines = textLines(visibleTexts(run.events()));
+  CorbiskRun run("2 Enter 2 Enter" + spaces(14));
+  const std::vector<TextLine> lines = run.lines();
   const auto lineWith = [&](const std::string& text) -> const TextLine* {
     for (const TextLine& line : lines) {
       if (line.text == text && line.y > 280) return &line;

@@ -12,14 +12,7 @@ namespace lesson {
 namespace {
 
 using testing::LessonFixture;
-
-std::vector<DrawOp> ofKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind) {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : ops) {
-    if (op.kind == kind) out.push_back(op);
-  }
-  return out;
-}
+using testing::ofKind;
 
 // ---- Brace and equation columns ---------------------------------------------
 

@@ -11,16 +11,9 @@ namespace lesson {
 namespace {
 
 using testing::LessonFixture;
+using testing::ofKind;
 
 constexpr float kPi = 3.14159f;
-
-std::vector<DrawOp> ofKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind) {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : ops) {
-    if (op.kind == kind) out.push_back(op);
-  }
-  return out;
-}
 
 // The width drawMathText gives `text`.
 float widthOf(Lesson& l, const Text& text) {

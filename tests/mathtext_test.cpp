@@ -11,6 +11,7 @@ namespace lesson {
 namespace {
 
 using testing::LessonFixture;
+using testing::ofKind;
 
 const Text kGothic = U"ゴシック";
 
@@ -23,14 +24,6 @@ float drawText(LessonFixture& fx, const Text& text, float x = 100, float y = 200
   l.mathText = text;
   l.drawMathText();
   return l.penX;
-}
-
-std::vector<DrawOp> ofKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind) {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : ops) {
-    if (op.kind == kind) out.push_back(op);
-  }
-  return out;
 }
 
 std::vector<DrawOp> textsOf(const LessonFixture& fx, const Text& text) {

@@ -13,14 +13,7 @@ namespace lesson {
 namespace {
 
 using testing::LessonFixture;
-
-std::vector<DrawOp> ofKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind) {
-  std::vector<DrawOp> out;
-  for (const DrawOp& op : ops) {
-    if (op.kind == kind) out.push_back(op);
-  }
-  return out;
-}
+using testing::ofKind;
 
 // A 12 x 12 plane from -6 to 6 on both axes, 30 px cells, corner (100, 50).
 void drawSmallPlane(Lesson& l, float lineColor = 14) {

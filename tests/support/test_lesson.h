@@ -18,6 +18,25 @@ class BareLesson : public Lesson {
   void showUnitMenu() override {}
 };
 
+// The drawing operations among `events`, from index `from` on.
+inline std::vector<DrawOp> drawsIn(const std::vector<HeadlessPlatform::Event>& events,
+                                   std::size_t from = 0) {
+  std::vector<DrawOp> out;
+  for (std::size_t i = from; i < events.size(); ++i) {
+    if (events[i].kind == HeadlessPlatform::Event::Kind::Draw) out.push_back(events[i].op);
+  }
+  return out;
+}
+
+// The operations of one kind, in order.
+inline std::vector<DrawOp> ofKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind) {
+  std::vector<DrawOp> out;
+  for (const DrawOp& op : ops) {
+    if (op.kind == kind) out.push_back(op);
+  }
+  return out;
+}
+
 // A fresh run: start-up done, keys from `script` handed over at each wait.
 struct LessonFixture {
   explicit LessonFixture(const std::string& script = "", Variant variant = Variant::Corbisk)
@@ -26,22 +45,9 @@ struct LessonFixture {
   }
 
   // The drawing operations recorded since start-up (or since clear()).
-  std::vector<DrawOp> draws() const {
-    std::vector<DrawOp> out;
-    for (std::size_t i = first; i < platform.events().size(); ++i) {
-      const auto& e = platform.events()[i];
-      if (e.kind == HeadlessPlatform::Event::Kind::Draw) out.push_back(e.op);
-    }
-    return out;
-  }
+  std::vector<DrawOp> draws() const { return drawsIn(platform.events(), first); }
   // Only the text operations.
-  std::vector<DrawOp> texts() const {
-    std::vector<DrawOp> out;
-    for (const DrawOp& op : draws()) {
-      if (op.kind == DrawOp::Kind::Symbol) out.push_back(op);
-    }
-    return out;
-  }
+  std::vector<DrawOp> texts() const { return ofKind(draws(), DrawOp::Kind::Symbol); }
   void clear() { first = platform.events().size(); }
 
   static std::vector<ScriptKey> keys(const std::string& script) {
