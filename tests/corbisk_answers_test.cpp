@@ -1,6 +1,6 @@
 // Section 2 pages ③ to ⑦ and section 4's practice answers, run from the main
 // menu: what is showing when the keys run out, how many keys each page takes,
-// the heading tags, the verdicts' place and the altitude figure.
+// the boxes they draw, the verdicts' place and the altitude figure.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -90,7 +90,7 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
       {s2 + "3 Enter",
        false,
        {{76, 30, 3, "<一次関数の意味>"}, {76, 230, 5, "yは"}},
-       {{76, 300, 3, "ax"}}},
+       {{kAnyX, 300, 0, "に比例する部分"}, {kAnyX, 350, 0, "定数の部分"}}},
       {s2 + "3 Enter" + spaces(6),
        false,
        {{608, 30, 3, "課次の関数で、一次関数はどれですか。"},
@@ -169,26 +169,38 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
   }
 }
 
-// The tags "練習問題" and the number box: section 4's number box is 44 wide,
-// the exercises' of section 2 38 wide.
-TEST(CorbiskAnswers, HeadingTags) {
+// The boxes the pages draw themselves: the tags "練習問題" and the number box
+// (section 4's 44 wide, the exercises' of section 2 38 wide) and page ③'s frame
+// around the five definition lines.
+TEST(CorbiskAnswers, PageBoxes) {
+  using Kind = DrawOp::Kind;
+  struct Box {
+    Kind kind;
+    float x1, y1, x2, y2;
+    int color, fill, width;
+  };
+  const Box title{Kind::Fill, 40, 30, 210, 76, 3, 13, 3};
   struct Case {
     std::string keys;
-    float numberRight;
-  } cases[] = {{"4 Enter 2 Enter", 294}, {"2 Enter 6 Enter", 288}, {"2 Enter 7 Enter", 288}};
+    std::vector<Box> boxes;
+  } cases[] = {
+      {"4 Enter 2 Enter", {title, {Kind::Fill, 250, 30, 294, 74, 4, 3, 3}}},
+      {"2 Enter 6 Enter", {title, {Kind::Fill, 250, 30, 288, 74, 4, 3, 3}}},
+      {"2 Enter 7 Enter", {title, {Kind::Fill, 250, 30, 288, 74, 4, 3, 3}}},
+      {"2 Enter 3 Enter", {{Kind::Box, 38, 16, 570, 291, 5, -1, 5}}},
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
     CorbiskRun run(c.keys);
-    bool title = false, number = false;
-    for (const DrawOp& op : run.draws()) {
-      if (op.kind != DrawOp::Kind::Fill) continue;
-      title |= op.x1 == 40 && op.y1 == 30 && op.x2 == 210 && op.y2 == 76 && op.color == 3 &&
-               op.fill == 13;
-      number |= op.x1 == 250 && op.y1 == 30 && op.x2 == c.numberRight && op.y2 == 74 &&
-                op.color == 4 && op.fill == 3;
+    const std::vector<DrawOp> ops = run.draws();
+    for (const Box& b : c.boxes) {
+      bool drawn = false;
+      for (const DrawOp& op : ops) {
+        drawn |= op.kind == b.kind && op.x1 == b.x1 && op.y1 == b.y1 && op.x2 == b.x2 &&
+                 op.y2 == b.y2 && op.color == b.color && op.fill == b.fill && op.width == b.width;
+      }
+      EXPECT_TRUE(drawn) << b.x1 << "," << b.y1 << " " << b.x2 << "," << b.y2;
     }
-    EXPECT_TRUE(title);
-    EXPECT_TRUE(number);
   }
 }
 
@@ -235,6 +247,21 @@ TEST(CorbiskAnswers, AltitudeFigure) {
   }
   EXPECT_TRUE(wingTo(1115, 305, 321, 3));
   EXPECT_TRUE(wingTo(1115, 580, 564, 3));
+  // No grid line of the frame shows; the 10 km arc is 61 dots in colour 3, all
+  // left of the axis.
+  int arcDots = 0, dotsRightOfAxis = 0, gridLines = 0;
+  for (const DrawOp& op : ops) {
+    if (op.kind == DrawOp::Kind::Circle && op.radius == 0.5f && op.color == 3) {
+      ++arcDots;
+      dotsRightOfAxis += op.x1 > 990.01f;
+    }
+    gridLines +=
+        op.kind == DrawOp::Kind::Line &&
+        (op.color == 14 || (op.y1 == 630 && op.y2 == 630) || (op.x1 == 840 && op.x2 == 840));
+  }
+  EXPECT_EQ(arcDots, 61);
+  EXPECT_EQ(dotsRightOfAxis, 0);
+  EXPECT_EQ(gridLines, 0);
   EXPECT_EQ(run.unit.textMarginX, 38);
   EXPECT_EQ(run.unit.textLineY, 230);
   EXPECT_EQ(run.unit.markX(7), 1115);
