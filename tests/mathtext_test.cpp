@@ -244,6 +244,34 @@ TEST(MathText, BigRootOverAFraction) {
   EXPECT_EQ((std::vector<float>{lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}),
             (std::vector<float>{180, 186, 223, 186}));
   EXPECT_EQ(l.rootState, 0);
+
+  // A "ﾝ" inside the group closes the big root while the parts are measured,
+  // so the fraction draws no stretch of the root's bar.
+  fx.clear();
+  drawText(fx, U"#ﾀ1/2ﾝﾀ", 100, 200);
+  lines = ofKind(fx.draws(), DrawOp::Kind::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].width, 4);
+  EXPECT_EQ(l.rootState, 0);
+}
+
+TEST(MathText, HandDrawnSignsAndBarsInTextColour) {
+  LessonFixture fx;
+  Lesson& l = fx.lesson;
+  fx.clear();
+  l.penX = 100;
+  l.penY = 200;
+  l.textColor = 5;
+  l.mathText = U"!2&-+ﾝ#ﾀ1/2ﾀ3ﾝﾀ!1ﾝ/-2ﾀ";
+  l.drawMathText();
+  auto lines = ofKind(fx.draws(), DrawOp::Kind::Line);
+  auto polys = ofKind(fx.draws(), DrawOp::Kind::Poly);
+  // Root bars, signs as lines, two fraction bars, the big root's bar.
+  EXPECT_GE(lines.size(), 8u);
+  EXPECT_EQ(polys.size(), 4u);  // root, parallelogram, big root, small root
+  for (const DrawOp& op : fx.draws()) {
+    EXPECT_EQ(op.color, 5) << static_cast<int>(op.kind) << " at " << op.x1 << "," << op.y1;
+  }
 }
 
 // ---- Glyph rows ------------------------------------------------------------
