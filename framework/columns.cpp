@@ -24,6 +24,9 @@ void Lesson::drawBrace() {
                       {stem, bottom - 3},
                       {right, bottom}});
   setDrawWidth(savedDrawWidth);
+  // The fraction results serve as scratch here: the x of the stem and of the tip.
+  gcdResult = stem;
+  lcmResult = tip;
 }
 
 void Lesson::drawEquationColumns() {

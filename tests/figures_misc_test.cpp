@@ -38,6 +38,9 @@ TEST(Brace, SevenPointsInTheTextColourAtWidthFive) {
   EXPECT_EQ(l.getDrawWidth(), 2);
   EXPECT_EQ(l.penX, 50);
   EXPECT_EQ(l.penY, 60);
+  // The fraction results are its scratch: the stem's x and the tip's x.
+  EXPECT_EQ(l.gcdResult, 73);
+  EXPECT_EQ(l.lcmResult, 58);
 }
 
 TEST(EquationColumns, BarFollowsTheWiderEquation) {
@@ -420,12 +423,13 @@ TEST(LibraryNumbers, DivisorList) {
     float n;
     std::vector<float> divisors;
     float pairs;
+    float loopEnd;  // the counter is left one past its last value
   } cases[] = {
-      {12, {1, 2, 3, 4, 6, 12}, 3},
-      {-12, {1, 2, 3, 4, 6, 12}, 3},
-      {0, {1}, 1},  // the first pass always runs; 1/2 made whole is 1
-      {9, {1, 3, 9}, 2},
-      {7, {1, 7}, 1},
+      {12, {1, 2, 3, 4, 6, 12}, 3, 13},
+      {-12, {1, 2, 3, 4, 6, 12}, 3, 13},
+      {0, {1}, 1, 2},  // the first pass always runs; 1/2 made whole is 1
+      {9, {1, 3, 9}, 2, 10},
+      {7, {1, 7}, 1, 8},
   };
   for (const Case& c : cases) {
     LessonFixture fx;
@@ -441,6 +445,7 @@ TEST(LibraryNumbers, DivisorList) {
     }
     EXPECT_EQ(l.divisorPairCount, c.pairs);
     EXPECT_EQ(l.pointQY, n);
+    EXPECT_EQ(l.loopIndex, c.loopEnd);
   }
 
   // 5040 has 60 divisors: the tables keep the first 40 and no error is raised.

@@ -515,6 +515,8 @@ TEST(PlotCurve, DotCountAndStepPerProgram) {
     EXPECT_EQ(l.boxWidth, c.n);
     EXPECT_EQ(l.signPick2, step);
     EXPECT_EQ(l.loopIndex, c.n + 1);
+    EXPECT_EQ(l.pointScreenX, run.dots.back().x1);
+    EXPECT_EQ(l.pointScreenY, run.dots.back().y1);
     // The label place: the last dot plus the offsets, which are then reset.
     EXPECT_EQ(l.penX, run.dots.back().x1 + 5);
     EXPECT_EQ(l.penY, run.dots.back().y1 + 6);
@@ -580,6 +582,9 @@ TEST(PlotCurve, NoDotInTheBandPutsTheLabelAtThePenOfTheCall) {
   EXPECT_TRUE(run.dots.empty());
   EXPECT_EQ(l.penX, 510);
   EXPECT_EQ(l.penY, 580);
+  // The screen point of the last dot computed stays, drawn or not.
+  EXPECT_NEAR(l.pointScreenX, 460, 0.05);
+  EXPECT_EQ(l.pointScreenY, 230 - 3000);
 }
 
 TEST(PlotCurve, FormFourAsLineOrVerticalLine) {
