@@ -154,8 +154,10 @@ TEST(CorbiskSections, SubMenuRedrawsItsLineOutsideItsItemsAndLastItemReturnsToMe
   struct Case {
     int section;
     int items;
-    int bannerLines;
-  } cases[] = {{4, 4, 0}, {8, 4, 2}};
+    bool banner;
+    int windowErases;  // the menu's erase before its jump, plus the banner's own
+  } cases[] = {{1, 3, true, 1}, {2, 8, true, 2}, {3, 7, true, 2}, {4, 4, false, 1},
+               {5, 8, true, 1}, {6, 6, true, 1}, {7, 6, true, 1}, {8, 4, true, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE("section " + std::to_string(c.section));
     // 0, items + 1, an empty entry and -1 are refused; the last item leaves.
@@ -176,16 +178,15 @@ TEST(CorbiskSections, SubMenuRedrawsItsLineOutsideItsItemsAndLastItemReturnsToMe
     std::vector<DrawOp> section =
         afterMenu({ops.begin(), ops.begin() + static_cast<std::ptrdiff_t>(back)});
     EXPECT_EQ(countGlyphsAt(section, 16, 666), 5);
-    EXPECT_EQ(countGlyphsAt(section, 44, 240), c.bannerLines > 0 ? 1 : 0);
+    EXPECT_EQ(countGlyphsAt(section, 44, 240), c.banner ? 1 : 0);
     int footClears = 0;
     for (const DrawOp& op : section) {
       footClears += op.kind == DrawOp::Kind::Fill && op.x1 == 0 && op.y1 == 657 && op.x2 == 992 &&
                     op.y2 == 720;
     }
     EXPECT_EQ(footClears, 5);
-    // Only the menu's erase before its jump clears the whole window: refused
-    // choices redraw nothing but the line.
-    EXPECT_EQ(countWindowErases(section), 1);
+    // Refused choices redraw nothing but the line: no erase beyond the entry's.
+    EXPECT_EQ(countWindowErases(section), c.windowErases);
     std::vector<DrawOp> again(ops.begin() + static_cast<std::ptrdiff_t>(back), ops.end());
     EXPECT_EQ(toUtf8(lineAt(again, 30)), "＜Corbisk　メニュー＞");
   }
