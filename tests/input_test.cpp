@@ -1,6 +1,7 @@
 // The number line editor, prompt cells and the error screen, in-process.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -249,6 +250,362 @@ TEST(ErrorScreen, FaultAtAWaitShowsTheErrorScreen) {
     EXPECT_TRUE(shown[0].bold);  // the prompt text left bold on; the screen selects no font
     EXPECT_TRUE(std::regex_match(toUtf8(shown[0].text), message)) << toUtf8(shown[0].text);
   }
+}
+
+// A filled box as the prompts draw it: corners, border, fill and pen width.
+struct Box {
+  float x1, y1, x2, y2;
+  int border, fill, width;
+};
+
+std::vector<Box> fills(const std::vector<DrawOp>& ops) {
+  std::vector<Box> out;
+  for (const DrawOp& op : ops) {
+    if (op.kind == DrawOp::Kind::Fill)
+      out.push_back({op.x1, op.y1, op.x2, op.y2, op.color, op.fill, op.width});
+  }
+  return out;
+}
+
+bool operator==(const Box& a, const Box& b) {
+  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.border == b.border &&
+         a.fill == b.fill && a.width == b.width;
+}
+
+std::ostream& operator<<(std::ostream& out, const Box& b) {
+  return out << "(" << b.x1 << "," << b.y1 << ")-(" << b.x2 << "," << b.y2 << ") " << b.border
+             << "/" << b.fill << " w" << b.width;
+}
+
+// Each asking and waiting routine: its frame, its prompt's cells, what it erases
+// (in order, the editor's own erase of the field included), and what it leaves
+// in the pen, the colour and the pen width. Every call starts with colour 7 and
+// pen width 4.
+TEST(Prompts, FramesTextsErasesAndWhatTheyLeave) {
+  struct Case {
+    const char* routine;
+    void (Lesson::*call)();
+    const char32_t* given;  // the caller's mathText
+    const char* keys;
+    std::vector<Box> boxes;
+    float textX, textY;
+    int textColor;
+    const char32_t* text;
+    float colorAfter, penXAfter, penYAfter;
+    float valueAfter;
+  } cases[] = {
+      {"askMenuNumber",
+       &Lesson::askMenuNumber,
+       U"",
+       "2 Enter",
+       {{1008, 640, 1248, 670, 15, 15, 4}},
+       816,
+       648,
+       0,
+       U"番号を入力して下さい。",
+       5,
+       1056,
+       648,
+       2},
+      {"clearMenuPrompt",
+       &Lesson::clearMenuPrompt,
+       U"",
+       "",
+       {{816, 640, 1872, 690, 15, 15, 4}},
+       0,
+       0,
+       0,
+       U"",
+       7,
+       100,
+       200,
+       -1},
+      {"askBottomInput",
+       &Lesson::askBottomInput,
+       U"①ア　②終了",
+       "Enter",
+       {{1008, 640, 1248, 670, 15, 15, 4}},
+       16,
+       666,
+       0,
+       U"①ア　②終了",
+       0,
+       1040,
+       648,
+       0},
+      {"clearBottomBar",
+       &Lesson::clearBottomBar,
+       U"",
+       "",
+       {{0, 657, 992, 720, 15, 15, 4}},
+       0,
+       0,
+       0,
+       U"",
+       7,
+       100,
+       200,
+       -1},
+      {"askNextStep",
+       &Lesson::askNextStep,
+       U"",
+       "2 / 2 Enter",
+       {{96, 639, 400, 675, 13, 12, 2},
+        {1008, 640, 1248, 670, 15, 15, 2},
+        {1008, 639, 1168, 666, 15, 15, 2},
+        {96, 639, 400, 675, 15, 15, 2}},
+       128,
+       648,
+       9,
+       U"次のステップは１を入力。",
+       5,
+       1088,
+       648,
+       1},
+      {"waitKeyPrompt",
+       &Lesson::waitKeyPrompt,
+       U"",
+       "x",
+       {{96, 657, 400, 693, 13, 4, 3}, {0, 657, 400, 693, 15, 15, 3}},
+       128,
+       666,
+       9,
+       U"何かキーを押して下さい。",
+       7,
+       320,
+       666,
+       -1},
+      {"showMessageWaitKey",
+       &Lesson::showMessageWaitKey,
+       U"1を押すと次へ",
+       "1",
+       {{16, 657, 496, 693, 13, 4, 3}, {0, 657, 992, 720, 15, 15, 3}},
+       48,
+       666,
+       9,
+       U"１を押すと次へ",
+       7,
+       160,
+       666,
+       -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.routine);
+    LessonFixture fx(c.keys);
+    Lesson& l = fx.lesson;
+    fx.clear();
+    l.textColor = 7;
+    l.setDrawWidth(4);
+    l.penX = 100;
+    l.penY = 200;
+    l.inputValue = -1;
+    l.mathText = c.given;
+    (l.*c.call)();
+    std::vector<Box> expected = c.boxes;
+    EXPECT_EQ(fills(fx.draws()), expected);
+    // The prompt: one cell per character from its start, left of the field.
+    Text shown;
+    float x = c.textX;
+    for (const DrawOp& op : fx.texts()) {
+      if (op.y1 != c.textY || op.x1 >= l.inputX - 48) continue;
+      EXPECT_EQ(op.x1, x);
+      EXPECT_EQ(op.color, c.textColor);
+      shown += op.text;
+      x += 16;
+    }
+    EXPECT_EQ(shown, c.text);
+    EXPECT_TRUE(l.mathText.empty() || *c.text == 0);
+    EXPECT_EQ(l.textColor, c.colorAfter);
+    EXPECT_EQ(l.getDrawWidth(), 4);
+    EXPECT_EQ(l.penX, c.penXAfter);
+    EXPECT_EQ(l.penY, c.penYAfter);
+    EXPECT_EQ(l.inputValue, c.valueAfter);
+    if (*c.keys && c.valueAfter == -1) {
+      // A key wait hands the key it took to its caller.
+      EXPECT_EQ(l.lastKey, fromUtf8(c.keys));
+    }
+  }
+}
+
+TEST(Prompts, FlushKeysWithNothingPendingReturnsAtOnce) {
+  LessonFixture fx;
+  fx.lesson.lastKey = U"7";
+  fx.lesson.flushKeys();
+  EXPECT_TRUE(fx.lesson.lastKey.empty());
+}
+
+// Both table pairs, the letter pair first; everything else comes back unchanged.
+TEST(PromptText, FullWidthTables) {
+  struct Case {
+    const char32_t* in;
+    const char32_t* out;
+  } cases[] = {
+      {U"X", U"Ｘ"},
+      {U"Y", U"Ｙ"},
+      {U"A", U"Α"},
+      {U"B", U"Ｂ"},
+      {U"W", U"Ｗ"},
+      {U"Z", U"Ｚ"},
+      {U"0", U"０"},
+      {U"9", U"９"},
+      {U"*", U"×"},
+      {U"/", U"÷"},
+      {U"+", U"＋"},
+      {U"-", U"－"},
+      {U"ﾀ", U"―"},
+      {U"=", U"＝"},
+      {U".", U"．"},
+      {U"?", U"∽"},
+      {U"(", U"（"},
+      {U")", U"）"},
+      {U"!", U"√"},
+      {U"$", U"≡"},
+      {U"@", U"±"},
+      {U"&", U"π"},
+      {U"'", U"∠"},
+      {U"[", U"≦"},
+      {U"]", U"≧"},
+      {U"<", U"＜"},
+      {U">", U"＞"},
+      {U",", U"，"},
+      {U"%", U"°"},
+      {U"x", U"χ"},
+      {U"y", U"ｙ"},
+      {U"a", U"ａ"},
+      {U"w", U"ｗ"},
+      {U"~", U"△"},
+      {U":", U"："},
+      {U" ", U"　"},
+      // Not in the tables.
+      {U"z", U"z"},
+      {U"\"", U"\""},
+      {U"#", U"#"},
+      {U";", U";"},
+      {U"\\", U"\\"},
+      {U"_", U"_"},
+      {U"`", U"`"},
+      {U"{", U"{"},
+      {U"|", U"|"},
+      {U"}", U"}"},
+      {U"ｱ", U"ｱ"},
+      {U"ﾝ", U"ﾝ"},
+      {U"あ", U"あ"},
+      {U"Ｘ", U"Ｘ"},
+      {U"　", U"　"},
+      {U"①", U"①"},
+  };
+  LessonFixture fx;
+  for (const Case& c : cases) {
+    fx.lesson.glyphChar = c.in;
+    fx.lesson.toFullWidth();
+    EXPECT_EQ(fx.lesson.glyphChar, c.out) << toUtf8(c.in);
+  }
+}
+
+TEST(PromptText, RemoveSpacesAndEmptyCells) {
+  struct Case {
+    const char32_t* in;
+    const char32_t* out;
+  } cases[] = {
+      {U" 3", U"3"}, {U"-2", U"-2"}, {U"1 2 3", U"123"}, {U"　4", U"　4"}, {U"", U""}, {U"  ", U""},
+  };
+  LessonFixture fx;
+  for (const Case& c : cases) {
+    fx.lesson.workText = c.in;
+    fx.lesson.removeSpaces();
+    EXPECT_EQ(fx.lesson.workText, c.out) << toUtf8(c.in);
+  }
+  // An empty text, or one of blanks only, is still one empty cell.
+  for (const char32_t* blank : {U"", U"   "}) {
+    fx.lesson.penX = 50;
+    fx.lesson.workText = blank;
+    fx.lesson.drawFullWidthText();
+    EXPECT_EQ(fx.lesson.glyphX, 66);
+    EXPECT_EQ(fx.lesson.penX, 50);
+  }
+  // A longer text drops its blanks: they take no cell.
+  fx.lesson.penX = 50;
+  fx.lesson.workText = U"1 2";
+  fx.lesson.drawFullWidthText();
+  EXPECT_EQ(fx.lesson.glyphX, 82);
+  EXPECT_EQ(fx.lesson.workText, U"12");
+}
+
+// Start-up: the seed is hours + minutes + seconds, the defaults are set.
+TEST(StartUp, SeedFromTheClockAndDefaults) {
+  struct Case {
+    const char* clock;
+    float seed;
+  } cases[] = {{"01:02:03", 6}, {"03:02:01", 6}, {"23:59:59", 141}, {"00:00:00", 0}};
+  std::vector<float> sequenceOf6;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clock);
+    HeadlessPlatform platform({}, c.clock);
+    testing::BareLesson l(platform, Variant::Tessarin);
+    l.startup();
+    EXPECT_EQ(l.scratchA, c.seed);
+    EXPECT_EQ(l.textColor, 4);
+    EXPECT_EQ(l.inputX, 1056);
+    EXPECT_EQ(l.inputY, 648);
+    EXPECT_EQ(l.programTitle, U"Test");
+    EXPECT_EQ(l.fontName(), U"ｺﾞｼｯｸ");
+    EXPECT_EQ(l.fontSize(), 16);
+    EXPECT_EQ(l.getDrawWidth(), 3);
+    std::vector<float> sequence;
+    for (int i = 0; i < 5; ++i) sequence.push_back(l.rnd());
+    if (c.seed == 6) {
+      if (sequenceOf6.empty()) sequenceOf6 = sequence;
+      EXPECT_EQ(sequence, sequenceOf6);
+    }
+    // reseedRandom starts the same sequence again.
+    l.reseedRandom();
+    EXPECT_EQ(l.scratchA, c.seed);
+    EXPECT_EQ(l.rnd(), sequence[0]);
+  }
+}
+
+// The page area, the band beside the field and the number texts.
+TEST(PageArea, ClearsAndNumberTexts) {
+  LessonFixture fx;
+  Lesson& l = fx.lesson;
+  l.textColor = 7;
+  l.penX = 5, l.penY = 6;
+  fx.clear();
+  l.clearPageArea();
+  std::vector<Box> page{{0, 54, 1440, 900, 15, 15, 3}};
+  EXPECT_EQ(fills(fx.draws()), page);
+  EXPECT_EQ(l.penX, 5);
+  EXPECT_EQ(l.penY, 6);
+  EXPECT_EQ(l.textColor, 7);
+
+  fx.clear();
+  l.clearInputBand();
+  std::vector<Box> band{{1136, 576, 2576, 666, 15, 15, 3}};
+  EXPECT_EQ(fills(fx.draws()), band);
+  EXPECT_EQ(l.penX, 1136);
+  EXPECT_EQ(l.penY, 576);
+
+  l.numA(0) = 9;
+  l.numTextA(0) = U"kept";
+  l.numTextB(0) = U"kept";
+  l.numA(1) = 3;
+  l.numA(2) = -2;
+  l.numA(3) = 0.5f;
+  l.numTextA(4) = U"a sentence";
+  l.numA(80) = 12;
+  l.numB(1) = -0.25f;
+  l.numB(40) = 7;
+  l.numbersToText();
+  struct Case {
+    Text got;
+    const char32_t* want;
+  } cases[] = {
+      {l.numTextA(1), U"3"},    {l.numTextA(2), U"-2"},  {l.numTextA(3), U".5"},
+      {l.numTextA(4), U"0"},    {l.numTextA(80), U"12"}, {l.numTextB(1), U"-.25"},
+      {l.numTextB(2), U"0"},    {l.numTextB(40), U"7"},  {l.numTextA(0), U"kept"},
+      {l.numTextB(0), U"kept"}, {l.workText, U"7"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.want);
 }
 
 }  // namespace
