@@ -216,34 +216,42 @@ TEST(LengthArc, DotCountFollowsTheStep) {
 
 TEST(LengthArc, ApexLabelOutsideAndWorkingValuesLeft) {
   struct Case {
-    float side;
-    float apexY;
-    float labelY;  // top of the label's box
+    float ax, ay, bx, by, height, side;
+    float apexX, apexY;
+    float labelLeft;  // the label's left edge from the apex, in label widths
+    float labelTop;   // top of the label's box
+    float endIndex;   // the parameter where the dot loop stopped
   } cases[] = {
-      {1, 320, 320},   // below the segment, label under the apex
-      {-1, 280, 236},  // above, the label's box ends at the apex
+      // Below the segment, label under the apex; above, the box ends at the apex.
+      {100, 300, 300, 300, 20, 1, 200, 320, -.5f, 320, 370},
+      {100, 300, 300, 300, 20, -1, 200, 280, -.5f, 236, 190},
+      // No bulge on an upright segment: the label beside its middle, 22 px up,
+      // right of a downward segment and left of an upward one (side -1).
+      {400, 100, 400, 212.5f, 0, -1, 400, 156.25f, 0, 134.25f, 190},
+      {400, 212.5f, 400, 100, 0, -1, 400, 156.25f, -1, 134.25f, 190},
   };
   for (const Case& c : cases) {
     LessonFixture fx;
     Lesson& l = fx.lesson;
-    ArcRun run = drawArc(fx, 100, 300, 300, 300, 20, c.side, 10);
-    SCOPED_TRACE(c.side);
+    ArcRun run = drawArc(fx, c.ax, c.ay, c.bx, c.by, c.height, c.side, 10);
+    SCOPED_TRACE(::testing::Message() << c.ax << "," << c.ay << " side " << c.side);
     const DrawOp& middle = run.dots[9];
-    EXPECT_NEAR(middle.x1, 200, 1e-3);
+    EXPECT_NEAR(middle.x1, c.apexX, 1e-3);
     EXPECT_NEAR(middle.y1, c.apexY, 1e-3);
-    EXPECT_NEAR(l.arrowHeadX, 200, 1e-3);
+    EXPECT_NEAR(l.arrowHeadX, c.apexX, 1e-3);
     EXPECT_NEAR(l.arrowHeadY, c.apexY, 1e-3);
     EXPECT_EQ(l.arrowTailX, l.arrowHeadX);
     EXPECT_EQ(l.arrowTailY, l.arrowHeadY);
-    EXPECT_EQ(l.pointBX, 100);
-    EXPECT_EQ(l.pointBY, 300);
-    EXPECT_EQ(l.pointCX, 300);
-    EXPECT_EQ(l.pointCY, 300);
-    EXPECT_NEAR(l.pointRadius, std::sqrt(100.0f * 100 + 20 * 20), 1e-3);
-    EXPECT_EQ(l.loopIndex, c.side > 0 ? 370 : 190);
-    EXPECT_EQ(l.arcHeight, 20);
-    EXPECT_NEAR(l.penX - run.labelWidth, 200 - run.labelWidth / 2, 1e-3);
-    EXPECT_NEAR(l.penY, c.labelY, 1e-3);
+    EXPECT_EQ(l.pointBX, c.ax);
+    EXPECT_EQ(l.pointBY, c.ay);
+    EXPECT_EQ(l.pointCX, c.bx);
+    EXPECT_EQ(l.pointCY, c.by);
+    EXPECT_NEAR(l.pointRadius, std::hypot(c.apexX - c.ax, c.apexY - c.ay), 1e-3);
+    EXPECT_EQ(l.loopIndex, c.endIndex);
+    EXPECT_EQ(l.arcHeight, c.height);
+    const float w = run.labelWidth;
+    EXPECT_NEAR(l.penX - w, c.apexX + c.labelLeft * w, 1e-3);  // penX ends past the label
+    EXPECT_NEAR(l.penY, c.labelTop, 1e-3);
     ASSERT_FALSE(fx.texts().empty());
     expectOneShotsReset(l);
   }
@@ -351,41 +359,83 @@ void setRectangle(Lesson& l) {
 }
 
 TEST(Polygon, LettersInSequenceStandOutsideTheCorners) {
-  LessonFixture fx;
-  Lesson& l = fx.lesson;
-  setRectangle(l);
-  l.setDrawWidth(2);
-  l.pointLabel = U"A";
-  l.arrowHeadSize = 10;
-  fx.clear();
-  l.drawPolygonFromTable();
-  std::vector<DrawOp> lines = ofKind(fx.draws(), DrawOp::Kind::Line);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[3].x1, 480);  // the closing edge D-A comes last
-  EXPECT_EQ(lines[3].x2, 200);
-  EXPECT_EQ(lines[0].width, 5);
+  struct Case {
+    std::vector<std::vector<float>> corners;  // counter-clockwise on the screen
+    std::vector<float> degrees;               // where each letter lies from its corner
+  } cases[] = {
+      // The lessons' rectangle: the second ray is a diagonal, so the letters
+      // lean from the outer bisectors towards the next edge's prolongation.
+      {{{200, 200}, {200, 410}, {480, 410}, {480, 200}}, {116.57f, 198.43f, 296.57f, 18.43f}},
+      // A triangle: each corner's rays go to its two neighbours, and the letters
+      // lie on the outer bisectors.
+      {{{200, 400}, {400, 400}, {300, 200}}, {211.72f, 328.28f, 90}},
+  };
+  for (const Case& c : cases) {
+    LessonFixture fx;
+    Lesson& l = fx.lesson;
+    setRectangle(l);
+    const std::size_t n = c.corners.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      l.pointTable(static_cast<float>(i + 1), 1) = c.corners[i][0];
+      l.pointTable(static_cast<float>(i + 1), 2) = c.corners[i][1];
+    }
+    l.pointCount = static_cast<float>(n);
+    l.setDrawWidth(2);
+    l.pointLabel = U"A";
+    l.arrowHeadSize = 10;
+    fx.clear();
+    l.drawPolygonFromTable();
+    SCOPED_TRACE(n);
+    std::vector<DrawOp> lines = ofKind(fx.draws(), DrawOp::Kind::Line);
+    ASSERT_EQ(lines.size(), n);
+    EXPECT_EQ(lines[n - 1].x1, c.corners[n - 1][0]);  // the closing edge comes last
+    EXPECT_EQ(lines[n - 1].x2, c.corners[0][0]);
+    EXPECT_EQ(lines[0].width, 5);
 
-  // Each letter's box centre lies from its corner in the direction of the
-  // bisector: about 117, 198, 297 and 18 degrees.
-  const Text letters[] = {U"A", U"B", U"C", U"D"};
-  const float corners[4][2] = {{200, 200}, {200, 410}, {480, 410}, {480, 200}};
-  const float degrees[] = {116.57f, 198.43f, 296.57f, 18.43f};
-  std::vector<DrawOp> texts = fx.texts();
-  ASSERT_EQ(texts.size(), 4u);
-  for (int i = 0; i < 4; ++i) {
-    const DrawOp& t = texts[static_cast<std::size_t>(i)];
-    EXPECT_EQ(t.text, letters[i]);
-    const float w = widthOf(l, letters[i]);
-    const float c = (t.x1 + w / 2 - corners[i][0]) / (10 + w / 2);
-    const float s = -(t.y1 + 22 - corners[i][1]) / (10 + 22);
-    float a = std::atan2(s, c) * 180 / kPi;
-    if (a < 0) a += 360;
-    EXPECT_NEAR(a, degrees[i], 0.1) << toUtf8(letters[i]);
+    // Each letter's box centre lies from its corner in the direction of the
+    // bisector.
+    std::vector<DrawOp> texts = fx.texts();
+    ASSERT_EQ(texts.size(), n);
+    for (std::size_t i = 0; i < n; ++i) {
+      const DrawOp& t = texts[i];
+      const Text letter(1, static_cast<char32_t>(U'A' + i));
+      EXPECT_EQ(t.text, letter);
+      const float w = widthOf(l, letter);
+      const float cosT = (t.x1 + w / 2 - c.corners[i][0]) / (10 + w / 2);
+      const float sinT = -(t.y1 + 22 - c.corners[i][1]) / (10 + 22);
+      float a = std::atan2(sinT, cosT) * 180 / kPi;
+      if (a < 0) a += 360;
+      EXPECT_NEAR(a, c.degrees[i], 0.1) << toUtf8(letter);
+    }
+    EXPECT_TRUE(l.pointLabel.empty());
+    EXPECT_EQ(l.getDrawWidth(), 5);  // the letters leave the edge width
+    expectOneShotsReset(l);
+    // The last corner's label inputs stay: the corner, then vertices 1 and 2.
+    EXPECT_EQ(l.arrowHeadX, c.corners[n - 1][0]);
+    EXPECT_EQ(l.arrowHeadY, c.corners[n - 1][1]);
+    EXPECT_EQ(l.pointBX, c.corners[0][0]);
+    EXPECT_EQ(l.pointBY, c.corners[0][1]);
+    EXPECT_EQ(l.pointCX, c.corners[1][0]);
+    EXPECT_EQ(l.pointCY, c.corners[1][1]);
   }
-  EXPECT_TRUE(l.pointLabel.empty());
-  EXPECT_EQ(l.getDrawWidth(), 5);  // the letters leave the edge width
-  EXPECT_EQ(l.arrowHeadSize, 0);
-  EXPECT_EQ(l.arrowHeadX, 480);  // the last vertex
+}
+
+TEST(Polygon, LabelOffsetMovesTheFirstLetterOnly) {
+  std::vector<DrawOp> plain, moved;
+  for (float dx : {0.0f, 30.0f}) {
+    LessonFixture fx;
+    Lesson& l = fx.lesson;
+    setRectangle(l);
+    l.pointLabel = U"A";
+    l.angleLabelDx = dx;
+    fx.clear();
+    l.drawPolygonFromTable();
+    (dx == 0 ? plain : moved) = fx.texts();
+  }
+  ASSERT_EQ(plain.size(), 4u);
+  ASSERT_EQ(moved.size(), 4u);
+  EXPECT_EQ(moved[0].x1, plain[0].x1 + 30);
+  for (std::size_t i = 1; i < 4; ++i) EXPECT_EQ(moved[i].x1, plain[i].x1) << i;
 }
 
 TEST(Polygon, LettersFromListOrNone) {
