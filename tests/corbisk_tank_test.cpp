@@ -15,6 +15,7 @@ namespace {
 using Event = HeadlessPlatform::Event;
 
 using testing::CorbiskRun;
+using testing::LessonFixture;
 using testing::spaces;
 
 // The drawing of each animation frame: the ops since the previous pause (or,
@@ -181,6 +182,34 @@ TEST(CorbiskTankPages, AnimationFramesAndFinishedPage) {
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->y2, c.lastLevel);
   }
+}
+
+// A key pressed while the tank fills stays pending: the key wait that follows
+// the animation takes it at once, without waiting.
+TEST(CorbiskTankPages, KeyPressedDuringTheAnimationStaysPending) {
+  HeadlessPlatform platform(LessonFixture::keys("2 Enter 1 Enter" + spaces(5)));
+  CorbiskUnit unit(platform, "Corbisk");
+  platform.onPause = [&](int n) {
+    if (n == 10) platform.pressKey({U' ', "Space"});
+  };
+  runHeadless(unit, platform);
+  const auto& events = platform.events();
+  std::size_t lastPause = 0;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    if (events[i].kind == HeadlessPlatform::Event::Kind::Pause) lastPause = i;
+  }
+  ASSERT_GT(lastPause, 0u);
+  // After the animation: the key-wait bar is drawn and erased before any wait.
+  bool barErased = false;
+  for (std::size_t i = lastPause + 1; i < events.size(); ++i) {
+    const auto& e = events[i];
+    if (e.kind == HeadlessPlatform::Event::Kind::Wait) break;
+    if (e.kind == HeadlessPlatform::Event::Kind::Draw && e.op.kind == DrawOp::Kind::Fill &&
+        e.op.x1 == 0 && e.op.y1 == 657 && e.op.x2 == 400 && e.op.y2 == 693) {
+      barErased = true;
+    }
+  }
+  EXPECT_TRUE(barErased);
 }
 
 // The page waits for every one of its keys: one key short, the closing answer

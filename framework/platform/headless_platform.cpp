@@ -81,6 +81,12 @@ void HeadlessPlatform::idle(IdleKind kind) {
 void HeadlessPlatform::pause(int n) {
   step();
   events_.push_back({Event::Kind::Pause, {}, {}, n});
+  if (onPause) onPause(++pauses_);
+}
+
+void HeadlessPlatform::pressKey(const ScriptKey& key) {
+  queue_.push_back(key.code);
+  events_.push_back({Event::Kind::Key, {}, key.token, 0});
 }
 
 }  // namespace lesson

@@ -66,6 +66,11 @@ class HeadlessPlatform : public Platform {
   // Called at each wait before the next key is handed over, with the 1-based
   // number of that key (for frame files).
   std::function<void(int)> onHandOver;
+  // Called at each pause with the number of pauses so far; a test may press a
+  // key there (pressKey) to stand for a key pressed during an animation.
+  std::function<void(int)> onPause;
+  // Queues a key at once, as if pressed now, without a wait.
+  void pressKey(const ScriptKey& key);
   // Operations and polls allowed between two waits before the run counts as
   // hung. Every operation is kept, so the bound also caps the memory a hang takes.
   long hangBound = 1'000'000;
@@ -87,6 +92,7 @@ class HeadlessPlatform : public Platform {
   Canvas canvas_;
   long sinceWait_ = 0;
   int handedOver_ = 0;
+  int pauses_ = 0;
 };
 
 }  // namespace lesson
