@@ -1,4 +1,5 @@
 # The Debian packages the programs and the tests need.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libcairo2-dev libsdl2-dev libfontconfig-dev
   libfreetype-dev fonts-ipafont-gothic fonts-liberation2 googletest libgtest-dev)
-TEST_PACKAGES=(xvfb xauth xdotool imagemagick)
+BENCH_PACKAGES=(libbenchmark-dev)
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick python3)

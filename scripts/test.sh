@@ -4,11 +4,13 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/packages.sh"
-"$root/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+"$root/scripts/ensure-packages.sh" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 jobs=$(nproc)
 for variant in debug asan; do
   dir="$root/build/$variant"
   flags=(-DCMAKE_BUILD_TYPE=Debug)
+  # The benchmarks are built (not timed) in the plain build so they keep compiling.
+  [ "$variant" = debug ] && flags+=(-DLESSONS_BENCHMARKS=ON)
   [ "$variant" = asan ] && flags+=(-DLESSONS_SANITIZE=ON)
   echo "== $variant build"
   cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >/dev/null
