@@ -258,6 +258,10 @@ class Lesson : public Runtime {
   // `page`, which return here; the last item returns to the caller.
   void runSubMenu(const Text& line, int items, const std::function<void(int)>& page);
 
+  // The random-example loop: draws an example and asks "次のステップは１を入力。"
+  // until the pupil enters a value of 1; any other value draws a new example.
+  void repeatUntilOne(const std::function<void()>& example);
+
   // Erases the whole window: a filled box from (0,0) 1760 x 1800 in colour 15.
   void clearWholeWindow();
 

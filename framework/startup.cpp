@@ -150,6 +150,14 @@ void Lesson::drawTextPieces(const std::vector<TextPiece>& pieces) {
 
 namespace lesson {
 
+void Lesson::repeatUntilOne(const std::function<void()>& example) {
+  inputValue = 3;
+  while (inputValue != 1) {
+    example();
+    askNextStep();
+  }
+}
+
 void Lesson::flowText(const std::vector<FlowPiece>& pieces) {
   for (const FlowPiece& piece : pieces) {
     switch (piece.where) {

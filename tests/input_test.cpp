@@ -610,3 +610,25 @@ TEST(PageArea, ClearsAndNumberTexts) {
 
 }  // namespace
 }  // namespace lesson
+
+namespace lesson {
+namespace {
+
+TEST(NextStep, ExampleRepeatsUntilTheValueOne) {
+  struct Case {
+    const char* keys;
+    int examples;
+  } cases[] = {
+      {"1 Enter", 1},       {"2 Enter 1 Enter", 2},   {"2/2 Enter", 1},
+      {"Enter 1 Enter", 2}, {"1/2 Enter 1 Enter", 2}, {"3/0 Enter 1.0 Enter", 2},
+  };
+  for (const Case& c : cases) {
+    testing::LessonFixture fx(c.keys);
+    int examples = 0;
+    fx.lesson.repeatUntilOne([&] { ++examples; });
+    EXPECT_EQ(examples, c.examples) << c.keys;
+  }
+}
+
+}  // namespace
+}  // namespace lesson

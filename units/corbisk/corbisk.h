@@ -90,6 +90,57 @@ class CorbiskUnit : public Lesson {
   void practiceAnswer2Page();
   void practiceAnswer3Page();
   // (end of answer pages)
+
+  // A section's pages in sub-menu order; opens the item-th.
+  using Page = void (CorbiskUnit::*)();
+  void openPage(std::initializer_list<Page> pages, int item);
+
+  // Section 3 pages ① to ③.
+  void valueChangeTablePage();
+  void increaseAmountPage();
+  void rateOfChangeExamplePage();
+  // (end of section 3 pages ① to ③)
+
+  // Section 3 pages ④ to ⑥.
+  void linearRateOfChangePage();
+  void yIncreaseAnswerPage();
+  void inverseProportionRatePage();
+  // (end of section 3 pages ④ to ⑥)
+
+  // Section 5 pages ① to ④.
+  void pointReviewPage();
+  void graphByPointsPage();
+  void parallelShiftPage();
+  void proportionGraphRelationPage();
+  // (end of section 5 pages ① to ④)
+
+  // Section 5 pages ⑤ to ⑦.
+  void shiftDownExamplePage();
+  void parallelLinesAnswerPage();
+  void interceptDefinitionPage();
+  // (end of section 5 pages ⑤ to ⑦)
+
+  // Section 6 pages.
+  void slopePage();
+  void slopeExplanationPage();
+  void slopeAnswersPage();
+  void increasePage();
+  void decreasePage();
+  // (end of section 6 pages)
+
+  // Section 7 pages.
+  void integerSlopeExamplePage();
+  void fractionSlopeExamplePage();
+  void integerGraphDrill();
+  void fractionGraphDrill();
+  void graphDrawingAnswers();
+  // (end of section 7 pages)
+
+  // Section 8 pages.
+  void domainRangeExample();
+  void domainRangeDrill();
+  void domainRangeAnswerPage();
+  // (end of section 8 pages)
 };
 
 }  // namespace lesson

@@ -120,10 +120,18 @@ void CorbiskUnit::linearFunctionSection() {
   });
 }
 
+void CorbiskUnit::openPage(std::initializer_list<Page> pages, int item) {
+  if (item < 1 || item > static_cast<int>(pages.size())) return;
+  (this->*pages.begin()[item - 1])();
+}
+
 void CorbiskUnit::rateOfChangeSection() {
   showRateOfChangeGoal();
-  runSubMenu(kRateOfChangeMenu.line, kRateOfChangeMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kRateOfChangeMenu.line, kRateOfChangeMenu.items, [this](int item) {
+    openPage({&CorbiskUnit::valueChangeTablePage, &CorbiskUnit::increaseAmountPage,
+              &CorbiskUnit::rateOfChangeExamplePage, &CorbiskUnit::linearRateOfChangePage,
+              &CorbiskUnit::yIncreaseAnswerPage, &CorbiskUnit::inverseProportionRatePage},
+             item);
   });
 }
 
@@ -134,29 +142,41 @@ void CorbiskUnit::rateOfChangePracticeSection() {
 
 void CorbiskUnit::graphInterceptSection() {
   showGraphInterceptGoal();
-  runSubMenu(kGraphInterceptMenu.line, kGraphInterceptMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kGraphInterceptMenu.line, kGraphInterceptMenu.items, [this](int item) {
+    openPage({&CorbiskUnit::pointReviewPage, &CorbiskUnit::graphByPointsPage,
+              &CorbiskUnit::parallelShiftPage, &CorbiskUnit::proportionGraphRelationPage,
+              &CorbiskUnit::shiftDownExamplePage, &CorbiskUnit::parallelLinesAnswerPage,
+              &CorbiskUnit::interceptDefinitionPage},
+             item);
   });
 }
 
 void CorbiskUnit::slopeSection() {
   showSlopeGoal();
-  runSubMenu(kSlopeMenu.line, kSlopeMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kSlopeMenu.line, kSlopeMenu.items, [this](int item) {
+    openPage(
+        {&CorbiskUnit::slopePage, &CorbiskUnit::slopeExplanationPage,
+         &CorbiskUnit::slopeAnswersPage, &CorbiskUnit::increasePage, &CorbiskUnit::decreasePage},
+        item);
   });
 }
 
 void CorbiskUnit::graphDrawingSection() {
   showGraphDrawingGoal();
-  runSubMenu(kGraphDrawingMenu.line, kGraphDrawingMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kGraphDrawingMenu.line, kGraphDrawingMenu.items, [this](int item) {
+    openPage({&CorbiskUnit::integerSlopeExamplePage, &CorbiskUnit::fractionSlopeExamplePage,
+              &CorbiskUnit::integerGraphDrill, &CorbiskUnit::fractionGraphDrill,
+              &CorbiskUnit::graphDrawingAnswers},
+             item);
   });
 }
 
 void CorbiskUnit::domainRangeSection() {
   showDomainRangeGoal();
-  runSubMenu(kDomainRangeMenu.line, kDomainRangeMenu.items, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
+  runSubMenu(kDomainRangeMenu.line, kDomainRangeMenu.items, [this](int item) {
+    openPage({&CorbiskUnit::domainRangeExample, &CorbiskUnit::domainRangeDrill,
+              &CorbiskUnit::domainRangeAnswerPage},
+             item);
   });
 }
 
