@@ -1,11 +1,265 @@
 // Section 5 pages ⑤ to ⑦: shifted graphs and the intercept.
+//
+// Page ⑤ draws y=-x-2 from y=-x by moving nine points down by 2; page ⑥ is the
+// worked answer of textbook P67 question 1 (three lines, each parallel to
+// y=2x or y=-2x, through its intercept); page ⑦ recaps the shift, defines the
+// intercept and answers textbook P67 question 2. Each page clears
+// (0,0)-(1320,1300), reveals one step per key and returns to the sub-menu
+// right after its last step.
+#include <vector>
+
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
-// Not built yet: back to the sub-menu.
-void CorbiskUnit::shiftDownExamplePage() {}
-void CorbiskUnit::parallelLinesAnswerPage() {}
-void CorbiskUnit::interceptDefinitionPage() {}
+namespace {
+
+using Flow = Lesson::FlowPiece;
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+constexpr Flow::Where kLabel = Flow::Label;
+
+// ---- Shapes of the three pages ------------------------------------------------
+
+void clearPage(Lesson& page) {
+  page.fillBox(0, 0, 1320, 1300, 15, 15);
+}
+
+// A plane of whole-unit steps with its top-left corner, extents, grid unit and
+// grid colour (0: the axes and their letters only).
+struct Plane {
+  float left, top;
+  float xMin, xMax, yMin, yMax;
+  float unit, gridColor;
+};
+
+void drawPlane(Lesson& page, const Plane& plane) {
+  page.graphLeft = plane.left;
+  page.graphTop = plane.top;
+  page.graphXMin = plane.xMin;
+  page.graphXMax = plane.xMax;
+  page.graphYMin = plane.yMin;
+  page.graphYMax = plane.yMax;
+  page.graphXStep = 1;
+  page.graphYStep = 1;
+  page.gridUnit = plane.unit;
+  page.lineColor = plane.gridColor;
+  page.noAxisNumbers = 0;
+  page.drawGraphPlane();
+}
+
+// The line y = a x + b in a colour, labelled at its last visible dot moved by
+// (dx, dy).
+struct GraphLine {
+  float a, b;
+  float color;
+  Text label;
+  float dx, dy;
+};
+
+void plotLine(Lesson& page, const GraphLine& line) {
+  page.curveKind = 3;
+  page.coefA = line.a;
+  page.coefB = line.b;
+  page.plotColor = line.color;
+  page.pointLabel = line.label;
+  page.labelDx = line.dx;
+  page.labelDy = line.dy;
+  page.plotCurve();
+}
+
+// An intercept point: a disc of radius 8 in colour 5 without a label.
+void plotIntercept(Lesson& page, float y) {
+  page.pointX = 0;
+  page.pointY = y;
+  page.pointRadius = 8;
+  page.plotColor = 5;
+  page.pointLabel.clear();
+  page.labelDx = 0;
+  page.labelDy = 0;
+  page.plotPoint();
+}
+
+// ---- Page ⑤: y=-x-2 from y=-x ------------------------------------------------
+
+const std::vector<Flow> kShiftQuestion{
+    {7, kMargin, 0, U"Q "},
+    {3, kEnd, 0, U"y=-x "},
+    {0, kEnd, 0, U"のグラフをもとにして、"},
+    {3, kMargin, 50, U"y=-x-2 "},
+    {0, kEnd, 0, U"のグラフをかきなさい。"},
+};
+const Plane kShiftPlane{720, 100, -5, 5, -5, 5, 40, 14};
+const GraphLine kShiftGiven{-1, 0, 0, U"y=-x", -27, 0};
+const std::vector<Flow> kShiftAnswer{
+    {7, kMargin, 60, U"<解答>"},       {3, kMargin, 50, U"y=-x "},
+    {0, kEnd, 0, U"のグラフの各点を"}, {3, kMargin, 50, U"下に2移動させた点"},
+    {0, kEnd, 0, U"をとり、"},         {0, kMargin, 50, U"とった点を結ぶ。"},
+};
+const GraphLine kShiftMoved{-1, -2, 5, U"y=-x-2", -175.5f, 0};
+const std::vector<Flow> kShiftTask{{7, kMargin, 90, U"教科書P67の問1 をしなさい。"}};
+
+// ---- Page ⑥: textbook P67 question 1 ------------------------------------------
+
+const Plane kParallelPlane{480, 50, -6, 6, -7, 7, 40, 14};
+const GraphLine kParallelGiven[] = {
+    {2, 0, 3, U"y=2x", -81, -50},
+    {-2, 0, 7, U"y=-2x", -81, 0},
+};
+const std::vector<Flow> kParallelTitle{{3, kMargin, 0, U"問1　解答"}};
+const std::vector<Flow> kParallelQuestions{
+    {0, kMargin, 50, U"(1) "}, {0, kEnd, 0, U"y=2x-2"},   {0, kMargin, 50, U"(2) "},
+    {0, kEnd, 0, U"y=-2x+4"},  {0, kMargin, 50, U"(3) "}, {0, kEnd, 0, U"y=-2x-3"},
+};
+// Each answer in the colour of the proportion graph it is parallel to; its
+// intercept is coefficient b.
+const GraphLine kParallelAnswers[] = {
+    {2, -2, 3, U"(1)", -81, 150},
+    {-2, 4, 7, U"(2)", -27, -100},
+    {-2, -3, 7, U"(3)", -135, -50},
+};
+
+// ---- Page ⑦: the intercept ----------------------------------------------------
+
+// The recap in a frame of width 10, the two graphs beside it.
+const std::vector<Flow> kRecap{
+    {3, kMargin, 0, U"<比例のグラフとの関係>"},
+    {0, kMargin, 50, U"y=ax+bのグラフは、y=axのグラフを"},
+    {5, kMargin, 50, U"y軸の正の方向にbだけ平行移動"},
+    {0, kEnd, 0, U"させた"},
+    {3, kEnd, 0, U"直線"},
+};
+// Axes only, origin at (986, 460).
+const Plane kRecapPlane{836, 60, -3, 2, -2, 8, 50, 0};
+const GraphLine kRecapShifted{1.5f, 3, 3, U"y=ax+b", -81, -80};
+const GraphLine kRecapProportion{1.5f, 0, 0, U"y=ax", -54, -50};
+
+// The definition in a frame of width 5 whose top lies 10 px above its first line.
+const std::vector<Flow> kDefinition{
+    {5, kMargin, 0, U"<切片>"},
+    {5, kMargin, 50, U"b"},
+    {0, kEnd, 0, U"を一次関数のグラフの"},
+    {5, kEnd, 0, U"切片"},
+    {0, kEnd, 0, U"という。"},
+    {0, kMargin, 50, U"①x=0のときのyの値"},
+    {0, kMargin, 50, U"②y軸と交わる点(0,b)のy座標"},
+};
+// The summary starts at the item-label x, 38 px left of the body margin.
+const std::vector<Flow> kSummary{
+    {0, kLabel, 80, U"y=ax+b　のグラフは、y=ax のグラフに"},
+    {5, kLabel, 50, U"平行"},
+    {0, kEnd, 0, U"で"},
+    {5, kEnd, 0, U"点(0,b)"},
+    {0, kEnd, 0, U"を通る"},
+    {5, kEnd, 0, U"直線"},
+};
+const std::vector<Flow> kInterceptTask{{7, kMargin, 60, U"教科書P67の問2 をしなさい。"}};
+
+// The answers on the question's line: each `gap` px after what stands before it.
+struct Answer {
+  float gap;
+  Text label, value;
+};
+const Answer kInterceptAnswers[] = {
+    {50, U"(1)", U"5"},
+    {20, U"(2)", U"-4"},
+    {20, U"(3)", U"0"},
+};
+
+}  // namespace
+
+void CorbiskUnit::shiftDownExamplePage() {
+  clearPage(*this);
+  itemLabelX = 40;
+  textMarginX = itemLabelX;
+  textLineY = 30;
+  setDrawWidth(5);
+  flowText(kShiftQuestion);
+  drawPlane(*this, kShiftPlane);
+  plotLine(*this, kShiftGiven);
+  waitKeyPrompt();
+
+  flowText(kShiftAnswer);
+  waitKeyPrompt();
+
+  // The points of y=-x at x = -5 to 3 moved down by 2: maths coordinates into
+  // numA 1..9 (x) and 11..19 (y), then turned into pixels in place.
+  loopIndex = -5;
+  do {
+    numA(loopIndex + 6) = loopIndex;
+    numA(loopIndex + 16) = -loopIndex - 2;
+    loopIndex = loopIndex + 1;
+  } while (loopIndex <= 3);
+  loopIndex = 1;
+  do {
+    numA(loopIndex) = originX + gridUnit * numA(loopIndex);
+    numA(loopIndex + 10) = originY - gridUnit * numA(loopIndex + 10);
+    fillCircle(numA(loopIndex), numA(loopIndex + 10), 6, 5);
+    loopIndex = loopIndex + 1;
+  } while (loopIndex <= 9);
+  waitKeyPrompt();
+
+  plotLine(*this, kShiftMoved);
+  waitKeyPrompt();
+
+  flowText(kShiftTask);
+}
+
+void CorbiskUnit::parallelLinesAnswerPage() {
+  clearPage(*this);
+  textMarginX = 40;
+  textLineY = 30;
+  setDrawWidth(5);
+  flowText(kParallelTitle);
+  drawPlane(*this, kParallelPlane);
+  for (const GraphLine& line : kParallelGiven) plotLine(*this, line);
+  flowText(kParallelQuestions);
+
+  for (const GraphLine& answer : kParallelAnswers) {
+    waitKeyPrompt();
+    plotIntercept(*this, answer.b);
+    plotLine(*this, answer);
+  }
+}
+
+void CorbiskUnit::interceptDefinitionPage() {
+  clearPage(*this);
+  textMarginX = 76;
+  itemLabelX = textMarginX - 38;
+  textLineY = 30;
+  setDrawWidth(10);
+
+  drawBox(38, 16, 38 + 722, 16 + 175, 9);
+  flowText(kRecap);
+  setDrawWidth(5);
+  drawPlane(*this, kRecapPlane);
+  plotLine(*this, kRecapShifted);
+  plotIntercept(*this, kRecapShifted.b);
+  // The dot's label by position: the text flow stays where the recap ended.
+  textColor = 5;
+  penX = originX - 135;
+  penY = originY - 3.5f * gridUnit;
+  mathText = U"(0,b)";
+  drawMathText();
+  plotLine(*this, kRecapProportion);
+  waitKeyPrompt();
+
+  textMarginX = 76;
+  textLineY = textLineY + 90;
+  drawBox(38, textLineY - 10, 38 + 608, textLineY - 10 + 225, 3);
+  flowText(kDefinition);
+  waitKeyPrompt();
+
+  flowText(kSummary);
+  waitKeyPrompt();
+
+  flowText(kInterceptTask);
+  waitKeyPrompt();
+
+  for (const Answer& answer : kInterceptAnswers) {
+    textEndX = textEndX + answer.gap;
+    flowText({{0, kEnd, 0, answer.label}, {5, kEnd, 0, answer.value}});
+  }
+}
 
 }  // namespace lesson
