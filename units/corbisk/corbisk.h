@@ -99,6 +99,10 @@ class CorbiskUnit : public Lesson {
   void valueChangeTablePage();
   void increaseAmountPage();
   void rateOfChangeExamplePage();
+  // Page ③'s random example: x1 < x2 in -3..4 and the rate of change of
+  // y=-2x+7 between them, worked on the strip at (savedX(1), savedY(1)).
+  void drawRateExample();
+  float drawExampleX();  // one x in -3..4 (a drawn -4 counts as -3)
   // (end of section 3 pages ① to ③)
 
   // Section 3 pages ④ to ⑥.
@@ -112,6 +116,13 @@ class CorbiskUnit : public Lesson {
   void graphByPointsPage();
   void parallelShiftPage();
   void proportionGraphRelationPage();
+  // The random point of the point review's quizzes: magnitudes a, b in 1..5 in
+  // numA(1..2) = a, -a and numB(1..2) = b, -b (texts refreshed), the point of
+  // the drawn quadrant in markX(1), markY(1) and its coordinates in runText.
+  void makeRandomPoint();
+  // The quadrant the point review last took; a draw of the same quadrant shows
+  // quadrant 1 instead. Kept for the whole run of the program.
+  float lastQuadrant = 0;
   // (end of section 5 pages ① to ④)
 
   // Section 5 pages ⑤ to ⑦.
@@ -123,6 +134,7 @@ class CorbiskUnit : public Lesson {
   // Section 6 pages.
   void slopePage();
   void slopeExplanationPage();
+  void slopeInterceptDrill();  // page ②'s drill, after its explanation
   void slopeAnswersPage();
   void increasePage();
   void decreasePage();
@@ -140,6 +152,14 @@ class CorbiskUnit : public Lesson {
   void domainRangeExample();
   void domainRangeDrill();
   void domainRangeAnswerPage();
+  // One example of the drill: a random y=ax+b with a domain p≦x≦q (a in
+  // numA(1), b in numB(1), p and q in numA(2), numA(3), y at p and q in numB(2),
+  // numB(3)), the problem, then its working one stretch per key.
+  void pickDomainRangeProblem();
+  void showDomainRangeProblem();
+  // The slope of the drill's last draw of a; a new draw of a never equals it.
+  // Kept for the whole run, 0 at start.
+  float lastDrillSlope = 0;
   // (end of section 8 pages)
 };
 

@@ -1,13 +1,535 @@
-// Section 6 pages: the slope.
+// Section 6 pages: the slope. Page ① shows what the slope of a line is (three
+// screens of questions with run and rise steps on the lines), page ② states
+// the graph of y=ax+b with a rising and a falling example and then drills the
+// slope and intercept of random lines, page ③ gives the worked answers of
+// textbook P69 question 3, and pages ④ and ⑤ show how y increases or
+// decreases along a line. The pages reveal their steps one key at a time and
+// return to the section's sub-menu after the last step without waiting.
+#include <cmath>
+#include <vector>
+
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
-// Not built yet: back to the sub-menu.
-void CorbiskUnit::slopePage() {}
-void CorbiskUnit::slopeExplanationPage() {}
-void CorbiskUnit::slopeAnswersPage() {}
-void CorbiskUnit::increasePage() {}
-void CorbiskUnit::decreasePage() {}
+namespace {
+
+using Flow = Lesson::FlowPiece;
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+constexpr Flow::Where kLabel = Flow::Label;
+
+// One text at a fixed place beside a figure, outside the page's text flow:
+// textMarginX, textEndX and textLineY stay as they are.
+void writeAt(Lesson& page, float color, float x, float y, const Text& text) {
+  page.textColor = color;
+  page.penX = x;
+  page.penY = y;
+  page.mathText = text;
+  page.drawMathText();
+}
+
+// The clear of the section's pages.
+void clearPage(Lesson& page) {
+  page.fillBox(0, 0, 1320, 1300, 15, 15);
+}
+
+// A coordinate plane: its top-left corner, its extents in grid units, the
+// pixels per unit, the grid colour (0: axes only) and the axis-number switch.
+struct Plane {
+  float left, top;
+  float xMin, xMax, yMin, yMax;
+  float unit;
+  float grid;
+  float noNumbers;
+};
+
+void drawPlane(Lesson& page, const Plane& plane) {
+  page.graphLeft = plane.left;
+  page.graphTop = plane.top;
+  page.graphXMin = plane.xMin;
+  page.graphXMax = plane.xMax;
+  page.graphYMin = plane.yMin;
+  page.graphYMax = plane.yMax;
+  page.gridUnit = plane.unit;
+  page.lineColor = plane.grid;
+  page.noAxisNumbers = plane.noNumbers;
+  page.drawGraphPlane();
+}
+
+// A line y = a x + b on the plane just drawn, with its label offset from the
+// line's last visible dot (an empty label draws nothing).
+struct Line {
+  float a, b;
+  float color;
+  Text label;
+  float labelDx, labelDy;
+};
+
+void plotLine(Lesson& page, const Line& line) {
+  page.curveKind = 3;
+  page.coefA = line.a;
+  page.coefB = line.b;
+  page.plotColor = line.color;
+  page.pointLabel = line.label;
+  page.labelDx = line.labelDx;
+  page.labelDy = line.labelDy;
+  page.plotCurve();
+}
+
+// Converts markX/markY(1..count) from grid units to pixels on the plane just
+// drawn (its steps are 1).
+void marksToPixels(Lesson& page, float count) {
+  for (page.loopIndex = 1; page.loopIndex <= count; ++page.loopIndex) {
+    page.markX(page.loopIndex) = page.originX + page.gridUnit * page.markX(page.loopIndex);
+    page.markY(page.loopIndex) = page.originY - page.gridUnit * page.markY(page.loopIndex);
+  }
+}
+
+// An arrow from (x1, y1) to (x2, y2) with its 16-px head at (x2, y2), drawn
+// with the pen width in force.
+void arrowTo(Lesson& page, float color, float x1, float y1, float x2, float y2) {
+  page.arrowHeadX = x1;
+  page.arrowHeadY = y1;
+  page.arrowTailX = x2;
+  page.arrowTailY = y2;
+  page.arrowReverse = 1;
+  page.lineColor = color;
+  page.arrowHeadSize = 16;
+  page.drawArrow();
+}
+
+// The run arrow from (slopeX1, slopeY1) to the corner (slopeX2, slopeY1) and
+// the rise arrow from the corner to (slopeX2, slopeY2), both in `color`.
+void runAndRise(Lesson& page, float color) {
+  arrowTo(page, color, page.slopeX1, page.slopeY1, page.slopeX2, page.slopeY1);
+  arrowTo(page, color, page.slopeX2, page.slopeY1, page.slopeX2, page.slopeY2);
+}
+
+// The run and rise labels of runAndRise: the run's under the middle of the
+// run arrow moved by runDy, the rise's beside the middle of the rise arrow.
+void runAndRiseLabels(Lesson& page, float color, const Text& run, float runDy, const Text& rise) {
+  writeAt(page, color, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + runDy, run);
+  writeAt(page, color, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, rise);
+}
+
+// ---- Page ①: the slope ------------------------------------------------------
+
+// Screens start at (38, 30); "indented" lines start 54 px right of the margin.
+constexpr float kSlopeMarginX = 38;
+constexpr float kSlopeIndentX = kSlopeMarginX + 54;
+
+const std::vector<Flow> kThreeLinesQuestion{
+    {3, kMargin, 0, U"Q1 "},
+    {0, kEnd, 0, U"直線y=ax+bは、"},
+    {0, kLabel, 50, U"aの値が変わるとどうなりますか。"},
+};
+const Plane kThreeLinesPlane{798, 100, -3, 5, -2, 11, 40, 14, 0};
+const std::vector<Line> kThreeLines{
+    {1, 2, 0, U"y=x+2", -54, 75},
+    {2, 2, 3, U"y=2x+2", -54, 120},
+    {3, 2, 7, U"y=3x+2", 0, 0},
+};
+// Revealed one per key after the three lines.
+const std::vector<std::vector<Flow>> kThreeLinesSteps{
+    {{3, kMargin, 50, U"y=ax+b のaの値が大きいほど、"},
+     {3, kMargin, 50, U"直線の傾きぐあいが急になる。"}},
+    {{0, kMargin, 50, U"aの値を、直線の"}, {5, kEnd, 0, U"傾き"}, {0, kEnd, 0, U"という。"}},
+    {{5, kMargin, 90, U"変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き"}},
+};
+
+// A screen of unit steps along a line: six lattice points from x = firstX on,
+// five steps of one unit right between them, then one long step from point 1
+// to point `lastPoint` with its run and rise worked out.
+struct StepScreen {
+  std::vector<Flow> question;
+  Plane plane;
+  Line line;
+  float firstX;
+  std::vector<Flow> rule;       // with the rise labels
+  std::vector<Flow> direction;  // rising or falling to the right
+  std::vector<Flow> longStepQuestion;
+  float lastPoint;
+  Text run;
+  float runDy;  // from the run arrow's line to its label
+  std::vector<Flow> product;
+  Text rise;
+  std::vector<Flow> answer;
+};
+
+const StepScreen kRisingSteps{
+    {{3, kMargin, 0, U"Q2 "},
+     {0, kEnd, 0, U"直線y=2x+3では、x軸方向を"},
+     {0, kLabel, 50, U"右へ1ずつ進むとy軸方向はどうなりますか。"}},
+    {798, 100, -4, 5, -2, 10, 40, 14, 0},
+    {2, 3, 0, U"y=2x+3", -108, -50},
+    -2,
+    {{3, kMargin, 70, U" 右へ１ずつ進むと　上へ2ずつ進む"}},
+    {{0, kMargin, 60, U"　から、この直線は"},
+     {5, kEnd, 0, U"右上がり"},
+     {0, kEnd, 0, U"になっている。"}},
+    {{3, kMargin, 100, U"Q3 右へ3"}, {0, kEnd, 0, U"進むとy軸方向はどうなりますか。"}},
+    4,
+    U"3",
+    0,
+    {{0, kLabel, 50, U"3*2="}, {5, kEnd, 0, U"6"}},
+    U"6",
+    {{3, kLabel, 70, U" 上へ6進む"}},
+};
+
+const StepScreen kFallingSteps{
+    {{3, kMargin, 0, U"Q4 "},
+     {0, kEnd, 0, U"直線y=-2x+5では、x軸方向を"},
+     {0, kLabel, 50, U"右へ1ずつ進むとy軸方向はどうなりますか。"}},
+    {798, 100, -2, 6, -5, 6, 40, 14, 0},
+    {-2, 5, 0, U"y=-2x+5", -135, 0},
+    0,
+    {{3, kMargin, 70, U" 右へ１ずつ進むと　下へ2ずつ進む"}},
+    {{0, kMargin, 60, U"　から、この直線は"},
+     {5, kEnd, 0, U"右下がり"},
+     {0, kEnd, 0, U"になっている。"}},
+    {{3, kMargin, 100, U"Q5 右へ4"}, {0, kEnd, 0, U"進むとy軸方向はどうなりますか。"}},
+    5,
+    U"4",
+    -44,
+    {{0, kLabel, 50, U"4*2="}, {5, kEnd, 0, U"8"}},
+    U"-8",
+    {{3, kLabel, 70, U" 下へ8進む"}},
+};
+
+void startSlopeScreen(Lesson& page) {
+  clearPage(page);
+  page.textMarginX = kSlopeMarginX;
+  page.itemLabelX = kSlopeIndentX;
+  page.textLineY = 30;
+}
+
+// The five unit steps between the six points, labelled as `labels` says
+// (first letter "y": the run, second letter "y": the rise).
+void unitSteps(Lesson& page, const Text& labels) {
+  for (page.loopIndex = 1; page.loopIndex <= 5; ++page.loopIndex) {
+    page.slopeX1 = page.markX(page.loopIndex);
+    page.slopeY1 = page.markY(page.loopIndex);
+    page.slopeX2 = page.markX(page.loopIndex + 1);
+    page.slopeY2 = page.markY(page.loopIndex + 1);
+    page.slopeLabelSwitch = labels;
+    page.drawSlopeTriangle();
+  }
+}
+
+// One screen of steps; the last step's text ends it without a key wait.
+void showSteps(Lesson& page, const StepScreen& screen) {
+  startSlopeScreen(page);
+  page.flowText(screen.question);
+  drawPlane(page, screen.plane);
+  plotLine(page, screen.line);
+  for (page.loopIndex = 1; page.loopIndex <= 6; ++page.loopIndex) {
+    const float x = screen.firstX + page.loopIndex - 1;
+    page.markX(page.loopIndex) = x;
+    page.markY(page.loopIndex) = screen.line.a * x + screen.line.b;
+  }
+  marksToPixels(page, 6);
+  unitSteps(page, U"yn");
+  page.waitKeyPrompt();
+
+  page.flowText(screen.rule);
+  unitSteps(page, U"ny");
+  page.waitKeyPrompt();
+
+  page.flowText(screen.direction);
+  page.waitKeyPrompt();
+
+  page.flowText(screen.longStepQuestion);
+  page.waitKeyPrompt();
+
+  page.slopeX1 = page.markX(1);
+  page.slopeY1 = page.markY(1);
+  page.slopeX2 = page.markX(screen.lastPoint);
+  page.slopeY2 = page.markY(screen.lastPoint);
+  runAndRise(page, 5);
+  writeAt(page, 5, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + screen.runDy, screen.run);
+  page.waitKeyPrompt();
+
+  page.flowText(screen.product);
+  writeAt(page, 5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, screen.rise);
+  page.flowText(screen.answer);
+}
+
+// ---- Page ②: the graph of y=ax+b and the slope-intercept drill ---------------
+
+const std::vector<Flow> kGraphStatement{
+    {3, kMargin, 0, U"<一次関数のグラフ>"},
+    {0, kMargin, 50, U"一次関数 y=ax+bのグラフは、"},
+    {5, kMargin, 50, U"傾きがa,切片がbの直線"},
+    {0, kEnd, 0, U"である。"},
+};
+
+// One of the two example figures: a plane 150 px under the statement's last
+// line with its line, caption, intercept point and the run "1" and rise "a"
+// from x = 0.5 to x = 2.5; its word ("右上がり") comes one key later.
+struct SlopeFigure {
+  float left;
+  Line line;
+  Text caption;
+  Text originLabel;  // written at the origin when not empty
+  float runDy;       // from the run arrow's line to the "1"
+  Text word;
+  bool wordAtMargin;  // the word at textMarginX, else at the plane's left
+};
+
+const std::vector<SlopeFigure> kSlopeFigures{
+    {114, {1.5f, 1, 3, U"", 0, 0}, U"a>0のとき", U"y=ax+b", 0, U"右上がり", true},
+    {494, {-1.5f, 5, 3, U"y=ax+b", -135, 0}, U"a<0のとき", U"", -50, U"右下がり", false},
+};
+
+void drawSlopeFigure(Lesson& page, const SlopeFigure& figure) {
+  drawPlane(page, {figure.left, page.textLineY + 150, -2, 4, -2, 6, 40, 0, 0});
+  plotLine(page, figure.line);
+  writeAt(page, 3, page.originX - 135, page.plotTop - 50, figure.caption);
+  if (!figure.originLabel.empty()) writeAt(page, 3, page.originX, page.originY, figure.originLabel);
+
+  const float a = figure.line.a, b = figure.line.b;
+  page.pointRadius = 8;
+  page.plotColor = 5;
+  page.pointLabel.clear();
+  page.pointX = 0;
+  page.pointY = b;
+  page.plotPoint();
+  writeAt(page, 5, page.originX - 135, page.originY - (b + 0.5f) * page.gridUnit, U"(0,b)");
+
+  page.slopeX1 = page.originX + 0.5f * page.gridUnit;
+  page.slopeY1 = page.originY - page.gridUnit * (a * 0.5f + b);
+  page.slopeX2 = page.originX + 2.5f * page.gridUnit;
+  page.slopeY2 = page.originY - page.gridUnit * (a * 2.5f + b);
+  runAndRise(page, 5);
+  runAndRiseLabels(page, 5, U"1", figure.runDy, U"a");
+}
+
+// The drill's area in the upper right, cleared for every example; its
+// question line starts at the left edge, the rest 36 px further right.
+constexpr float kDrillLeft = 720, kDrillTop = 30;
+
+// A slope or intercept for the drill: 1 to 5, negative half the time.
+float drawNonZero(Lesson& page) {
+  float value = std::floor(page.rnd() * 5 + 1);
+  page.signPick = std::floor(page.rnd() * 2 + 1);
+  if (page.signPick == 2) value = -value;
+  return value;
+}
+
+// ---- Page ③: textbook P69 question 3, answers ------------------------------
+
+// Each column's function labels stand 76 px left of its margin.
+struct AnswerColumn {
+  float marginX;
+  std::vector<Flow> pieces;
+};
+
+const std::vector<AnswerColumn> kSlopeAnswers{
+    {114,
+     {
+         {7, kMargin, 0, U"教科書P69　問3の解答"},
+         {3, kLabel, 50, U"(1)y=3x-4"},
+         {0, kMargin, 50, U"傾き…"},
+         {5, kEnd, 0, U"3"},
+         {0, kMargin, 50, U"切片…"},
+         {5, kEnd, 0, U"-4"},
+         {0, kMargin, 50, U"a>0 だから"},
+         {5, kMargin, 50, U"右上がり"},
+         {3, kLabel, 70, U"(2)y=-x+6"},
+         {0, kMargin, 50, U"傾き…"},
+         {5, kEnd, 0, U"-1"},
+         {0, kMargin, 50, U"切片…"},
+         {5, kEnd, 0, U"6"},
+         {0, kMargin, 50, U"a<0 だから"},
+         {5, kMargin, 50, U"右下がり"},
+     }},
+    {760,
+     {
+         {3, kLabel, 0, U"(3)y=ﾀ4/5ﾀx-1"},
+         {0, kMargin, 70, U"傾き…"},
+         {5, kEnd, 0, U"ﾀ4/5ﾀ"},
+         {0, kMargin, 60, U"切片…"},
+         {5, kEnd, 0, U"-1"},
+         {0, kMargin, 50, U"a>0 だから"},
+         {5, kMargin, 50, U"右上がり"},
+         {3, kLabel, 90, U"(4)y=-ﾀ3/2ﾀx+1"},
+         {0, kMargin, 70, U"傾き…"},
+         {5, kEnd, 0, U"-ﾀ3/2ﾀ"},
+         {0, kMargin, 60, U"切片…"},
+         {5, kEnd, 0, U"1"},
+         {0, kMargin, 50, U"a<0 だから"},
+         {5, kMargin, 50, U"右下がり"},
+     }},
+};
+
+// ---- Pages ④ and ⑤: increase and decrease ------------------------------------
+
+// One page of the change of y along a line: the question, the line with its
+// caption at the plane's top-right corner, an arrow of x from point 1 to 2,
+// one of y from 2 to 3, the answer, the rule with an arrow beside the line
+// from point 4 to 5, and the conclusion; one key between the steps.
+struct ChangePage {
+  Text function;  // in the question and the caption
+  float a, b;
+  float points[5][2];  // grid units
+  Flow answer;
+  Flow rule;  // its arrow in colour 5
+  Flow conclusion;
+};
+
+const ChangePage kIncrease{
+    U"y=x+2",
+    1,
+    2,
+    {{-3, -1}, {3, -1}, {3, 5}, {-3, 0}, {2, 5}},
+    {3, kMargin, 70, U"増加する"},
+    {5, kMargin, 70, U"右上がりは増加"},
+    {5, kMargin, 70, U"a>0のとき、右上がりで増加"},
+};
+
+const ChangePage kDecrease{
+    U"y=-x+2",
+    -1,
+    2,
+    {{-3, 5}, {3, 5}, {3, -1}, {-3, 3}, {2, -2}},
+    {5, kMargin, 70, U"減少する"},
+    {3, kMargin, 70, U"右下がりは減少"},
+    {5, kMargin, 70, U"a<0のとき、右下がりで減少"},
+};
+
+void showChange(Lesson& page, const ChangePage& change) {
+  clearPage(page);
+  page.textMarginX = 60;
+  page.itemLabelX = page.textMarginX - 30;
+  page.textLineY = 30;
+  page.setDrawWidth(5);
+  page.flowText({
+      {7, kLabel, 0, U"Q "},
+      {0, kEnd, 0, U"一次関数 " + change.function + U" で、xが増加するとき、"},
+      {0, kMargin, 50, U"yの増減をいいなさい。"},
+  });
+
+  drawPlane(page, {792, 120, -4, 4, -6, 6, 30, 10, 1});
+  for (int k = 1; k <= 5; ++k) {
+    page.markX(static_cast<float>(k)) = change.points[k - 1][0];
+    page.markY(static_cast<float>(k)) = change.points[k - 1][1];
+  }
+  marksToPixels(page, 5);
+  plotLine(page, {change.a, change.b, 3, U"", 0, 0});
+  writeAt(page, 0, page.plotRight, page.plotTop, change.function);
+  page.waitKeyPrompt();
+
+  auto arrowBetween = [&page](float color, float from, float to) {
+    arrowTo(page, color, page.markX(from), page.markY(from), page.markX(to), page.markY(to));
+  };
+  page.setDrawWidth(6);
+  arrowBetween(7, 1, 2);
+  page.waitKeyPrompt();
+
+  arrowBetween(7, 2, 3);
+  page.waitKeyPrompt();
+
+  page.flowText({change.answer});
+  page.waitKeyPrompt();
+
+  page.flowText({change.rule});
+  arrowBetween(5, 4, 5);
+  page.waitKeyPrompt();
+
+  page.flowText({change.conclusion});
+  page.setDrawWidth(3);
+}
+
+}  // namespace
+
+void CorbiskUnit::slopePage() {
+  startSlopeScreen(*this);
+  setDrawWidth(5);
+  flowText(kThreeLinesQuestion);
+  drawPlane(*this, kThreeLinesPlane);
+  for (const Line& line : kThreeLines) plotLine(*this, line);
+  for (const std::vector<Flow>& step : kThreeLinesSteps) {
+    waitKeyPrompt();
+    flowText(step);
+  }
+  waitKeyPrompt();
+
+  showSteps(*this, kRisingSteps);
+  waitKeyPrompt();
+  showSteps(*this, kFallingSteps);
+}
+
+void CorbiskUnit::slopeExplanationPage() {
+  clearPage(*this);
+  textMarginX = 76;
+  textLineY = 30;
+  setDrawWidth(10);
+  drawBox(38, 16, 38 + 570, 16 + 175, 9);
+  flowText(kGraphStatement);
+  setDrawWidth(5);
+
+  for (const SlopeFigure& figure : kSlopeFigures) {
+    drawSlopeFigure(*this, figure);
+    waitKeyPrompt();
+    writeAt(*this, 5, figure.wordAtMargin ? textMarginX : plotLeft, plotBottom, figure.word);
+  }
+  waitKeyPrompt();
+
+  slopeInterceptDrill();
+}
+
+// Random lines y = ax + b beside the figures, the slope and the intercept
+// revealed one key at a time, until the pupil types 1; then the textbook task.
+void CorbiskUnit::slopeInterceptDrill() {
+  setDrawWidth(5);
+  repeatUntilOne([this] {
+    numA(1) = drawNonZero(*this);
+    numA(2) = drawNonZero(*this);
+    numbersToText();
+    // The equation's coefficient of x and its signed constant term.
+    if (numA(1) == 1) {
+      numTextA(11) = U"";
+    } else if (numA(1) == -1) {
+      numTextA(11) = U"-";
+    } else {
+      numTextA(11) = numTextA(1);
+    }
+    numTextA(12) = numA(2) > 0 ? U"+" + numTextA(2) : numTextA(2);
+
+    itemLabelX = kDrillLeft;
+    textMarginX = itemLabelX + 36;
+    textLineY = kDrillTop;
+    fillBox(kDrillLeft, kDrillTop, kDrillLeft + 600, kDrillTop + 300, 15, 15);
+    flowText({
+        {0, kLabel, 0, U"問 1次関数 y=" + numTextA(11) + U"x" + numTextA(12) + U"　で"},
+        {0, kMargin, 50, U"傾きと切片をいいなさい。"},
+    });
+    waitKeyPrompt();
+    flowText({{0, kMargin, 50, U"傾き…"}, {5, kEnd, 0, numTextA(1)}});
+    waitKeyPrompt();
+    flowText({{0, kMargin, 50, U"切片…"}, {5, kEnd, 0, numTextA(2)}});
+  });
+  waitKeyPrompt();
+  flowText({{7, kMargin, 90, U"教科書P69"}, {7, kMargin, 50, U"問3 をしなさい。"}});
+}
+
+void CorbiskUnit::slopeAnswersPage() {
+  fillBox(0, 0, 1900, 1500, 15, 15);
+  for (const AnswerColumn& column : kSlopeAnswers) {
+    textMarginX = column.marginX;
+    itemLabelX = textMarginX - 76;
+    textLineY = 30;
+    flowText(column.pieces);
+  }
+}
+
+void CorbiskUnit::increasePage() {
+  showChange(*this, kIncrease);
+}
+
+void CorbiskUnit::decreasePage() {
+  showChange(*this, kDecrease);
+}
 
 }  // namespace lesson
