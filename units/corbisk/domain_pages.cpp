@@ -1,11 +1,398 @@
-// Section 8 pages: domain and range.
+// Section 8 pages: domain and range. Page ① works y=5x+20 on 5≦x≦10 from its
+// graph, page ② is a drill of random problems worked on a plane, page ③ the
+// textbook answers of question 5 and the practice problems of P71.
+#include <cmath>
+#include <vector>
+
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
-// Not built yet: back to the sub-menu.
-void CorbiskUnit::domainRangeExample() {}
-void CorbiskUnit::domainRangeDrill() {}
-void CorbiskUnit::domainRangeAnswerPage() {}
+namespace {
+
+using Flow = Lesson::FlowPiece;
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+constexpr Flow::Where kLabel = Flow::Label;
+
+// A dot on the current plane at maths point (x, y), without a label; leaves
+// its screen position in pointScreenX, pointScreenY.
+void plotDot(Lesson& page, float x, float y, float radius, float color) {
+  page.pointX = x;
+  page.pointY = y;
+  page.pointRadius = radius;
+  page.plotColor = color;
+  page.pointLabel.clear();
+  page.plotPoint();
+}
+
+// A text placed directly on the figure; the page's text line stays where it is.
+void drawTextAt(Lesson& page, float x, float y, float color, const Text& text) {
+  page.textColor = color;
+  page.penX = x;
+  page.penY = y;
+  page.mathText = text;
+  page.drawMathText();
+}
+
+// The line y = a·x + b over graphXMin..graphXMax of the current plane.
+void plotLine(Lesson& page, float a, float b, float color) {
+  page.curveKind = 3;
+  page.pointLabel.clear();
+  page.coefA = a;
+  page.coefB = b;
+  page.plotColor = color;
+  page.labelDx = 0;
+  page.labelDy = 0;
+  page.plotCurve();
+}
+
+// Draws the stretches of a text flow with a key wait between two stretches;
+// the last stretch has none.
+void revealStretches(Lesson& page, const std::vector<std::vector<Flow>>& stretches) {
+  for (std::size_t i = 0; i < stretches.size(); ++i) {
+    if (i > 0) page.waitKeyPrompt();
+    page.flowText(stretches[i]);
+  }
+}
+
+// ---- Page ① ------------------------------------------------------------------
+
+const std::vector<Flow> kExampleProblem{
+    {0, kMargin, 0, U"問　一次関数 y=5x+20 について、"},
+    {0, kMargin, 50, U"xの変域が 5≦x≦10 のとき、"},
+    {0, kMargin, 50, U"yの変域を求めなさい。"},
+};
+
+// The reasoning under the problem, one piece per key.
+const std::vector<std::vector<Flow>> kExampleReasoning{
+    {{3, kMargin, 80, U"グラフから"}}, {{0, kMargin, 50, U"x=5 のとき　"}},
+    {{3, kEnd, 0, U"最小値 y=45"}},    {{0, kMargin, 50, U"x=10 のとき　"}},
+    {{3, kEnd, 0, U"最大値 y=70"}},    {{0, kMargin, 50, U"したがって、yの変域は　"}},
+    {{5, kEnd, 0, U"45≦y≦70"}},
+};
+
+// The domain's ends on the x axis and the grid lines of their values on the y
+// axis (5 per grid line): y=45 and y=70.
+constexpr float kExampleDomain[] = {5, 10};
+constexpr float kExampleValueLines[] = {9, 14};
+
+// One stroke of the example's figure between two of its six marks (markX,
+// markY entries 1 to 6), followed by a key wait. An arrow has its one head at
+// the second mark; after it a dot may mark a value on the y axis.
+struct MarkStroke {
+  enum Kind { Line, Arrow } kind;
+  int from, to;
+  float color, width;  // of a line
+  float valueLine;     // grid line of the dot on the y axis; 0 = none
+};
+
+const MarkStroke kExampleStrokes[] = {
+    {MarkStroke::Line, 1, 2, 5, 5, 0},    // the domain on the x axis
+    {MarkStroke::Arrow, 1, 3, 5, 5, 0},   // from x=5 up to the line
+    {MarkStroke::Arrow, 2, 4, 5, 5, 0},   // from x=10 up to the line
+    {MarkStroke::Line, 3, 4, 3, 9, 0},    // the graph over the domain
+    {MarkStroke::Arrow, 3, 5, 5, 5, 9},   // across to y=45
+    {MarkStroke::Arrow, 4, 6, 5, 5, 14},  // across to y=70
+    {MarkStroke::Line, 5, 6, 5, 5, 0},    // the range on the y axis
+};
+
+// ---- Page ③ ------------------------------------------------------------------
+
+// A column of worked answers: labels at labelX, working 54 px right of them,
+// the text line starting at startY; a key wait between two stretches.
+struct AnswerColumn {
+  float labelX, startY;
+  std::vector<std::vector<Flow>> stretches;
+};
+
+const AnswerColumn kAnswerColumns[] = {
+    {30,
+     30,
+     {
+         {{3, kMargin, 0, U"問5 解答"}, {7, kLabel, 50, U"(1)"}},
+         {{0, kEnd, 0, U"x=-2のとき"},
+          {0, kMargin, 50, U"y=-3*(-2)-3=6-3="},
+          {3, kEnd, 0, U"3"},
+          {0, kMargin, 50, U"x=1のとき"},
+          {0, kMargin, 50, U"y=-3*1-3=-3-3="},
+          {3, kEnd, 0, U"-6"},
+          {0, kMargin, 50, U"したがって、"},
+          {5, kEnd, 0, U"-6≦y≦3"},
+          {7, kLabel, 50, U"(2)"}},
+         {{0, kEnd, 0, U"x=-3のとき "},
+          {0, kMargin, 50, U"y=-3*(-3)-3=9-3="},
+          {3, kEnd, 0, U"6"},
+          {0, kMargin, 50, U"x=-1のとき "},
+          {0, kMargin, 50, U"y=-3*(-1)-3=3-3="},
+          {3, kEnd, 0, U"0"},
+          {0, kMargin, 50, U"したがって、"},
+          {5, kEnd, 0, U"0≦y≦6"}},
+     }},
+    {600,
+     20,
+     {
+         {{3, kMargin, 0, U"P71 練習問題を解こう。"}},
+         {{7, kLabel, 50, U"(1)"},
+          {0, kEnd, 0, U"x=4のとき"},
+          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*4+4=-6+4="},
+          {3, kEnd, 0, U"-2"},
+          {0, kMargin, 60, U"x=6のとき"},
+          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*6+4=-9+4="},
+          {3, kEnd, 0, U"-5"},
+          {0, kMargin, 55, U" したがって、"},
+          {5, kEnd, 0, U"-5≦y≦-2"},
+          {7, kLabel, 50, U"(2)"}},
+         {{0, kEnd, 0, U"x=-2のとき"},
+          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*(-2)+4=3+4="},
+          {3, kEnd, 0, U"7"},
+          {0, kMargin, 60, U"x=2のとき"},
+          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*2+4=-3+4="},
+          {3, kEnd, 0, U"1"},
+          {0, kMargin, 55, U" したがって、"},
+          {5, kEnd, 0, U"1≦y≦7"}},
+     }},
+};
+
+}  // namespace
+
+void CorbiskUnit::domainRangeExample() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 38;
+  textLineY = 30;
+  setDrawWidth(5);
+  flowText(kExampleProblem);
+
+  // The plane counts grid lines (steps 1); its numbers then read 1 per line in
+  // x and 5 per line in y, and so does the line.
+  graphLeft = 722;
+  graphTop = 30;
+  graphXMin = -2;
+  graphXMax = 13;
+  graphYMin = -2;
+  graphYMax = 20;
+  gridUnit = 28;
+  lineColor = 14;
+  noAxisNumbers = -1;
+  drawGraphPlane();
+  graphXStep = 1;
+  graphYStep = 5;
+  drawGraphDecimalNumbers();
+  pointLabel = U"y=5x+20";
+  labelDx = -108;
+  labelDy = -70;
+  curveKind = 3;
+  coefA = 5;
+  coefB = 20;
+  plotColor = 0;
+  plotCurve();
+  waitKeyPrompt();
+
+  // Marks 1, 2: the domain's ends on the x axis; 3, 4: above them on the line;
+  // 5, 6: level with those on the y axis.
+  for (int i = 0; i < 2; ++i) {
+    const auto end = static_cast<float>(i + 1);
+    plotDot(*this, kExampleDomain[i], 0, 8, 5);
+    markX(end) = pointScreenX;
+    markY(end) = pointScreenY;
+  }
+  for (int i = 0; i < 2; ++i) {
+    const auto end = static_cast<float>(i + 1);
+    markX(end + 2) = markX(end);
+    markY(end + 2) = originY - kExampleValueLines[i] * gridUnit;
+    markX(end + 4) = originX;
+    markY(end + 4) = markY(end + 2);
+  }
+
+  for (const MarkStroke& stroke : kExampleStrokes) {
+    const auto from = static_cast<float>(stroke.from);
+    const auto to = static_cast<float>(stroke.to);
+    if (stroke.kind == MarkStroke::Line) {
+      setDrawWidth(stroke.width);
+      drawLine(markX(from), markY(from), markX(to), markY(to), stroke.color);
+      setDrawWidth(5);
+    } else {
+      arrowHeadX = markX(from);
+      arrowHeadY = markY(from);
+      arrowTailX = markX(to);
+      arrowTailY = markY(to);
+      arrowReverse = 1;
+      arrowMode = 2;
+      lineColor = 5;
+      arrowHeadSize = 16;
+      drawArrow();
+    }
+    if (stroke.valueLine != 0) plotDot(*this, 0, stroke.valueLine, 8, 5);
+    waitKeyPrompt();
+  }
+
+  revealStretches(*this, kExampleReasoning);
+}
+
+void CorbiskUnit::domainRangeDrill() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 40;
+  textLineY = 30;
+  setDrawWidth(5);
+  savedX(1) = textMarginX;
+  savedY(1) = textLineY;
+  repeatUntilOne([this] { showDomainRangeProblem(); });
+  flowText({{0, kMargin, 90, U"教科書P71 問5 をしなさい。"}});
+}
+
+void CorbiskUnit::pickDomainRangeProblem() {
+  // A whole number from lo to hi, and a sign drawn as 1 or 2 (2 = negative).
+  auto pick = [this](float lo, float hi) { return std::floor(rnd() * (hi - lo + 1)) + lo; };
+  auto withSign = [&](float value, float& sign) {
+    sign = pick(1, 2);
+    return sign == 2 ? -value : value;
+  };
+  const auto withinPlane = [](float y) { return y >= -10 && y <= 10; };
+
+  for (;;) {
+    do {
+      numA(1) = pick(1, 2);
+      numA(1) = withSign(numA(1), signPick2);
+    } while (numA(1) == lastDrillSlope);
+    lastDrillSlope = numA(1);
+    numB(1) = pick(1, 3);
+    numB(1) = withSign(numB(1), signPick2);
+    numA(2) = pick(1, 8);
+    numA(2) = withSign(numA(2), signPick);
+    signPick2 = pick(3, 8);
+    numA(3) = numA(2) + signPick2;
+    if (numA(3) > 9) continue;
+    numB(2) = numA(1) * numA(2) + numB(1);
+    if (!withinPlane(numB(2))) continue;
+    numB(3) = numA(1) * numA(3) + numB(1);
+    if (!withinPlane(numB(3))) continue;
+    break;
+  }
+  numA(4) = numA(1) * numA(2);
+  numA(5) = numA(1) * numA(3);
+}
+
+void CorbiskUnit::showDomainRangeProblem() {
+  pickDomainRangeProblem();
+  const float a = numA(1), b = numB(1);
+
+  // The display forms: a as a coefficient, b as a signed term, p and q as
+  // substituted (in parentheses when negative).
+  numbersToText();
+  numTextA(11) = a == 1 ? U"" : a == -1 ? U"-" : numTextA(1);
+  numTextB(11) = b > 0 ? U"+" + numTextB(1) : numTextB(1);
+  numTextA(12) = numA(2) < 0 ? U"(" + numTextA(2) + U")" : numTextA(2);
+  numTextA(13) = numA(3) < 0 ? U"(" + numTextA(3) + U")" : numTextA(3);
+
+  fillBox(0, 0, 1600, 1800, 15, 15);
+  textMarginX = savedX(1);
+  textLineY = savedY(1);
+  flowText({
+      {7, kMargin, 0, U"練習　"},
+      {0, kEnd, 0, U"一次関数 "},
+      {3, kEnd, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)},
+      {0, kEnd, 0, U"について、"},
+      {0, kMargin, 50, U"xの変域が "},
+      {3, kEnd, 0, numTextA(2) + U"≦x≦" + numTextA(3)},
+      {0, kEnd, 0, U" のとき、"},
+      {0, kMargin, 50, U"yの変域を求めなさい。"},
+  });
+
+  graphLeft = 640;
+  graphTop = 50;
+  graphXMin = -10;
+  graphXMax = 10;
+  graphYMin = -10;
+  graphYMax = 10;
+  lineColor = 0;
+  noAxisNumbers = 0;
+  gridUnit = 30;
+  drawGraphPlane();
+  plotLine(*this, a, b, 0);
+  flowText({{3, kMargin, 50, U"<解答>"}});
+  waitKeyPrompt();
+
+  // The domain on the x axis, its ends' texts hanging below the axis: p's
+  // ending at p (30 px a character), q's starting at q.
+  plotDot(*this, numA(2), 0, 1, 5);
+  slopeX1 = pointScreenX;
+  slopeY1 = pointScreenY;
+  plotDot(*this, numA(3), 0, 1, 5);
+  slopeX2 = pointScreenX;
+  slopeY2 = pointScreenY;
+  setDrawWidth(8);
+  drawLine(slopeX1, slopeY1, slopeX2, slopeY2, 5);
+  setDrawWidth(5);
+  drawTextAt(*this, slopeX1 - 30 * static_cast<float>(kLen(numTextA(2))), slopeY1, 3, numTextA(2));
+  drawTextAt(*this, slopeX2, slopeY2, 3, numTextA(3));
+  waitKeyPrompt();
+
+  // Each end substituted, its point plotted with guides down to the x axis and
+  // across to the y axis, and its value written left of the y axis.
+  struct DomainEnd {
+    float slot;            // x in numA/numTextA, y in numB/numTextB
+    float substituted;     // numTextA slot of x as substituted
+    float product;         // numA/numTextA slot of a·x
+    float saved;           // savedX/savedY slot of the point
+    float Lesson::*axisX;  // where the end's point on the x axis is kept
+    float Lesson::*axisY;
+  };
+  const DomainEnd ends[] = {
+      {2, 12, 4, 5, &Lesson::slopeX1, &Lesson::slopeY1},
+      {3, 13, 5, 6, &Lesson::slopeX2, &Lesson::slopeY2},
+  };
+  for (const DomainEnd& end : ends) {
+    flowText({{0, kMargin, 50, U"x=" + numTextA(end.slot) + U" のとき　"}});
+    waitKeyPrompt();
+    flowText({
+        {3, kMargin, 50, U"y="},
+        {0, kEnd, 0, numTextA(1) + U"*" + numTextA(end.substituted) + numTextB(11) + U"="},
+        {0, kEnd, 0, numTextA(end.product) + numTextB(11)},
+        {3, kEnd, 0, U"=" + numTextB(end.slot)},
+    });
+    plotDot(*this, numA(end.slot), numB(end.slot), 8, 3);
+    savedX(end.saved) = pointScreenX;
+    savedY(end.saved) = pointScreenY;
+    drawLine(this->*end.axisX, this->*end.axisY, savedX(end.saved), savedY(end.saved), 7);
+    drawLine(originX, savedY(end.saved), savedX(end.saved), savedY(end.saved), 7);
+    drawTextAt(*this, originX - 30 * static_cast<float>(kLen(numTextB(end.slot))),
+               savedY(end.saved) - 50, 3, numTextB(end.slot));
+    waitKeyPrompt();
+  }
+
+  // The line over the domain, on the plane already drawn.
+  graphXMin = numA(2);
+  graphXMax = numA(3);
+  graphYMin = -10;
+  graphYMax = 10;
+  plotLine(*this, a, b, 3);
+  waitKeyPrompt();
+
+  setDrawWidth(8);
+  drawLine(originX, savedY(6), originX, savedY(5), 5);
+  setDrawWidth(5);
+  waitKeyPrompt();
+
+  flowText({{0, kMargin, 50, U"グラフから、yの変域は　"}});
+  waitKeyPrompt();
+  // The smaller value first: y at p when the line rises, y at q when it falls.
+  const Text low = a > 0 ? numTextB(2) : numTextB(3);
+  const Text high = a > 0 ? numTextB(3) : numTextB(2);
+  flowText({{5, kMargin, 50, low + U"≦y≦" + high}});
+}
+
+void CorbiskUnit::domainRangeAnswerPage() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  bool first = true;
+  for (const AnswerColumn& column : kAnswerColumns) {
+    if (!first) waitKeyPrompt();
+    first = false;
+    itemLabelX = column.labelX;
+    textMarginX = itemLabelX + 54;
+    textLineY = column.startY;
+    setDrawWidth(5);
+    revealStretches(*this, column.stretches);
+  }
+}
 
 }  // namespace lesson

@@ -1,0 +1,333 @@
+// Section 3 pages ① to ③ as the pupil sees them: what shows part way through
+// and at the end, how many key waits each step takes, and the random examples
+// of the rate of change of y=-2x+7.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/headless_run.h"
+#include "framework/platform/trace.h"
+#include "support/program_run.h"
+
+namespace lesson {
+namespace {
+
+using testing::LessonFixture;
+using testing::spaces;
+
+// A run of Corbisk from its main menu under a key script, with the clock (the
+// random seed) given.
+struct PageRun {
+  PageRun(const std::string& script, const std::string& clock = "00:00:00")
+      : platform(LessonFixture::keys(script), clock), unit(platform, "Corbisk") {
+    status = runHeadless(unit, platform);
+  }
+  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
+  // Key-wait bars drawn: each writes its prompt at (128, 666) in colour 9.
+  int keyWaits() const {
+    int n = 0;
+    for (const DrawOp& op : testing::drawsIn(platform.events())) {
+      n += op.kind == DrawOp::Kind::Symbol && op.x1 == 128 && op.y1 == 666 && op.color == 9;
+    }
+    return n;
+  }
+
+  HeadlessPlatform platform;
+  CorbiskUnit unit;
+  int status = 0;
+};
+
+// A line of text showing at the end. Formula text draws minus and plus signs
+// as strokes, so they are not part of the line's text.
+struct Anchor {
+  float x, y;
+  int color;
+  std::string text;
+};
+
+std::string describe(const std::vector<TextLine>& lines) {
+  std::ostringstream out;
+  for (const TextLine& line : lines) {
+    out << "  " << line.x << " " << line.y << " " << line.color << " " << line.text << "\n";
+  }
+  return out.str();
+}
+
+bool shows(const std::vector<TextLine>& lines, const Anchor& a) {
+  for (const TextLine& line : lines) {
+    if (line.text == a.text && line.color == a.color && std::fabs(line.x - a.x) < 0.5f &&
+        std::fabs(line.y - a.y) < 0.5f)
+      return true;
+  }
+  return false;
+}
+
+bool showsText(const std::vector<TextLine>& lines, const std::string& text) {
+  for (const TextLine& line : lines) {
+    if (line.text.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+const Anchor kSubMenuLine{16, 666, 0,
+                          "①Ｐ６３ひろげ　②問１他　③Ｐ６４ひろげ　④説明　⑤問２　⑥反比例　⑦終了"};
+
+TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
+  struct Case {
+    std::string name;
+    std::string keys;
+    int keyWaits;
+    std::vector<Anchor> showing;
+    std::vector<std::string> gone;  // texts that must not show anywhere
+    std::vector<Anchor> absent;     // lines that must not show at their place
+  } cases[] = {
+      {"page ① before the first key: the y row holds no values",
+       "3 Enter 1 Enter",
+       1,
+       {
+           {38, 30, 3, "P63ひろげよう"},
+           {148, 153, 0, "32101234…"},  // x = -3 .. 4, minus signs drawn as strokes
+           {44.5f, 203, 0, "y…"},
+           {601, 203, 0, "…"},
+       },
+       {"①", "53113579"},
+       {}},
+      {"page ① after the last y value: a second key is needed before question ①",
+       "3 Enter 1 Enter" + spaces(9),
+       10,
+       {{148, 203, 5, "53113579"}},
+       {"①"},
+       {}},
+      {"page ① with question ②: the arcs drawn, only the upper one labelled",
+       "3 Enter 1 Enter" + spaces(12),
+       13,
+       {
+           {764, 320, 5, "2ずつ増加する。"},
+           {38, 370, 3, "②"},
+           {254.5f, 86, 3, "2"},
+       },
+       {"③"},
+       {{920, 370, 5, "4"}, {254.5f, 270, 5, "4"}}},
+      {"page ① at the end: every increase labelled, the answer on question ⑤'s line",
+       "3 Enter 1 Enter" + spaces(19),
+       19,
+       {
+           {38, 30, 3, "P63ひろげよう"},
+           {148, 203, 5, "53113579"},
+           {920, 370, 5, "4"},
+           {254.5f, 270, 5, "4"},  // under the y row, between x = -2 and 0
+           {344.5f, 86, 3, "1"},
+           {893, 420, 5, "2"},
+           {344.5f, 270, 5, "2"},
+           {464.5f, 86, 3, "3"},
+           {893, 470, 5, "6"},
+           {464.5f, 270, 5, "6"},
+           {38, 520, 3, "⑤"},
+           {99, 520, 0, "yの増加量は、xの増加量の何倍？"},
+           {38, 250, 5, "yの増加量"},
+           {669, 520, 5, "全部2倍"},
+           kSubMenuLine,
+       },
+       {},
+       {}},
+      {"page ① opened again starts from an empty y row",
+       "3 Enter 1 Enter" + spaces(19) + " 1 Enter",
+       20,
+       {{44.5f, 203, 0, "y…"}},
+       {"53113579", "全部2倍"},
+       {}},
+      {"page ② after part (1): its values in the table, its increases beside it",
+       "3 Enter 2 Enter" + spaces(9),
+       10,
+       {
+           {38, 30, 0, "Q1"},
+           {38, 150, 3, "<解答>"},
+           {210.5f, 161, 0, "x5→9"},
+           {253, 233, 3, "11"},
+           {373, 233, 3, "19"},
+           {479, 300, 3, "11"},
+           {152, 400, 0, "だから、"},
+           {382, 450, 3, "4"},
+           {325, 160, 5, "4"},
+           {436, 500, 3, "8"},
+           {325, 255, 5, "8"},
+       },
+       {"(2)"},
+       {}},
+      {"page ② at the end: part (2) on the right, the rate of change defined",
+       "3 Enter 2 Enter" + spaces(24),
+       24,
+       {
+           {646, 80, 3, "(2)"},
+           {646, 150, 3, "<解答>"},
+           {818.5f, 161, 0, "x5→1"},
+           {888, 233, 3, "9"},
+           {994.5f, 233, 3, "3"},
+           {612, 278, 0, "x=5のときy=2×(5)1="},
+           {760, 400, 0, "だから、"},
+           {650, 428, 0, "xの増加量は、1(5)=15="},
+           {1184, 450, 3, "6"},
+           {933, 160, 5, "6"},
+           {1184, 500, 3, "12"},
+           {918, 255, 5, "12"},  // two digits: written from the arrow column's edge
+           {40, 550, 3, "yの増加量は、xの増加量の何倍？"},
+           {40, 600, 5, "どちらも2倍"},
+           {848, 560, 5, "yの増加量"},
+           kSubMenuLine,
+       },
+       {},
+       {}},
+      {"page ③ worked example ①, then the first random example starts at once",
+       "3 Enter 3 Enter" + spaces(14),
+       15,
+       {
+           {121, 143, 5, "1311975311"},
+           {38, 220, 3, "①"},
+           {1118, 220, 5, "=2"},
+           {38, 290, 3, "②"},
+           {103, 268, 0, "xの値が次のように変わるとき、変化の割合を求めよう。"},
+       },
+       {"③"},
+       {}},
+      {"page ③ after the pupil types 1: one more key before question ③",
+       "3 Enter 3 Enter" + spaces(18) + " 1 Enter",
+       19,  // the first example of this seed starts from a negative x
+       {{38, 290, 3, "②"}},
+       {"③"},
+       {}},
+      {"page ③ at the end: question ③ answered",
+       "3 Enter 3 Enter" + spaces(18) + " 1 Enter" + spaces(2),
+       20,
+       {
+           {38, 440, 3, "③"},
+           {103, 418, 0, "xの増加量が1のとき、yの増加量は？"},
+           {757, 440, 5, "2"},
+           kSubMenuLine,
+       },
+       {},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PageRun run(c.keys);
+    ASSERT_EQ(run.status, kReplayWaiting);
+    const std::vector<TextLine> lines = run.lines();
+    EXPECT_EQ(run.keyWaits(), c.keyWaits);
+    for (const Anchor& a : c.showing) {
+      EXPECT_TRUE(shows(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
+                                   << describe(lines);
+    }
+    for (const std::string& text : c.gone) {
+      EXPECT_FALSE(showsText(lines, text)) << text << "\n" << describe(lines);
+    }
+    for (const Anchor& a : c.absent) {
+      EXPECT_FALSE(shows(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
+                                    << describe(lines);
+    }
+  }
+}
+
+// A number as the working writes it, its signs left out as the text lines
+// leave them out.
+std::string digits(float value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(std::fabs(value)));
+  return buffer;
+}
+
+// The colour-3 texts of the example strip (y 350 to 440): fraction parts.
+std::vector<std::string> stripFractionTexts(const std::vector<TextLine>& lines) {
+  std::vector<std::string> out;
+  for (const TextLine& line : lines) {
+    if (line.color == 3 && line.y >= 340 && line.y < 440) out.push_back(line.text);
+  }
+  return out;
+}
+
+bool hasPrefix(const std::vector<std::string>& texts, const std::string& prefix) {
+  for (const std::string& t : texts) {
+    if (t.rfind(prefix, 0) == 0) return true;
+  }
+  return false;
+}
+
+// Over many seeds: two different x values in -3..4, the smaller first, worked
+// with a first fraction only when x1 is negative, and always ending in -2.
+TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
+  int negativeFirst = 0, otherFirst = 0;
+  for (int second = 0; second < 60; ++second) {
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "00:%02d:%02d", second, second);
+    SCOPED_TRACE(clock);
+    // Four keys answer every step of an example; a spare one goes to the
+    // next-step field, which ignores it.
+    PageRun run("3 Enter 3 Enter" + spaces(14 + 4), clock);
+    ASSERT_EQ(run.status, kReplayWaiting);
+    const float x1 = run.unit.numA(1), x2 = run.unit.numA(2);
+    ASSERT_EQ(x1, std::floor(x1));
+    ASSERT_EQ(x2, std::floor(x2));
+    EXPECT_LE(-3, x1);
+    EXPECT_LT(x1, x2);
+    EXPECT_LE(x2, 4);
+    const float y1 = -2 * x1 + 7, y2 = -2 * x2 + 7;
+
+    const std::vector<TextLine> lines = run.lines();
+    const bool negative = x1 < 0;
+    (negative ? negativeFirst : otherFirst)++;
+    EXPECT_EQ(run.keyWaits(), 14 + (negative ? 4 : 3)) << "the first fraction only for x1 < 0";
+    const std::string interval = digits(x1) + "から" + digits(x2) + "まで";
+    bool showsInterval = false;
+    for (const TextLine& line : lines) {
+      showsInterval |=
+          line.color == 0 && line.y == 360 && line.text.size() >= interval.size() &&
+          line.text.compare(line.text.size() - interval.size(), interval.size(), interval) == 0;
+    }
+    EXPECT_TRUE(showsInterval) << interval << "\n" << describe(lines);
+    const std::vector<std::string> parts = stripFractionTexts(lines);
+    // x1 subtracted: in parentheses in the first fraction, as "+|x1|" in the second.
+    if (negative) {
+      EXPECT_TRUE(hasPrefix(parts, digits(x2) + "(" + digits(x1) + ")")) << describe(lines);
+    } else {
+      EXPECT_FALSE(hasPrefix(parts, digits(x2) + "(")) << describe(lines);
+    }
+    EXPECT_TRUE(hasPrefix(parts, digits(y2) + digits(y1) + "=")) << describe(lines);
+    EXPECT_TRUE(hasPrefix(parts, digits(x2) + digits(x1))) << describe(lines);
+    // The differences, not reduced.
+    EXPECT_TRUE(hasPrefix(parts, digits(x2 - x1))) << describe(lines);
+    EXPECT_TRUE(hasPrefix(parts, digits(y2 - y1))) << describe(lines);
+    bool endsInMinusTwo = false;
+    for (const TextLine& line : lines) {
+      endsInMinusTwo |= line.color == 5 && line.y == 360 && line.text == "=2";
+    }
+    EXPECT_TRUE(endsInMinusTwo) << describe(lines);
+  }
+  EXPECT_GT(negativeFirst, 0);
+  EXPECT_GT(otherFirst, 0);
+}
+
+// Any answer but 1 erases the example strip and draws a new example there.
+TEST(CorbiskRatePagesA, AnswerOtherThanOneDrawsANewExample) {
+  const std::string toFirst = "3 Enter 3 Enter" + spaces(14 + 4);
+  PageRun first(toFirst);
+  bool changed = false;
+  for (const std::string answer : {"0", "2", "5"}) {
+    SCOPED_TRACE(answer);
+    PageRun next(toFirst + " " + answer + " Enter" + spaces(4));
+    ASSERT_EQ(next.status, kReplayWaiting);
+    int stripLines = 0;
+    for (const TextLine& line : next.lines()) {
+      stripLines += line.color == 0 && line.y == 360 && line.text.find("から") != std::string::npos;
+    }
+    EXPECT_EQ(stripLines, 1) << describe(next.lines());
+    EXPECT_FALSE(showsText(next.lines(), "③"));
+    changed |= next.unit.numA(1) != first.unit.numA(1) || next.unit.numA(2) != first.unit.numA(2);
+  }
+  EXPECT_TRUE(changed);
+}
+
+}  // namespace
+}  // namespace lesson
