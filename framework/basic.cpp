@@ -174,8 +174,11 @@ std::string toUtf8(const Text& s) {
   return out;
 }
 
-// A 64-bit linear congruential step with a 24-bit output: [0, 1) exactly,
-// never 1.0, the same sequence for the same seed on every machine.
+// A 64-bit linear congruential step whose top 16 bits make the value: [0, 1),
+// never 1.0, the same sequence for the same seed on every machine. Sixteen
+// bits keep the largest value, 1 - 2^-16, far enough below 1 that the lessons'
+// INT(RND * n + k) stays below n + k in float arithmetic for every n + k up to
+// 256 (with 24 bits, 4 * RND + 1 could round up to exactly 5).
 void Random::seed(int s) {
   state_ = 0x853c49e6748fea9bULL ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(s));
   next();
@@ -183,8 +186,8 @@ void Random::seed(int s) {
 
 float Random::next() {
   state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-  auto bits = static_cast<std::uint32_t>(state_ >> 40);  // 24 bits
-  return static_cast<float>(bits) * (1.0f / 16777216.0f);
+  auto bits = static_cast<std::uint32_t>(state_ >> 48);  // 16 bits
+  return static_cast<float>(bits) * (1.0f / 65536.0f);
 }
 
 }  // namespace lesson

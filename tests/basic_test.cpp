@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace lesson {
 namespace {
 
@@ -68,6 +71,22 @@ TEST(Random, SameSeedSameSequenceAndNeverOne) {
     ASSERT_GE(x, 0.0f);
     ASSERT_LT(x, 1.0f);
   }
+}
+
+TEST(Random, WholeNumbersDrawnFromItStayInRange) {
+  // The largest value the generator gives, scaled as the lessons scale it.
+  const float top = 1.0f - 1.0f / 65536.0f;
+  for (int n = 1; n <= 128; ++n) {
+    for (int k = 0; k <= 128; ++k) {
+      float drawn = std::floor(top * static_cast<float>(n) + static_cast<float>(k));
+      ASSERT_LT(drawn, static_cast<float>(n + k)) << n << " " << k;
+    }
+  }
+  Random r;
+  r.seed(0);
+  float largest = 0;
+  for (int i = 0; i < 1 << 20; ++i) largest = std::max(largest, r.next());
+  EXPECT_LE(largest, top);
 }
 
 TEST(CodePage, ByteLengths) {
