@@ -1,13 +1,276 @@
-// Section 7 pages: drawing graphs.
+// Section 7 pages ①, ② and ⑤: drawing a line from its intercept and slope.
+// Pages ① and ② work one example each, one step per key: the intercept point,
+// the run and rise arrows of the slope to a second point, then the line through
+// both. Page ⑤ shows the textbook's five answer lines at once. All three clear
+// (0,0) 1320 x 1300, set pen width 5 and leave it so, and return to the
+// section's sub-menu without a key wait.
+#include <vector>
+
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
-// Not built yet: back to the sub-menu.
-void CorbiskUnit::integerSlopeExamplePage() {}
-void CorbiskUnit::fractionSlopeExamplePage() {}
-void CorbiskUnit::integerGraphDrill() {}
-void CorbiskUnit::fractionGraphDrill() {}
-void CorbiskUnit::graphDrawingAnswers() {}
+namespace {
+
+using Flow = Lesson::FlowPiece;
+
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+constexpr Flow::Where kLabel = Flow::Label;
+
+// A text placed by hand beside a figure: the page's text line stays where it is.
+void writeAt(Lesson& page, float color, float x, float y, const Text& text) {
+  page.textColor = color;
+  page.penX = x;
+  page.penY = y;
+  page.mathText = text;
+  page.drawMathText();
+}
+
+// The coordinate plane of a page, grid drawn in colour 14 with axis numbers.
+struct Plane {
+  float left, top, xMin, xMax, yMin, yMax, unit;
+};
+
+void drawPlane(Lesson& page, const Plane& plane) {
+  page.graphLeft = plane.left;
+  page.graphTop = plane.top;
+  page.graphXMin = plane.xMin;
+  page.graphXMax = plane.xMax;
+  page.graphYMin = plane.yMin;
+  page.graphYMax = plane.yMax;
+  page.gridUnit = plane.unit;
+  page.lineColor = 14;
+  page.noAxisNumbers = 0;
+  page.drawGraphPlane();
+}
+
+// A dot at a maths point with its label moved by (dx, dy) from plotPoint's place.
+struct Dot {
+  float x, y, radius, color;
+  Text label;
+  float dx, dy;
+};
+
+void plotDot(Lesson& page, const Dot& dot) {
+  page.pointX = dot.x;
+  page.pointY = dot.y;
+  page.pointRadius = dot.radius;
+  page.plotColor = dot.color;
+  page.pointLabel = dot.label;
+  page.labelDx = dot.dx;
+  page.labelDy = dot.dy;
+  page.plotPoint();
+}
+
+// The line y = a x + b across the plane, labelled at its last dot moved by (dx, dy).
+struct Line {
+  float a, b, color;
+  Text label;
+  float dx, dy;
+};
+
+void plotLine(Lesson& page, const Line& line) {
+  page.curveKind = 3;
+  page.coefA = line.a;
+  page.coefB = line.b;
+  page.plotColor = line.color;
+  page.pointLabel = line.label;
+  page.labelDx = line.dx;
+  page.labelDy = line.dy;
+  page.plotCurve();
+}
+
+// ---- Pages ① and ② ---------------------------------------------------------
+
+// What a stage of a worked example draws after its text.
+enum class Figure { None, Plane, InterceptPoint, RunArrow, RiseArrow, SecondPoint, Line };
+
+// One stage: its text pieces, then its figure. A key wait separates stages.
+struct Stage {
+  std::vector<Flow> text;
+  Figure figure;
+};
+
+// A worked example: the line through (0, intercept) and (run, intercept + rise).
+// The item labels and the sentences' first lines stand at x 38, their second
+// lines at x 76.
+struct WorkedExample {
+  Plane plane;
+  float intercept, run, rise;
+  Text runLabel;
+  float runLabelDy;  // the run's label from the arrow's line: above or just under
+  Text riseLabel;
+  Text interceptLabel, secondLabel;
+  float secondLabelDx;
+  Text lineLabel;
+  float lineLabelDx, lineLabelDy;
+  std::vector<Stage> stages;
+};
+
+const WorkedExample kIntegerSlopeExample{
+    {722, 100, -3, 5, -4, 6, 50},
+    3,
+    1,
+    -2,
+    U"1",
+    -50,
+    U"-2",
+    U"(0,3)",
+    U"(1,1)",
+    -135,
+    U"y=-2x+3",
+    -54,
+    0,
+    {
+        {{{0, kLabel, 0, U"問　一次関数 y=-2x+3 のグラフを、"},
+          {0, kMargin, 50, U"傾きと切片を使ってかきなさい。"}},
+         Figure::Plane},
+        {{{5, kLabel, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
+        {{{0, kLabel, 80, U"①切片が3 だから、"}}, Figure::None},
+        {{{3, kEnd, 0, U"(0,3)に点をうつ"}}, Figure::None},
+        {{}, Figure::InterceptPoint},
+        {{{0, kLabel, 80, U"②傾きが-2だから、右へ1進むと、"}}, Figure::RunArrow},
+        {{{0, kMargin, 50, U"下へ2進むから　"}}, Figure::RiseArrow},
+        {{{3, kMargin, 50, U"(1,1)に点をうつ"}}, Figure::None},
+        {{}, Figure::SecondPoint},
+        {{{0, kLabel, 80, U"③2点を通る直線をひく。"}}, Figure::None},
+        {{}, Figure::Line},
+    },
+};
+
+// A line under one holding a stacked fraction stands 60 px lower instead of 50.
+const WorkedExample kFractionSlopeExample{
+    {722, 100, -6, 6, -6, 6, 40},
+    1,
+    2,
+    1,
+    U"2",
+    0,
+    U"1",
+    U"(0,1)",
+    U"(2,2)",
+    20,
+    U"y=ﾀ1/2ﾀx+1",
+    -108,
+    -70,
+    {
+        {{{0, kLabel, 0, U"問　一次関数 y=ﾀ1/2ﾀx+1 のグラフを、"},
+          {0, kMargin, 60, U"傾きと切片を使ってかきなさい。"}},
+         Figure::Plane},
+        {{{5, kLabel, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
+        {{{0, kLabel, 80, U"①切片が1 だから、"}}, Figure::None},
+        {{{3, kEnd, 0, U"(0,1)に点をうつ"}}, Figure::None},
+        {{}, Figure::InterceptPoint},
+        {{{0, kLabel, 80, U"②傾きがﾀ1/2ﾀだから、"}}, Figure::None},
+        {{{3, kEnd, 0, U"右へ2進むと、"}}, Figure::RunArrow},
+        {{{0, kMargin, 60, U"上へ1進むから　"}}, Figure::RiseArrow},
+        {{{3, kMargin, 50, U"(2,2)に点をうつ"}}, Figure::None},
+        {{}, Figure::SecondPoint},
+        {{{0, kLabel, 80, U"③2点を通る直線をひく。"}}, Figure::None},
+        {{}, Figure::Line},
+    },
+};
+
+// An arrow of the slope's walk in colour 5, its head at `to`.
+void walkArrow(Lesson& page, float fromX, float fromY, float toX, float toY) {
+  page.arrowHeadX = fromX;
+  page.arrowHeadY = fromY;
+  page.arrowTailX = toX;
+  page.arrowTailY = toY;
+  page.arrowReverse = 1;
+  page.lineColor = 5;
+  page.arrowHeadSize = 16;
+  page.drawArrow();
+}
+
+void drawStageFigure(Lesson& page, const WorkedExample& ex, Figure figure) {
+  switch (figure) {
+    case Figure::None:
+      break;
+    case Figure::Plane:
+      drawPlane(page, ex.plane);
+      // The walk's corners in pixels: the intercept, and the point run right
+      // and rise up from it.
+      page.slopeX1 = page.originX;
+      page.slopeY1 = page.originY - ex.intercept * page.gridUnit;
+      page.slopeX2 = page.originX + ex.run * page.gridUnit;
+      page.slopeY2 = page.originY - (ex.intercept + ex.rise) * page.gridUnit;
+      break;
+    case Figure::InterceptPoint:
+      plotDot(page, {0, ex.intercept, 8, 3, ex.interceptLabel, -135, 20});
+      break;
+    case Figure::RunArrow:
+      walkArrow(page, page.slopeX1, page.slopeY1, page.slopeX2, page.slopeY1);
+      writeAt(page, 5, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + ex.runLabelDy,
+              ex.runLabel);
+      break;
+    case Figure::RiseArrow:
+      walkArrow(page, page.slopeX2, page.slopeY1, page.slopeX2, page.slopeY2);
+      writeAt(page, 5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, ex.riseLabel);
+      break;
+    case Figure::SecondPoint:
+      plotDot(page, {ex.run, ex.intercept + ex.rise, 8, 3, ex.secondLabel, ex.secondLabelDx, 20});
+      break;
+    case Figure::Line:
+      plotLine(page,
+               {ex.rise / ex.run, ex.intercept, 3, ex.lineLabel, ex.lineLabelDx, ex.lineLabelDy});
+      break;
+  }
+}
+
+void runWorkedExample(Lesson& page, const WorkedExample& ex) {
+  page.fillBox(0, 0, 1320, 1300, 15, 15);
+  page.itemLabelX = 38;
+  page.textMarginX = page.itemLabelX + 38;
+  page.textLineY = 30;
+  page.setDrawWidth(5);
+  for (std::size_t i = 0; i < ex.stages.size(); ++i) {
+    if (i > 0) page.waitKeyPrompt();
+    page.flowText(ex.stages[i].text);
+    drawStageFigure(page, ex, ex.stages[i].figure);
+  }
+}
+
+// ---- Page ⑤ ----------------------------------------------------------------
+
+// An answer line with its two points: the one on the y axis and a second one.
+struct Answer {
+  Line line;
+  Dot first, second;
+};
+
+// Drawn in this order; a later dot covers an earlier one at the same place.
+const std::vector<Answer> kTextbookAnswers{
+    {{1, -3, 0, U"(1)", -54, -50}, {0, -3, 10, 5, U"", 0, 0}, {1, -2, 10, 5, U"", 0, 0}},
+    {{-3, 1, 5, U"(2)", 0, -50}, {0, 1, 9, 9, U"", 0, 0}, {1, -2, 5, 9, U"", 0, 0}},
+    {{2.0f / 3.0f, -3, 3, U"(3)", 0, 0}, {0, -3, 4, 0, U"", 0, 0}, {3, -1, 8, 0, U"", 0, 0}},
+    {{-3, -4, 7, U"(4)", -108, -50}, {0, -4, 8, 3, U"", 0, 0}, {1, -7, 8, 3, U"", 0, 0}},
+    {{-1.0f / 3.0f, 2, 9, U"(5)", 0, -50}, {0, 2, 8, 0, U"", 0, 0}, {3, 1, 8, 0, U"", 0, 0}},
+};
+
+}  // namespace
+
+void CorbiskUnit::integerSlopeExamplePage() {
+  runWorkedExample(*this, kIntegerSlopeExample);
+}
+
+void CorbiskUnit::fractionSlopeExamplePage() {
+  runWorkedExample(*this, kFractionSlopeExample);
+}
+
+void CorbiskUnit::graphDrawingAnswers() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 38;
+  textLineY = 30;
+  setDrawWidth(5);
+  flowText({{3, kMargin, 0, U"教科書P70 問4　解答"}});
+  drawPlane(*this, {342, 50, -9, 9, -9, 9, 30});
+  for (const Answer& answer : kTextbookAnswers) {
+    plotLine(*this, answer.line);
+    plotDot(*this, answer.first);
+    plotDot(*this, answer.second);
+  }
+}
 
 }  // namespace lesson
