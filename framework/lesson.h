@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -295,5 +296,13 @@ class Lesson : public Runtime {
   std::string name_;
   Variant variant_;
 };
+
+// Opens the item-th (1-based) of a section's pages, given in sub-menu order as
+// member functions of the unit; an item outside the list opens nothing.
+template <class Unit>
+void openPage(Unit& unit, std::initializer_list<void (Unit::*)()> pages, int item) {
+  if (item < 1 || item > static_cast<int>(pages.size())) return;
+  (unit.*pages.begin()[item - 1])();
+}
 
 }  // namespace lesson

@@ -91,10 +91,6 @@ class CorbiskUnit : public Lesson {
   void practiceAnswer3Page();
   // (end of answer pages)
 
-  // A section's pages in sub-menu order; opens the item-th.
-  using Page = void (CorbiskUnit::*)();
-  void openPage(std::initializer_list<Page> pages, int item);
-
   // Section 3 pages ① to ③.
   void valueChangeTablePage();
   void increaseAmountPage();

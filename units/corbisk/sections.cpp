@@ -120,15 +120,11 @@ void CorbiskUnit::linearFunctionSection() {
   });
 }
 
-void CorbiskUnit::openPage(std::initializer_list<Page> pages, int item) {
-  if (item < 1 || item > static_cast<int>(pages.size())) return;
-  (this->*pages.begin()[item - 1])();
-}
-
 void CorbiskUnit::rateOfChangeSection() {
   showRateOfChangeGoal();
   runSubMenu(kRateOfChangeMenu.line, kRateOfChangeMenu.items, [this](int item) {
-    openPage({&CorbiskUnit::valueChangeTablePage, &CorbiskUnit::increaseAmountPage,
+    openPage(*this,
+             {&CorbiskUnit::valueChangeTablePage, &CorbiskUnit::increaseAmountPage,
               &CorbiskUnit::rateOfChangeExamplePage, &CorbiskUnit::linearRateOfChangePage,
               &CorbiskUnit::yIncreaseAnswerPage, &CorbiskUnit::inverseProportionRatePage},
              item);
@@ -143,7 +139,8 @@ void CorbiskUnit::rateOfChangePracticeSection() {
 void CorbiskUnit::graphInterceptSection() {
   showGraphInterceptGoal();
   runSubMenu(kGraphInterceptMenu.line, kGraphInterceptMenu.items, [this](int item) {
-    openPage({&CorbiskUnit::pointReviewPage, &CorbiskUnit::graphByPointsPage,
+    openPage(*this,
+             {&CorbiskUnit::pointReviewPage, &CorbiskUnit::graphByPointsPage,
               &CorbiskUnit::parallelShiftPage, &CorbiskUnit::proportionGraphRelationPage,
               &CorbiskUnit::shiftDownExamplePage, &CorbiskUnit::parallelLinesAnswerPage,
               &CorbiskUnit::interceptDefinitionPage},
@@ -155,6 +152,7 @@ void CorbiskUnit::slopeSection() {
   showSlopeGoal();
   runSubMenu(kSlopeMenu.line, kSlopeMenu.items, [this](int item) {
     openPage(
+        *this,
         {&CorbiskUnit::slopePage, &CorbiskUnit::slopeExplanationPage,
          &CorbiskUnit::slopeAnswersPage, &CorbiskUnit::increasePage, &CorbiskUnit::decreasePage},
         item);
@@ -164,7 +162,8 @@ void CorbiskUnit::slopeSection() {
 void CorbiskUnit::graphDrawingSection() {
   showGraphDrawingGoal();
   runSubMenu(kGraphDrawingMenu.line, kGraphDrawingMenu.items, [this](int item) {
-    openPage({&CorbiskUnit::integerSlopeExamplePage, &CorbiskUnit::fractionSlopeExamplePage,
+    openPage(*this,
+             {&CorbiskUnit::integerSlopeExamplePage, &CorbiskUnit::fractionSlopeExamplePage,
               &CorbiskUnit::integerGraphDrill, &CorbiskUnit::fractionGraphDrill,
               &CorbiskUnit::graphDrawingAnswers},
              item);
@@ -174,7 +173,8 @@ void CorbiskUnit::graphDrawingSection() {
 void CorbiskUnit::domainRangeSection() {
   showDomainRangeGoal();
   runSubMenu(kDomainRangeMenu.line, kDomainRangeMenu.items, [this](int item) {
-    openPage({&CorbiskUnit::domainRangeExample, &CorbiskUnit::domainRangeDrill,
+    openPage(*this,
+             {&CorbiskUnit::domainRangeExample, &CorbiskUnit::domainRangeDrill,
               &CorbiskUnit::domainRangeAnswerPage},
              item);
   });

@@ -23,9 +23,23 @@ void MerrowinUnit::showUnitMenu() {
   inputY = 648;
   for (;;) {
     switch (askUnitMenu(kMenu)) {
+      case 1:
+        fromGraphSection();
+        break;
+      case 2:
+        pointSlopeSection();
+        break;
+      case 3:
+        twoPointsSection();
+        break;
+      case 4:
+        tableEquationGraphSection();
+        break;
+      case 5:
+        practiceSection();
+        break;
       default:
-        // Item 6 has no section, and sections not built yet come straight
-        // back to the menu.
+        // Item 6 has no section: the menu is shown again.
         break;
     }
   }

@@ -14,9 +14,15 @@ void TessarinUnit::showGraphGoal() {
 
 void TessarinUnit::equationGraphSection() {
   showGraphGoal();
-  runSubMenu(U"①導入P77　②例変形　③例グラフ　④問１　⑤例1　⑥問2　⑦説明しよう　⑧終了", 8, [](int) {
-    // The section's pages are not built yet: back to the sub-menu.
-  });
+  runSubMenu(
+      U"①導入P77　②例変形　③例グラフ　④問１　⑤例1　⑥問2　⑦説明しよう　⑧終了", 8, [this](int item) {
+        openPage(*this,
+                 {&TessarinUnit::solutionsBecomeLinePage, &TessarinUnit::slopeInterceptExample,
+                  &TessarinUnit::showEquationGraphExample, &TessarinUnit::showQuestion1Answers,
+                  &TessarinUnit::interceptGraphExample, &TessarinUnit::showQuestion2Answers,
+                  &TessarinUnit::explainIntegerPoints},
+                 item);
+      });
 }
 
 }  // namespace lesson

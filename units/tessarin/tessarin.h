@@ -7,7 +7,8 @@ namespace lesson {
 
 class TessarinUnit : public Lesson {
  public:
-  TessarinUnit(Platform& platform, std::string name) : Lesson(platform, std::move(name), Variant::Tessarin) {}
+  TessarinUnit(Platform& platform, std::string name)
+      : Lesson(platform, std::move(name), Variant::Tessarin) {}
 
  protected:
   void showUnitMenu() override;
@@ -15,6 +16,19 @@ class TessarinUnit : public Lesson {
  private:
   void equationGraphSection();
   void showGraphGoal();
+
+  // Section 1 pages ① to ③.
+  void solutionsBecomeLinePage();
+  void slopeInterceptExample();
+  void showEquationGraphExample();
+  // (end of section 1 pages ① to ③)
+
+  // Section 1 pages ④ to ⑦.
+  void showQuestion1Answers();
+  void interceptGraphExample();
+  void showQuestion2Answers();
+  void explainIntegerPoints();
+  // (end of section 1 pages ④ to ⑦)
 };
 
 }  // namespace lesson
