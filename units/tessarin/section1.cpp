@@ -19,8 +19,8 @@ void TessarinUnit::equationGraphSection() {
         openPage(*this,
                  {&TessarinUnit::solutionsBecomeLinePage, &TessarinUnit::slopeInterceptExample,
                   &TessarinUnit::showEquationGraphExample, &TessarinUnit::showQuestion1Answers,
-                  &TessarinUnit::interceptGraphExample, &TessarinUnit::showQuestion2Answers,
-                  &TessarinUnit::explainIntegerPoints},
+                  &TessarinUnit::interceptGraphExample, &TessarinUnit::interceptAnswersPage,
+                  &TessarinUnit::integerPointsExplainPage},
                  item);
       });
 }
