@@ -26,8 +26,10 @@ class TessarinUnit : public Lesson {
   // Section 1 pages ④ to ⑦.
   void showQuestion1Answers();
   void interceptGraphExample();
-  void showQuestion2Answers();
-  void explainIntegerPoints();
+  void interceptAnswersPage();
+  void integerPointsExplainPage();
+  // Page ⑤'s random equation ax+by=c with whole intercepts, in numA/numB and their texts.
+  void makeInterceptEquation();
   // (end of section 1 pages ④ to ⑦)
 };
 
