@@ -5,7 +5,6 @@
 // y=2x+3 with y=2x and shows the shift by 3; page ④ states the relation of
 // y=ax+b to y=ax on two small planes. Each page reveals its steps one per key
 // (page ④ draws at once) and ends by returning to the sub-menu.
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -195,9 +194,7 @@ void CorbiskUnit::makeRandomPoint() {
   numB(1) = signPick2;
   numB(2) = -signPick2;
   numbersToText();
-  // In float arithmetic the top value of rnd() gives 4 * rnd() + 1 = 5 exactly;
-  // that draw counts as quadrant 4.
-  float quadrant = std::min(std::floor(rnd() * 4 + 1), 4.0f);
+  float quadrant = std::floor(rnd() * 4 + 1);
   // No quadrant but the first comes twice in a row.
   if (quadrant == lastQuadrant) {
     quadrant = 1;
