@@ -84,11 +84,8 @@ TEST(RandomWalk, NoErrorScreenAndNoHang) {
       // The walk went through many reads.
       EXPECT_GT(waits, 1000);
       if (runs > 1) ++walksThatEnded;
-      // Sections were entered: their sub-menu lines were drawn (Merrowin's
-      // sections have no sub-menus yet).
-      if (id != "merrowin") {
-        EXPECT_GT(subMenus, 100);
-      }
+      // Sections were entered: their sub-menu lines were drawn.
+      EXPECT_GT(subMenus, 10);
     }
     // Some walk reached the quit item and went on in a fresh run.
     EXPECT_GT(walksThatEnded, 0) << id;

@@ -1,9 +1,187 @@
-// Section 1: the equation of a line from its graph.
+// Section 1: the equation of a line from its graph. The section entry (goal
+// banner and sub-menu) and the two fixed pages: ② the worked example that reads
+// y=3/2x-1 off its graph, ⑤ the worked answer to question 1 of page 73. The
+// random pages ①, ③ and ④ are in graph_drills.cpp.
+#include <vector>
+
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
-// Not built yet: back to the menu.
-void MerrowinUnit::fromGraphSection() {}
+namespace {
+
+using Flow = Lesson::FlowPiece;
+
+// A text written onto the plane: it keeps the page's line position, so the
+// running text continues where it stopped.
+struct PlaneLabel {
+  float color;
+  float x, y;
+  Text text;
+};
+
+void drawPlaneLabel(Lesson& page, const PlaneLabel& label) {
+  page.textColor = label.color;
+  page.penX = label.x;
+  page.penY = label.y;
+  page.mathText = label.text;
+  page.drawMathText();
+}
+
+// An arrow in colour 3 from mark `from` to mark `to`, its one 16-px head at
+// mark `to`.
+void drawMarkArrow(Lesson& page, float from, float to) {
+  page.arrowHeadX = page.markX(from);
+  page.arrowHeadY = page.markY(from);
+  page.arrowTailX = page.markX(to);
+  page.arrowTailY = page.markY(to);
+  page.arrowReverse = 1;
+  page.arrowMode = 2;
+  page.lineColor = 3;
+  page.arrowHeadSize = 16;
+  page.drawArrow();
+}
+
+// Marks the plane point (x, y) of the current plane in markX(i), markY(i).
+void markPoint(Lesson& page, float i, float x, float y) {
+  page.markX(i) = page.originX + page.gridUnit * x;
+  page.markY(i) = page.originY - page.gridUnit * y;
+}
+
+// The plane both fixed pages draw on: grid and axis numbers, one unit per line.
+void drawPlane(Lesson& page, float left, float top, float xMin, float xMax, float yMin,
+               float yMax) {
+  page.graphLeft = left;
+  page.graphTop = top;
+  page.graphXMin = xMin;
+  page.graphXMax = xMax;
+  page.graphYMin = yMin;
+  page.graphYMax = yMax;
+  page.gridUnit = 40;
+  page.lineColor = 14;
+  page.noAxisNumbers = 0;
+  page.drawGraphPlane();
+}
+
+// The line y = a x + b in colour 0, with its label at the last dot drawn.
+void plotLine(Lesson& page, float a, float b, const Text& label = U"", float dx = 0, float dy = 0) {
+  page.curveKind = 3;
+  page.coefA = a;
+  page.coefB = b;
+  page.plotColor = 0;
+  page.pointLabel = label;
+  page.labelDx = dx;
+  page.labelDy = dy;
+  page.plotCurve();
+}
+
+}  // namespace
+
+// A section's goal banner: "<めあて>" and the goal sentence under it, on the
+// screen the main menu has just erased; it clears nothing and waits for no key.
+void MerrowinUnit::showSectionGoal(const Text& goal) {
+  textMarginX = 44;
+  textLineY = 240;
+  drawTextPieces({
+      {3, textMarginX, textLineY, U"<めあて>"},
+      {0, textMarginX + 32, textLineY + 65, goal},
+  });
+}
+
+void MerrowinUnit::fromGraphSection() {
+  showSectionGoal(U"グラフから直線の式を求めよう。");
+  runSubMenu(U"①a,b既知　②グラフから　③練習整数　④練習分数　⑤問１　⑥終了", 6, [this](int item) {
+    openPage(*this,
+             {&MerrowinUnit::conditionProblems, &MerrowinUnit::equationFromGraphExample,
+              &MerrowinUnit::integerSlopePractice, &MerrowinUnit::fractionSlopePractice,
+              &MerrowinUnit::question1Answer},
+             item);
+  });
+}
+
+// Page ②: y = 1.5x - 1 on a plane; the intercept, then the slope from a walk
+// of 2 to the right and 3 up, shown as arrows; the answer and the rule. Each of
+// the eight blocks after the figure follows a key wait.
+void MerrowinUnit::equationFromGraphExample() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 76;
+  itemLabelX = textMarginX - 38;  // the numbered lines, the answer and the rule
+  textLineY = 30;
+  setDrawWidth(5);
+  flowText({{3, Flow::Margin, 0, U"グラフから関数の式を求めよう。"}});
+
+  drawPlane(*this, 722, 100, -5, 5, -5, 5);
+  plotLine(*this, 1.5f, -1);
+  markPoint(*this, 1, 0, -1);
+  markPoint(*this, 2, 2, -1);
+  markPoint(*this, 3, 2, 2);
+
+  struct Arrow {
+    float from, to;
+  };
+  struct Block {
+    std::vector<Flow> flow;
+    std::vector<Arrow> arrows;
+    std::vector<PlaneLabel> labels;
+  };
+  const std::vector<Block> blocks{
+      {{{0, Flow::Label, 50, U"①bは切片だから、"}}, {}, {{3, markX(1) - 189, markY(1), U"(0,-1)"}}},
+      {{{3, Flow::End, 0, U"b=-1"}}, {}, {}},
+      {{{0, Flow::Label, 70, U"②傾きは、"}}, {}, {}},
+      {{{0, Flow::Margin, 50, U"右へ2進むと、"}}, {{1, 2}}, {{3, markX(1) + 27, markY(1), U"2"}}},
+      {{{0, Flow::Margin, 50, U"上へ3進むから、"}}, {{2, 3}}, {{3, markX(2) + 6, markY(3), U"3"}}},
+      {{{3, Flow::Margin, 70, U"a=ﾀ3/2ﾀ"}}, {}, {}},
+      {{{5, Flow::Label, 70, U"答 y=ﾀ3/2ﾀx-1"}}, {}, {}},
+      {{{5, Flow::Label, 80, U"傾きと切片をよみとれば、関数の式がわかる。"}}, {}, {}},
+  };
+  for (const Block& block : blocks) {
+    waitKeyPrompt();
+    flowText(block.flow);
+    for (const Arrow& arrow : block.arrows) drawMarkArrow(*this, arrow.from, arrow.to);
+    for (const PlaneLabel& label : block.labels) drawPlaneLabel(*this, label);
+  }
+}
+
+// Page ⑤: the three lines of question 1 on one plane, each with a dot at its
+// intercept and its run and rise arrows, and the equations left of the plane;
+// drawn whole, without a key wait.
+void MerrowinUnit::question1Answer() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 38;
+  textLineY = 30;
+  setDrawWidth(5);
+  flowText({{3, Flow::Margin, 0, U"教科書P73 問1　解答"}});
+
+  drawPlane(*this, 380, 100, -6, 6, -6, 6);
+
+  // Each line: y = a x + b, its label and the label's offset from the line's
+  // last dot, and the walk from the intercept (run to the right, then rise).
+  struct AnswerLine {
+    float a, b;
+    Text label;
+    float labelDx, labelDy;
+    float run, rise;
+    Text name, equation;
+  };
+  const AnswerLine lines[] = {
+      {2, 1, U"①", -27, -44, 1, 2, U"(1)", U"y=2x+1"},
+      {-1, 5, U"②", 0, 0, 1, -1, U"(2)", U"y=-x+5"},
+      {-0.25f, -1, U"③", 0, 0, 4, -1, U"(3)", U"y=-ﾀ1/4ﾀx-1"},
+  };
+  float mark = 1;
+  for (const AnswerLine& line : lines) {
+    plotLine(*this, line.a, line.b, line.label, line.labelDx, line.labelDy);
+    markPoint(*this, mark, 0, line.b);
+    markPoint(*this, mark + 1, line.run, line.b);
+    markPoint(*this, mark + 2, line.run, line.b + line.rise);
+    fillCircle(markX(mark), markY(mark), 8, 3);
+    drawMarkArrow(*this, mark, mark + 1);
+    drawMarkArrow(*this, mark + 1, mark + 2);
+    mark += 3;
+  }
+  for (const AnswerLine& line : lines) {
+    flowText({{0, Flow::Margin, 70, line.name}, {5, Flow::End, 0, line.equation}});
+  }
+}
 
 }  // namespace lesson

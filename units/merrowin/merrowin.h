@@ -15,26 +15,66 @@ class MerrowinUnit : public Lesson {
 
  private:
   // Section 1: from a graph — entry, goal banner, sub-menu and pages.
+  void showSectionGoal(const Text& goal);
   void fromGraphSection();
+  void equationFromGraphExample();
+  void question1Answer();
+  void conditionProblems();
+  void integerSlopePractice();
+  void fractionSlopePractice();
+  // The value the unit's last random drill accepted (page ③'s intercept, the
+  // slope of section 3's drills); a new draw equal to it is drawn again.
+  float lastDrawn = 0;
   // (end of section 1)
 
   // Section 2: one point and the slope or intercept.
   void pointSlopeSection();
+  void pointSlopeMenu();
+  void slopePointExample();
+  void interceptPointExample();
+  void pointSlopeSummaryPage();
+  void pointSlopeAnswerPage();
+  void pointSlopeExplainPage();
+  // Draws the steps' text flow in order, a key wait between two steps.
+  void revealSteps(const std::vector<std::vector<FlowPiece>>& steps);
+  // The shared part of the two random examples: page entry, the draw of a, b
+  // and the point, the example erase, and the plane with the line and point.
+  void startPointExamplePage();
+  void drawPointValues();
+  void erasePointExample();
+  void drawPointFigure(float pointColor);
   // (end of section 2)
 
   // Section 3: two points — entry, banner, sub-menu, pages ① and ②.
   void twoPointsSection();
+  void twoPointsSlopeExample();
+  void twoPointsEquationExample();
+  // One example of pages ① and ②: the draw of the line and its two points, the
+  // working values and their texts, the statement with its graph, the solution.
+  void pickTwoPointLine();
+  void twoPointWorkingValues(float negatedSlot);
+  void twoPointProblemDisplay(const Text& title, const Text& question);
+  void showTwoPointSlopeExample();
+  void showTwoPointEquationExample();
   // (end of section 3 entry and pages ① ②)
 
   // Section 3 pages ③ to ⑤.
   void twoPointsSystemExample();
+  // Page ③'s random problem: y = ax + b through (x1, y1), (x2, y2), both y in
+  // -9..9, into numA/numB 1..6 with their texts; then one worked pass of it.
+  void drawSystemProblem();
+  void showSystemSolution();
   void twoPointsSummaryPage();
   void twoPointsAnswerPage();
   // (end of section 3 pages ③ to ⑤)
 
   // Sections 4 and 5: table, equation and graph; practice answers.
   void tableEquationGraphSection();
+  void tableEquationGraphPage();
   void practiceSection();
+  void practiceAnswers12Page();
+  void practiceAnswers34Page();
+  void practiceAnswers56Page();
   // (end of sections 4 and 5)
 };
 

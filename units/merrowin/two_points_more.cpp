@@ -1,11 +1,357 @@
-// Section 3 pages 3 to 5: by simultaneous equations, the summary, the answers.
+// Section 3 pages 3 to 5: the line through two random points found by
+// simultaneous equations, the summary of the two ways, and the worked answers
+// to textbook P75 questions 3 and 4 with their alternative solutions.
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
-// Not built yet: back to the menu.
-void MerrowinUnit::twoPointsSystemExample() {}
-void MerrowinUnit::twoPointsSummaryPage() {}
-void MerrowinUnit::twoPointsAnswerPage() {}
+namespace {
+
+using Flow = Lesson::FlowPiece;
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+constexpr Flow::Where kLabel = Flow::Label;
+
+// The text with blanks put in front up to `width` characters; a longer text
+// is left as it is.
+Text padded(const Text& text, int width) {
+  return Text(static_cast<std::size_t>(std::max(0, width - kLen(text))), U' ') + text;
+}
+
+// A random whole number from k to k + n - 1, negated when the sign pick
+// (kept in signPick2) gives 2.
+float signedDraw(Lesson& page, float n, float k) {
+  const float magnitude = std::floor(page.rnd() * n + k);
+  page.signPick2 = std::floor(page.rnd() * 2 + 1);
+  return page.signPick2 == 2 ? -magnitude : magnitude;
+}
+
+// Two equations grouped by a brace: the brace at the margin `dy` below the
+// text line, the equations 40 px right of it, the second 50 px under the first
+// and starting at the same x. The text line is left on the second equation.
+void drawBracedPair(Lesson& page, float dy, const Text& first, const Text& second) {
+  page.textColor = 0;
+  page.penX = page.textMarginX;
+  page.penY = page.textLineY + dy;
+  page.boxWidth = 100;
+  page.drawBrace();
+  page.textEndX = page.textMarginX + 40;
+  page.textLineY = page.penY;
+  const float equationsX = page.textEndX;
+  page.flowText({{0, kEnd, 0, first}});
+  page.textEndX = equationsX;
+  page.flowText({{0, kEnd, 50, second}});
+}
+
+// The subtraction of two equations in columns, 50 px below the text line at
+// the margin, and the row of signs the lower equation takes, in colour 3
+// between the two rows. Leaves textLineY on the lower row and itemLabelX at
+// the rows' x, where the result rows go.
+void subtractInColumns(Lesson& page, const Text& top, const Text& bottom, const Text& signs) {
+  page.textColor = 0;
+  page.columnOperator = U"-";
+  page.penX = page.textMarginX;
+  page.penY = page.textLineY + 50;
+  page.arcHeight = 50;
+  page.lineColor = 0;
+  page.fractionAsGiven = top;
+  page.fractionText = bottom;
+  page.drawEquationColumns();
+  page.textColor = 3;
+  page.penX = page.textMarginX;
+  page.penY = page.textLineY - 25;
+  page.mathText = signs;
+  page.drawMathText();
+  page.itemLabelX = page.columnResultX;
+}
+
+// Erases the page: (0,0), 1320 wide and 1300 high.
+void clearPage(Lesson& page) {
+  page.fillBox(0, 0, 1320, 1300, 15, 15);
+}
+
+}  // namespace
+
+// ---- Page ③: by simultaneous equations ------------------------------------
+
+void MerrowinUnit::twoPointsSystemExample() {
+  clearPage(*this);
+  textMarginX = 40;
+  textLineY = 30;
+  setDrawWidth(5);
+  savedX(1) = textMarginX;
+  savedY(1) = textLineY;
+  repeatUntilOne([this] {
+    drawSystemProblem();
+    showSystemSolution();
+  });
+}
+
+void MerrowinUnit::drawSystemProblem() {
+  // About one attempt in eight passes: slopes of size 4 or 5 never do, and
+  // slopes of size 3 only with x2 = 4 and b = -a.
+  for (;;) {
+    numA(1) = signedDraw(*this, 4, 2);
+    if (numA(1) == lastDrawn) continue;
+    lastDrawn = numA(1);
+    numB(1) = signedDraw(*this, 3, 1);
+    numA(2) = std::floor(rnd() * 2 + 1);
+    numA(3) = std::floor(rnd() * 3 + 4);
+    numB(2) = numA(1) * numA(2) + numB(1);
+    if (numB(2) > 9 || numB(2) < -9) continue;
+    numB(3) = numA(1) * numA(3) + numB(1);
+    if (numB(3) > 9 || numB(3) < -9) continue;
+    break;
+  }
+  numA(4) = numA(2) - numA(3);
+  numB(4) = numB(2) - numB(3);
+  numA(5) = numA(1) * numA(2);
+  numA(6) = -numA(5);
+  numbersToText();
+  // The coefficient of a in equation ①: none when x1 is 1.
+  numTextA(12) = numA(2) == 1 ? Text() : numTextA(2);
+  numTextB(11) = numB(1) > 0 ? U"+" + numTextB(1) : numTextB(1);
+  if (numA(6) > 0) numTextA(6) = U"+" + numTextA(6);
+}
+
+void MerrowinUnit::showSystemSolution() {
+  const Text point1 = U"(" + numTextA(2) + U"," + numTextB(2) + U")";
+  const Text point2 = U"(" + numTextA(3) + U"," + numTextB(3) + U")";
+  // Each step is followed by a key wait.
+  const std::function<void()> steps[] = {
+      // The statement.
+      [&] {
+        fillBox(0, savedY(1), 1600, savedY(1) + 1800, 15, 15);
+        textMarginX = savedX(1);
+        textLineY = savedY(1);
+        flowText({
+            {7, kMargin, 0, U"例3　"},
+            {0, kEnd, 0, U"yがxの一次関数で、そのグラフが2点"},
+            {3, kEnd, 0, point1},
+            {0, kEnd, 0, U","},
+            {3, kEnd, 0, point2},
+            {0, kMargin, 50, U"を通るとき、この一次関数を求めなさい。"},
+            {3, kMargin, 50, U"<解答>"},
+        });
+      },
+      // Setting up.
+      [&] {
+        flowText({
+            {0, kMargin, 70, U"求める一次関数の式を"},
+            {3, kEnd, 0, U"y=ax+b"},
+            {0, kEnd, 0, U"とすると、"},
+            {0, kMargin, 60, point1 + U"と" + point2 + U"を通るから、"},
+            {3, kMargin, 50,
+             U"x=" + numTextA(2) + U",y=" + numTextB(2) + U"とx=" + numTextA(3) + U",y=" +
+                 numTextB(3) + U"を代入して、"},
+        });
+      },
+      // The system; the working goes on 40 px right of it, level with ①.
+      [&] {
+        drawBracedPair(*this, 50, numTextB(2) + U"=" + numTextA(12) + U"a+b …①",
+                       numTextB(3) + U"=" + numTextA(3) + U"a+b …②");
+        textMarginX = textEndX + 40;
+        textLineY -= 100;
+      },
+      [&] {
+        flowText({{7, kMargin, 50, U"①-②"}});
+      },
+      // The subtraction in columns: y and the a terms padded to two characters.
+      [&] {
+        numTextB(12) = padded(numTextB(2), 2);
+        numTextB(13) = padded(numTextB(3), 2);
+        numTextA(3) = padded(numTextA(3), 2);
+        numTextA(12) = padded(numTextA(12), 2);
+        numTextB(33) = numB(3) > 0 ? U"-" : U"+";
+        numTextB(34) = numA(3) > 0 ? U"-" : U"+";
+        subtractInColumns(*this, numTextB(12) + U"=" + numTextA(12) + U"a+b",
+                          numTextB(13) + U"=" + numTextA(3) + U"a+b",
+                          U"+ " + numTextB(33) + U"  " + numTextB(34) + U"  -");
+      },
+      // The result row starts one character left of the rows.
+      [&] {
+        numTextB(4) = padded(numTextB(4), 3);
+        itemLabelX = columnResultX - 27;
+        flowText({{0, kLabel, 50, numTextB(4) + U"=" + numTextA(4) + U"a"}});
+      },
+      // The slope; then the second column.
+      [&] {
+        fracNum = numB(4);
+        fracDen = numA(4);
+        reduceFraction();
+        slopeFractionText(2) = fractionWorking;
+        flowText({{3, kMargin, 70, U"  a=" + slopeFractionText(2)}});
+        textMarginX = 760;
+        textLineY = 150;
+      },
+      [&] {
+        flowText({{3, kMargin, 50, U"a=" + numTextA(1) + U" を①に代入して"}});
+      },
+      [&] {
+        numTextA(31) = numA(1) < 0 ? U"(" + numTextA(1) + U")" : numTextA(1);
+        flowText(
+            {{0, kMargin, 60, numTextB(2) + U"=" + numTextA(2) + U"*" + numTextA(31) + U"+b"}});
+      },
+      [&] {
+        flowText({{0, kMargin, 60, numTextB(2) + U"=" + numTextA(5) + U"+b"}});
+      },
+      // The intercept; with y1 = 0 the middle term is left out.
+      [&] {
+        flowText({{3, kMargin, 60, U"b"}});
+        if (numB(2) != 0) flowText({{0, kEnd, 0, U"=" + numTextB(2) + numTextA(6)}});
+        flowText({{3, kEnd, 0, U"=" + numTextB(1)}});
+      },
+  };
+  for (const auto& step : steps) {
+    step();
+    waitKeyPrompt();
+  }
+  flowText({{5, kMargin, 60, U"答 y=" + numTextA(1) + U"x" + numTextB(11)}});
+}
+
+// ---- Page ④: the summary --------------------------------------------------
+
+void MerrowinUnit::twoPointsSummaryPage() {
+  clearPage(*this);
+  textMarginX = 114;
+  textLineY = 30;
+  flowText({{3, kMargin, 50, U"<まとめ>"}});
+  // The frame around the two rules; the textbook task goes under it at its
+  // left edge.
+  setDrawWidth(9);
+  itemLabelX = textMarginX - 38;
+  drawBox(itemLabelX, textLineY + 60, itemLabelX + 798, textLineY + 210, 9);
+  flowText({
+      {5, kMargin, 75, U"2点を通る"},
+      {0, kEnd, 0, U"　→　"},
+      {5, kEnd, 0, U"傾きを求め、y=△x+b"},
+  });
+  waitKeyPrompt();
+  flowText({
+      {5, kMargin, 75, U"2点を通る"},
+      {0, kEnd, 0, U"　→　"},
+      {5, kEnd, 0, U"y=ax+bに代入,連立方程式"},
+  });
+  waitKeyPrompt();
+  flowText({{0, kLabel, 80, U"教科書P75 問3,問4 をしなさい。"}});
+}
+
+// ---- Page ⑤: the answers to questions 3 and 4 -----------------------------
+
+namespace {
+
+// One screen of page ⑤: the way by the slope in the left column; after a key,
+// the alternative by simultaneous equations, its head under the first answer
+// and its working in the right column.
+struct AnswerScreen {
+  std::vector<Flow> bySlope;      // from the heading to the first answer
+  std::vector<Flow> otherHead;    // "(別解)" and the substitution
+  bool pairOnRight;               // the braced pair heads the right column
+  Text first, second;             // the equations ① and ②
+  Text topRow, bottomRow, signs;  // ① - ② in columns
+  std::vector<Flow> working;      // from the result row on; Label pieces at the rows' x
+};
+
+const AnswerScreen kAnswerScreens[] = {
+    // Question 3: the line through (-1, -4) and (3, 8).
+    {{
+         {7, kMargin, 0, U"問3　解答"},
+         {0, kMargin, 70, U"傾きは"},
+         {0, kEnd, 0, U"ﾀ8-(-4)/3-(-1)ﾀ=ﾀ8+4/3+1ﾀ=ﾀ12/4ﾀ="},
+         {3, kEnd, 0, U"3"},
+         {3, kMargin, 60, U"求める式をy=3x+b"},
+         {0, kEnd, 0, U"とする。"},
+         {0, kMargin, 50, U"x=3,y=8を代入して"},
+         {0, kMargin, 50, U"8=3*3+b=9+b"},
+         {0, kMargin, 50, U"b=8-9=-1"},
+         {5, kMargin, 50, U"答 y=3x-1"},
+     },
+     {
+         {3, kMargin, 60, U"(別解)"},
+         {3, kEnd, 0, U"求める式をy=ax+b"},
+         {0, kEnd, 0, U"とする。"},
+         {0, kMargin, 50, U"x=-1,y=-4とx=3,y=8を代入して"},
+     },
+     false,
+     U"-4=-a+b…①",
+     U"8=3a+b…②",
+     U" -4= -a+b",
+     U"  8= 3a+b",
+     U"+ -   -  -",
+     {
+         {0, kLabel, 50, U"-12=-4a"},
+         {3, kLabel, 50, U"  3=a"},
+         {3, kMargin, 50, U"a=3 を①に代入して"},
+         {0, kMargin, 50, U"-4=-3+b"},
+         {0, kMargin, 50, U"-4+3=b"},
+         {3, kMargin, 50, U"b=-1"},
+         {5, kMargin, 50, U"答 y=3x-1"},
+     }},
+    // Question 4: the line through (-2, -1) and (4, 8).
+    {{
+         {7, kMargin, 0, U"問4　解答"},
+         {0, kMargin, 70, U"傾きは"},
+         {0, kEnd, 0, U"ﾀ8-(-1)/4-(-2)ﾀ=ﾀ8+1/4+2ﾀ=ﾀ9/6ﾀ="},
+         {3, kEnd, 0, U"ﾀ3/2ﾀ"},
+         {3, kMargin, 70, U"求める式をy=ﾀ3/2ﾀx+b"},
+         {0, kEnd, 0, U"とする。"},
+         {0, kMargin, 60, U"x=-2,y=-1を代入して"},
+         {0, kMargin, 70, U"-1=ﾀ3/2ﾀ*(-2)+b=-3+b"},
+         {0, kMargin, 60, U"b=3-1=2"},
+         {5, kMargin, 70, U"答 y=ﾀ3/2ﾀx+2"},
+     },
+     {
+         {3, kMargin, 60, U"(別解)"},
+         {3, kEnd, 0, U"求める式をy=ax+b"},
+         {0, kEnd, 0, U"とする。"},
+         {0, kMargin, 50, U"x=-2,y=-1とx=4,y=8を代入して"},
+     },
+     true,
+     U"-1=-2a+b…①",
+     U"8=4a+b…②",
+     U"-1=-2a+b",
+     U" 8= 4a+b",
+     U"+ -  -  -",
+     {
+         {0, kLabel, 50, U"-9=-6a"},
+         {3, kLabel, 50, U" a="},
+         {0, kEnd, 0, U"ﾀ-9/-6ﾀ="},
+         {3, kEnd, 0, U"ﾀ3/2ﾀ"},
+         {3, kMargin, 70, U"a=ﾀ3/2ﾀ を①に代入して"},
+         {0, kMargin, 70, U"-1=-2*ﾀ3/2ﾀ+b=-3+b"},
+         {0, kMargin, 60, U"b=-1+3="},
+         {3, kEnd, 0, U"2"},
+         {5, kMargin, 60, U"答 y=ﾀ3/2ﾀx+2"},
+     }},
+};
+
+void drawAnswerScreen(Lesson& page, const AnswerScreen& screen) {
+  clearPage(page);
+  page.textMarginX = 38;
+  page.textLineY = 30;
+  page.flowText(screen.bySlope);
+  page.waitKeyPrompt();
+  page.flowText(screen.otherHead);
+  if (!screen.pairOnRight) drawBracedPair(page, 50, screen.first, screen.second);
+  page.textMarginX = 760;
+  page.textLineY = 30;
+  if (screen.pairOnRight) drawBracedPair(page, 0, screen.first, screen.second);
+  page.flowText({{3, kMargin, screen.pairOnRight ? 50.0f : 0.0f, U"①-②"}});
+  subtractInColumns(page, screen.topRow, screen.bottomRow, screen.signs);
+  page.flowText(screen.working);
+}
+
+}  // namespace
+
+void MerrowinUnit::twoPointsAnswerPage() {
+  drawAnswerScreen(*this, kAnswerScreens[0]);
+  waitKeyPrompt();
+  drawAnswerScreen(*this, kAnswerScreens[1]);
+}
 
 }  // namespace lesson

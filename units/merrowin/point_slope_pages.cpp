@@ -1,0 +1,176 @@
+// Section 2: the fixed pages — the summary of the three rules, the worked
+// answer to the textbook question it sets, and the explanation of finding the
+// equation of a drawn line.
+#include <vector>
+
+#include "units/merrowin/merrowin.h"
+
+namespace lesson {
+
+namespace {
+
+using Flow = Lesson::FlowPiece;
+
+}  // namespace
+
+// "③まとめ": what to start from for each kind of given fact, one rule per key.
+// Notes stand 54 px right of the margin (itemLabelX).
+void MerrowinUnit::pointSlopeSummaryPage() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 38;
+  textLineY = 30;
+  itemLabelX = textMarginX + 54;
+  setDrawWidth(5);
+  revealSteps({
+      {
+          {3, Flow::Margin, 0, U"一次関数を求める"},
+          {0, Flow::End, 0, U" ⇒ "},
+          {3, Flow::End, 0, U"y=ax+b の "},
+          {5, Flow::End, 0, U"a,b"},
+          {0, Flow::End, 0, U"を求める"},
+      },
+      {
+          {3, Flow::Margin, 75, U"① "},
+          {5, Flow::End, 0, U"傾き,変化の割合,平行"},
+          {0, Flow::End, 0, U"　→　"},
+          {5, Flow::End, 0, U"y=△x+b"},
+          {0, Flow::End, 0, U"　とする"},
+          {3, Flow::Label, 50, U"平行のときは、△=平行な直線の傾き"},
+      },
+      {
+          {3, Flow::Margin, 75, U"② "},
+          {5, Flow::End, 0, U"切片,y軸との交点の座標"},
+          {0, Flow::End, 0, U"　→　"},
+          {5, Flow::End, 0, U"y=ax+△"},
+          {0, Flow::End, 0, U"　とする"},
+          {3, Flow::Label, 50, U"座標のときは、△=交点のy座標"},
+      },
+      {
+          {3, Flow::Margin, 75, U"③ "},
+          {5, Flow::End, 0, U"点(2,3)を通る,x=2のときy=3"},
+          {0, Flow::End, 0, U"　→　"},
+          {5, Flow::End, 0, U"x=2,y=3を代入"},
+      },
+      {
+          {0, Flow::Margin, 90, U"教科書P74 問2 をしなさい。"},
+      },
+  });
+}
+
+// "④問2": the worked answer, drawn whole at once. The working starts 76 px
+// left of the title (itemLabelX).
+void MerrowinUnit::pointSlopeAnswerPage() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 114;
+  textLineY = 30;
+  itemLabelX = textMarginX - 76;
+  flowText({
+      {0, Flow::Margin, 0, U"問2　解答"},
+      {3, Flow::Label, 50, U"求める式をy=-3x+b"},
+      {0, Flow::End, 0, U"とする。"},
+      {0, Flow::Margin, 50, U"点(1,2)を通るから、"},
+      {0, Flow::Margin, 50, U"x=1,y=2を代入して"},
+      {0, Flow::Margin, 50, U"2=-3*1+b=-3+b"},
+      {0, Flow::Margin, 50, U"b=2+3=5"},
+      {5, Flow::Margin, 50, U"答 y=-3x+5"},
+  });
+}
+
+// "⑤説明しよう": the line y = 5x - 10 through (2,0) with its run of 1 and
+// rise of 5, then the working beside it, revealed in eight groups.
+void MerrowinUnit::pointSlopeExplainPage() {
+  fillBox(0, 0, 1320, 1300, 15, 15);
+  textMarginX = 40;
+  textLineY = 30;
+  setDrawWidth(5);
+
+  // The plane without grid or numbers, and the line.
+  graphLeft = 800;
+  graphTop = 100;
+  graphXMin = -2;
+  graphXMax = 6;
+  graphYMin = -3;
+  graphYMax = 9;
+  gridUnit = 40;
+  lineColor = 0;
+  noAxisNumbers = -1;
+  drawGraphPlane();
+  curveKind = 3;
+  coefA = 5;
+  coefB = -10;
+  plotColor = 0;
+  pointLabel = U"";
+  plotCurve();
+
+  // Marks: the x-intercept (2,0), the corner (3,0) and (3,5).
+  markX(1) = originX + gridUnit * 2;
+  markY(1) = originY - gridUnit * 0;
+  markX(2) = originX + gridUnit * 3;
+  markY(2) = markY(1);
+  markX(3) = markX(2);
+  markY(3) = originY - gridUnit * 5;
+  fillCircle(markX(1), markY(1), 8, 3);
+  fillCircle(markX(3), markY(3), 8, 3);
+
+  // The run arrow from mark 1 to mark 2, the rise arrow from mark 2 to mark 3,
+  // each with its head at the second mark.
+  for (float from = 1; from <= 2; ++from) {
+    arrowHeadX = markX(from);
+    arrowHeadY = markY(from);
+    arrowTailX = markX(from + 1);
+    arrowTailY = markY(from + 1);
+    arrowReverse = 1;
+    arrowMode = 2;
+    lineColor = 3;
+    arrowHeadSize = 16;
+    drawArrow();
+  }
+
+  // The figure's labels stand apart from the text flow.
+  const struct {
+    float color, x, y;
+    Text text;
+  } labels[] = {
+      {0, markX(1) - 35, markY(1), U"2"},
+      {5, markX(1), markY(1), U"1"},
+      {5, markX(3), markY(3) + 2 * gridUnit, U"5"},
+  };
+  for (const auto& label : labels) {
+    textColor = label.color;
+    penX = label.x;
+    penY = label.y;
+    mathText = label.text;
+    drawMathText();
+  }
+
+  revealSteps({
+      {
+          {3, Flow::Margin, 0, U"グラフが直線となる一次関数の式の求め方を説明しよう。"},
+          {3, Flow::Margin, 50, U"<説明>"},
+      },
+      {
+          {0, Flow::Margin, 50, U"点(2,0)から、xが1増加したとき、"},
+          {0, Flow::Margin, 50, U"yは5増加するので、傾きは"},
+      },
+      {
+          {3, Flow::End, 0, U"5"},
+          {0, Flow::End, 0, U"だから"},
+          {3, Flow::Margin, 50, U"求める式をy=5x+b"},
+          {0, Flow::End, 0, U"とする。"},
+      },
+      {{0, Flow::Margin, 50, U"直線は、点(2,0)を通るから、"}},
+      {{0, Flow::Margin, 50, U"x=2,y=0を代入して"}},
+      {{0, Flow::Margin, 50, U"0=5*2+b"}},
+      {
+          {0, Flow::Margin, 50, U"0=10+b"},
+          {0, Flow::Margin, 50, U"10+b=0"},
+          {3, Flow::Margin, 50, U"b=-10"},
+      },
+      {
+          {0, Flow::Margin, 50, U"よって、"},
+          {5, Flow::End, 0, U"求める式は y=5x-10"},
+      },
+  });
+}
+
+}  // namespace lesson

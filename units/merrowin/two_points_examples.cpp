@@ -1,0 +1,283 @@
+// Section 3 pages ① and ②: random lines y=ax+b given by two of their points,
+// one left and one right of the y axis. Page ① works out the slope from the
+// two points; page ② the slope and then the intercept by substituting the
+// second point. Both show the problem on a plane with the line and the points
+// and reveal the solution one key at a time, until the pupil types 1.
+#include <cmath>
+#include <vector>
+
+#include "units/merrowin/merrowin.h"
+
+namespace lesson {
+
+namespace {
+
+using Flow = Lesson::FlowPiece;
+constexpr Flow::Where kMargin = Flow::Margin;
+constexpr Flow::Where kEnd = Flow::End;
+
+// One stretch of a worked solution: the slope triangle first when
+// `triangle` names its length switch ("nn" arrows only, "yy" with the
+// lengths), then the text pieces, then a key wait when `wait`.
+struct SolutionStep {
+  Text triangle;
+  std::vector<Flow> pieces;
+  bool wait;
+};
+
+// The text of a number written after a minus sign: in brackets when negative.
+Text bracketed(float value, const Text& text) {
+  return value < 0 ? U"(" + text + U")" : text;
+}
+
+// The text of a number written as a term after another: "+" when positive.
+Text signedTerm(float value, const Text& text) {
+  return value > 0 ? U"+" + text : text;
+}
+
+// The slope in front of "x": nothing for 1, "-" for -1.
+Text coefficient(float value, const Text& text) {
+  if (value == 1) return U"";
+  if (value == -1) return U"-";
+  return text;
+}
+
+// A point's coordinates as the statement and the graph label show them.
+Text pointText(const Text& x, const Text& y) {
+  return U"(" + x + U"," + y + U")";
+}
+
+// The set-up of both pages, once per visit: the page cleared, the text origin
+// (40,30) kept for every example, pen width 5 (not given back).
+void startTwoPointPage(Lesson& page) {
+  page.fillBox(0, 0, 1320, 1300, 15, 15);
+  page.textMarginX = 40;
+  page.textLineY = 30;
+  page.setDrawWidth(5);
+  page.savedX(1) = page.textMarginX;
+  page.savedY(1) = page.textLineY;
+}
+
+}  // namespace
+
+void MerrowinUnit::pickTwoPointLine() {
+  // A whole number from k to k + n - 1.
+  auto pick = [this](float n, float k) { return std::floor(rnd() * n + k); };
+  auto withinPlane = [](float y) { return y >= -10 && y <= 10; };
+  // Every rejection draws the whole attempt again from the slope. A slope of
+  // 1 or -1 keeps both points on the plane, so the attempts come to an end.
+  for (;;) {
+    numA(1) = pick(5, 1);
+    signPick2 = pick(2, 1);
+    if (signPick2 == 2) numA(1) = -numA(1);
+    if (numA(1) == lastDrawn) continue;
+    // Kept at once: a slope rejected below still may not come next.
+    lastDrawn = numA(1);
+    numB(1) = pick(3, 1);
+    signPick2 = pick(2, 1);
+    if (signPick2 == 2) numB(1) = -numB(1);
+    numA(2) = -pick(3, 2);
+    numA(3) = pick(5, 2);
+    numB(2) = numA(1) * numA(2) + numB(1);
+    if (!withinPlane(numB(2))) continue;
+    numB(3) = numA(1) * numA(3) + numB(1);
+    if (!withinPlane(numB(3))) continue;
+    return;
+  }
+}
+
+// Run and rise, -x1 and -y1 in `negatedSlot`, all texts; then the forms the
+// working writes: x1 and y1 after a minus sign, -x1 and -y1 as signed terms.
+void MerrowinUnit::twoPointWorkingValues(float negatedSlot) {
+  numA(4) = numA(3) - numA(2);
+  numB(4) = numB(3) - numB(2);
+  numB(negatedSlot) = -numB(2);
+  numA(negatedSlot) = -numA(2);
+  numbersToText();
+  numTextB(12) = bracketed(numB(2), numTextB(2));
+  numTextA(12) = bracketed(numA(2), numTextA(2));
+  numTextB(negatedSlot) = signedTerm(numB(negatedSlot), numTextB(negatedSlot));
+  numTextA(negatedSlot) = signedTerm(numA(negatedSlot), numTextA(negatedSlot));
+  // The term -y1 follows y2's digits with no sign of its own; for y1 = 0 it
+  // is written "-0", so that the fraction reads y2-0 like the one before it
+  // and not as y2's digits with a 0 appended.
+  if (numB(2) == 0) numTextB(negatedSlot) = U"-0";
+}
+
+void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& question) {
+  fillBox(0, savedY(1), 1600, savedY(1) + 1800, 15, 15);
+  textMarginX = savedX(1);
+  textLineY = savedY(1);
+  const Text first = pointText(numTextA(2), numTextB(2));
+  const Text second = pointText(numTextA(3), numTextB(3));
+  flowText({
+      {7, kMargin, 0, title},
+      {0, kEnd, 0, U"yがxの一次関数で、そのグラフが2点"},
+      {3, kEnd, 0, first},
+      {0, kEnd, 0, U","},
+      {5, kEnd, 0, second},
+      {0, kMargin, 50, question},
+  });
+
+  // Axes only, 20 px a unit, x and y from -10 to 10: the origin at (1000,400).
+  graphLeft = 800;
+  graphTop = 200;
+  graphXMin = -10;
+  graphXMax = 10;
+  graphYMin = -10;
+  graphYMax = 10;
+  lineColor = 0;
+  noAxisNumbers = 0;
+  gridUnit = 20;
+  drawGraphPlane();
+  curveKind = 3;
+  pointLabel.clear();
+  coefA = numA(1);
+  coefB = numB(1);
+  plotColor = 0;
+  labelDx = 0;
+  labelDy = 0;
+  plotCurve();
+
+  // Each point with its label: right of the dot for x <= 0, ending 20 px left
+  // of it for x > 0; the first one's below the dot on a rising line, above it
+  // on a falling one, the second one's always above. The dots are the corners
+  // of the slope triangle.
+  struct Mark {
+    float slot;
+    const Text& label;
+    float color, labelDy;
+    float Lesson::*screenX;
+    float Lesson::*screenY;
+  };
+  const Mark marks[] = {
+      {2, first, 3, numA(1) < 0 ? -20.0f : 50.0f, &Lesson::slopeX1, &Lesson::slopeY1},
+      {3, second, 5, -10, &Lesson::slopeX2, &Lesson::slopeY2},
+  };
+  for (const Mark& mark : marks) {
+    pointLabel = mark.label;
+    workText = pointLabel;
+    measureText();
+    pointX = numA(mark.slot);
+    pointY = numB(mark.slot);
+    labelDx = pointX > 0 ? -textWidth : 20;
+    labelDy = mark.labelDy;
+    pointRadius = 8;
+    plotColor = mark.color;
+    plotPoint();
+    this->*mark.screenX = pointScreenX;
+    this->*mark.screenY = pointScreenY;
+  }
+}
+
+namespace {
+
+// The slope triangle stands on the two points the statement plotted
+// (slopeX1, slopeY1 and slopeX2, slopeY2); it leaves pen width 4.
+void revealSolution(Lesson& page, const std::vector<SolutionStep>& steps) {
+  for (const SolutionStep& step : steps) {
+    if (!step.triangle.empty()) {
+      page.slopeLabelSwitch = step.triangle;
+      page.drawSlopeTriangle();
+    }
+    page.flowText(step.pieces);
+    if (step.wait) page.waitKeyPrompt();
+  }
+}
+
+// The sentence naming the two points, and the slope as y2 minus y1 over x2
+// minus x1 with the points' values substituted.
+std::vector<Flow> slopeFormula(const Lesson& page) {
+  return {
+      {0, kMargin, 60,
+       pointText(page.numTextA(2), page.numTextB(2)) + U"と" +
+           pointText(page.numTextA(3), page.numTextB(3)) + U"を通るから、傾きは"},
+      {3, kMargin, 70,
+       U"a=ﾀ" + page.numTextB(3) + U"-" + page.numTextB(12) + U"/" + page.numTextA(3) + U"-" +
+           page.numTextA(12) + U"ﾀ"},
+  };
+}
+
+// The same fraction with the subtractions written as signed terms.
+Flow signedFraction(const Lesson& page, float negatedSlot) {
+  return {0, kEnd, 0,
+          U"=ﾀ" + page.numTextB(3) + page.numTextB(negatedSlot) + U"/" + page.numTextA(3) +
+              page.numTextA(negatedSlot) + U"ﾀ"};
+}
+
+// Rise over run, then the slope.
+std::vector<Flow> slopeValue(const Lesson& page) {
+  return {
+      {0, kEnd, 0, U"=ﾀ" + page.numTextB(4) + U"/" + page.numTextA(4) + U"ﾀ"},
+      {5, kEnd, 0, U"=" + page.numTextA(1)},
+  };
+}
+
+}  // namespace
+
+void MerrowinUnit::showTwoPointSlopeExample() {
+  constexpr float kNegated = 22;
+  pickTwoPointLine();
+  twoPointWorkingValues(kNegated);
+  twoPointProblemDisplay(U"例1　", U"を通るとき、この一次関数の傾きを求めなさい。");
+  revealSolution(*this, {
+                            {U"", {{3, kMargin, 50, U"<解答>"}}, true},
+                            {U"nn", {}, true},
+                            {U"", slopeFormula(*this), true},
+                            {U"", {signedFraction(*this, kNegated)}, true},
+                            {U"yy", slopeValue(*this), false},
+                        });
+}
+
+void MerrowinUnit::showTwoPointEquationExample() {
+  constexpr float kNegated = 32;
+  pickTwoPointLine();
+  numA(6) = numA(1) * numA(3);
+  numA(7) = -numA(6);
+  twoPointWorkingValues(kNegated);
+  numTextA(7) = signedTerm(numA(7), numTextA(7));
+  numTextB(11) = signedTerm(numB(1), numTextB(1));
+  numTextA(11) = coefficient(numA(1), numTextA(1));
+  twoPointProblemDisplay(U"例題2　", U"を通るとき、この一次関数を求めなさい。");
+
+  std::vector<Flow> slope = slopeFormula(*this);
+  revealSolution(
+      *this, {
+                 {U"", {{3, kMargin, 50, U"<解答>"}}, true},
+                 {U"nn", slope, true},
+                 {U"", {signedFraction(*this, kNegated)}, false},
+                 {U"yy", slopeValue(*this), true},
+                 // The equation with the slope found and b unknown.
+                 {U"",
+                  {{0, kMargin, 70, U"求める一次関数の式を"},
+                   {3, kEnd, 0, U"y=" + numTextA(11) + U"x+b "},
+                   {0, kEnd, 0, U"とし、"}},
+                  true},
+                 // The second point substituted, and b solved for.
+                 {U"",
+                  {{3, kMargin, 50, U"x=" + numTextA(3) + U",y=" + numTextB(3) + U"を代入する"},
+                   {0, kEnd, 0, U"と"}},
+                  true},
+                 {U"",
+                  {{0, kMargin, 50, numTextB(3) + U"=" + numTextA(1) + U"*" + numTextA(3) + U"+b"}},
+                  true},
+                 {U"", {{0, kEnd, 0, U"=" + numTextA(6) + U"+b"}}, true},
+                 {U"",
+                  {{0, kMargin, 50, U"b=" + numTextB(3) + numTextA(7) + U"=" + numTextB(1)},
+                   {0, kMargin, 50, U"求める式は "}},
+                  true},
+                 {U"", {{5, kEnd, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}}, false},
+             });
+}
+
+void MerrowinUnit::twoPointsSlopeExample() {
+  startTwoPointPage(*this);
+  repeatUntilOne([this] { showTwoPointSlopeExample(); });
+}
+
+void MerrowinUnit::twoPointsEquationExample() {
+  startTwoPointPage(*this);
+  repeatUntilOne([this] { showTwoPointEquationExample(); });
+}
+
+}  // namespace lesson
