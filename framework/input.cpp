@@ -22,9 +22,16 @@ void Lesson::numberKeyLoop() {
     fillCircle(cursorX + 8, cursorY + 8, 4, 5);
     lastKey = inkey();
     if (lastKey.empty()) {
-      fillCircle(cursorX + 8, cursorY + 8, 4, 15);
+      // The dot blinks while the pupil thinks: shown through one idle, then
+      // off; a key that came meanwhile is taken at once, else off through the
+      // next idle.
       idle();
-      continue;
+      fillCircle(cursorX + 8, cursorY + 8, 4, 15);
+      lastKey = inkey();
+      if (lastKey.empty()) {
+        idle();
+        continue;
+      }
     }
     if (lastKey == Text(1, key::kBackspace) || lastKey == Text(1, key::kClear) ||
         kLen(inputText) > 9) {

@@ -132,7 +132,8 @@ TEST(LineEditor, FieldWhileWaiting) {
     for (const DrawOp& op : visibleTexts(fx.platform.events())) shown += toUtf8(op.text);
     EXPECT_EQ(shown, c.shown);
     EXPECT_EQ(fx.lesson.cursorX, c.cursorX);
-    // The label stands before the field; the dot is in the next free cell.
+    // The label stands before the field; the dot is in the next free cell,
+    // showing while the editor waits.
     auto texts = fx.texts();
     ASSERT_GE(texts.size(), 2u);
     EXPECT_EQ(texts[0].x1, 1008);
@@ -146,6 +147,8 @@ TEST(LineEditor, FieldWhileWaiting) {
     EXPECT_EQ(dot->x1, c.cursorX + 8);
     EXPECT_EQ(dot->y1, 656);
     EXPECT_EQ(dot->radius, 4);
+    EXPECT_EQ(dot->color, 5);
+    EXPECT_TRUE(dot->filled);
   }
 }
 
