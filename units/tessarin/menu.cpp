@@ -28,8 +28,28 @@ void TessarinUnit::showUnitMenu() {
       case 1:
         equationGraphSection();
         break;
+      case 2:
+        constantLineSection();
+        break;
+      case 3:
+        equationPracticeSection();
+        break;
+      case 4:
+        simultaneousGraphSection();
+        break;
+      case 5:
+        applicationSection();
+        break;
+      case 6:
+        areaChangeSection();
+        break;
+      case 7:
+        confirmLearningSection();
+        break;
+      case 8:
+        masterLearningSection();
+        break;
       default:
-        // Sections not built yet come straight back to the menu.
         break;
     }
   }

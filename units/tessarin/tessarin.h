@@ -31,6 +31,34 @@ class TessarinUnit : public Lesson {
   // Page ⑤'s random equation ax+by=c with whole intercepts, in numA/numB and their texts.
   void makeInterceptEquation();
   // (end of section 1 pages ④ to ⑦)
+
+  // Section 2: y=k and x=h — entry, banner, sub-menu and pages.
+  void constantLineSection();
+  // (end of section 2)
+
+  // Section 3: practice of textbook p.81.
+  void equationPracticeSection();
+  // (end of section 3)
+
+  // Section 4: simultaneous equations and graphs.
+  void simultaneousGraphSection();
+  // (end of section 4)
+
+  // Section 5: applications.
+  void applicationSection();
+  // (end of section 5)
+
+  // Section 6: problems on figures.
+  void areaChangeSection();
+  // (end of section 6)
+
+  // Section 7: first review set.
+  void confirmLearningSection();
+  // (end of section 7)
+
+  // Section 8: second review set.
+  void masterLearningSection();
+  // (end of section 8)
 };
 
 }  // namespace lesson
