@@ -21,6 +21,7 @@ TEST(Palette, TextColoursStandOutFromTheirGrounds) {
       {15, 10, "even menu items on the panel"},
       {9, 4, "the key-wait prompt on its bar"},
       {9, 12, "the next-step prompt in its box"},
+      {9, 15, "line labels on the page"},
       {13, 3, "exercise numbers in their boxes"},
       {0, 13, "heading badges"},
       {5, 13, "framed answers"},
