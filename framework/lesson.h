@@ -279,15 +279,90 @@ class Lesson : public Runtime {
 
   // A piece of a page's text flow: drawn at x = textMarginX (a new line's
   // start), textEndX (on after the previous piece) or itemLabelX (an item
-  // label), y = textLineY + dy; afterwards textEndX and textLineY follow the pen.
+  // label), moved right by xOffset (a gap after the previous piece, an indent
+  // from the margin), y = textLineY + dy; afterwards textEndX and textLineY
+  // follow the pen.
   struct FlowPiece {
     enum Where { Margin, End, Label };
     float color;
     Where where;
     float dy;
     Text text;
+    float xOffset = 0;
   };
   void flowText(const std::vector<FlowPiece>& pieces);
+
+  // ---- Shapes the pages repeat (framework/page_shapes.cpp) ----------------
+  // A random-example page's entry: the page cleared from (0,0) 1320 x 1300,
+  // the text origin (40,30), kept in savedX(1), savedY(1) for each example's
+  // erase, and pen width 5 (left in force after the page).
+  void startExamplePage();
+  // Erases the previous example, its figure and the foot bar, and restarts the
+  // text flow at the page's text origin.
+  void eraseExample();
+
+  // One text at a place of its own, outside the page's text flow: textMarginX,
+  // textEndX and textLineY stay as they are.
+  void writeAt(float color, float x, float y, const Text& text);
+
+  // A coordinate plane as a page sets it up: its top-left corner, its extents
+  // in grid units, the pixels per unit, the grid colour (0: axes only) and the
+  // axis-number switch (-1: no numbers). drawPlane sets the plane variables
+  // from it, with steps of 1, and draws it with drawGraphPlane.
+  struct PlaneSettings {
+    float left, top;
+    float xMin, xMax, yMin, yMax;
+    float unit;
+    float gridColor = 14;
+    float noNumbers = 0;
+  };
+  void drawPlane(const PlaneSettings& plane);
+
+  // The line y = a x + b over the plane just drawn, in `color`, labelled at its
+  // last visible dot moved by (dx, dy); an empty label draws nothing.
+  struct GraphLine {
+    float a, b;
+    float color;
+    Text label;
+    float dx = 0, dy = 0;
+  };
+  void plotLine(const GraphLine& line);
+
+  // A dot of `radius` at the maths point (x, y) with its label moved by
+  // (dx, dy) from plotPoint's place; leaves pointScreenX, pointScreenY.
+  struct GraphDot {
+    float x, y;
+    float radius, color;
+    Text label = {};
+    float dx = 0, dy = 0;
+  };
+  void plotDot(const GraphDot& dot);
+
+  // An arrow from (x1, y1) to (x2, y2) in `color`, its 16-px head at (x2, y2),
+  // drawn with the pen width and arrowMode in force.
+  void arrowTo(float color, float x1, float y1, float x2, float y2);
+  // The run arrow from (slopeX1, slopeY1) to the corner (slopeX2, slopeY1) and
+  // the rise arrow on to (slopeX2, slopeY2), both in `color`.
+  void runAndRiseArrows(float color);
+  // Their labels: the run's over the middle of the run arrow moved down by
+  // runDy, the rise's beside the middle of the rise arrow.
+  void runAndRiseLabels(float color, const Text& run, float runDy, const Text& rise);
+
+  // Slope steps drawn by hand on the plane just drawn, kept as pixels in
+  // markX/markY. setMark keeps the maths point (x, y) in slot `slot`;
+  // setSlopeMarks keeps the point (x, y), the run's end (x + run, y) and the
+  // rise's end (x + run, y + rise) in slots first to first + 2.
+  void setMark(float slot, float x, float y);
+  void setSlopeMarks(float first, float x, float y, float run, float rise);
+  // An arrow in `color` from mark `from` with its head at mark `to`, drawn in
+  // arrowMode 2.
+  void markArrow(float from, float to, float color);
+  // The run and rise arrows between the slope marks first to first + 2.
+  void runAndRiseMarks(float first, float color);
+  // All of the steps at once: the marks, a disc of radius 8 in `color` at the
+  // first one, the run and rise arrows.
+  void drawSlopeSteps(float first, float x, float y, float run, float rise, float color);
+  // (end of shapes the pages repeat)
 
  protected:
   virtual void showUnitMenu() = 0;

@@ -171,6 +171,7 @@ void Lesson::flowText(const std::vector<FlowPiece>& pieces) {
         penX = itemLabelX;
         break;
     }
+    penX += piece.xOffset;
     penY = textLineY + piece.dy;
     textColor = piece.color;
     mathText = piece.text;

@@ -7,46 +7,21 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::showing;
 using testing::spaces;
-
-constexpr float kAnyX = -1;
-
-// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text`. Blanks draw nothing and so are not in a
-// line's text; a raised italic letter may start a line above its baseline.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-const char* const kKeyWaitText = "何かキーを押して下さい。";
 
 TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
   const std::string s2 = "2 Enter ";
@@ -69,17 +44,17 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
       {s4 + "2 Enter",
        true,
        {{40, 90, 3, "(1)"},
-        {kAnyX, 90, 0, "の増加量が1のとき"},
+        {kAny, 90, 0, "の増加量が1のとき"},
         {121, 340, 0, "yの増加量="},
         {121, 400, 5, "答　yの増加量は"},
         {600, 90, 3, "(2)"},
-        {kAnyX, 90, 0, "の増加量が5のとき"},
+        {kAny, 90, 0, "の増加量が5のとき"},
         {681, 400, 5, "答　yの増加量は"}},
        {}},
       {s4 + "3 Enter",
        true,
-       {{kAnyX, 90, 0, "の増加量が1のとき"},
-        {kAnyX, 90, 0, "の増加量が4のとき"},
+       {{kAny, 90, 0, "の増加量が1のとき"},
+        {kAny, 90, 0, "の増加量が4のとき"},
         {681, 340, 0, "yの増加量="},
         {681, 400, 5, "答　yの増加量は"}},
        {}},
@@ -90,7 +65,7 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
       {s2 + "3 Enter",
        false,
        {{76, 30, 3, "<一次関数の意味>"}, {76, 230, 5, "yは"}},
-       {{kAnyX, 300, 0, "に比例する部分"}, {kAnyX, 350, 0, "定数の部分"}}},
+       {{kAny, 300, 0, "に比例する部分"}, {kAny, 350, 0, "定数の部分"}}},
       {s2 + "3 Enter" + spaces(6),
        false,
        {{608, 30, 3, "課次の関数で、一次関数はどれですか。"},
@@ -102,7 +77,7 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
        {{646, 560, 0, "(ｱ)"}}},
       {s2 + "3 Enter" + spaces(7),
        true,
-       {{kAnyX, 350, 3, "b"}, {646, 560, 0, "(ｱ)"}, {kAnyX, 560, 0, "(ｴ)"}},
+       {{kAny, 350, 3, "b"}, {646, 560, 0, "(ｱ)"}, {kAny, 560, 0, "(ｴ)"}},
        {}},
       // Page ④: the problem and the figure at once, then ten waits.
       {s2 + "4 Enter",
@@ -118,7 +93,7 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
        {{38, 280, 3, "①"},
         {72, 380, 0, "地上の気温が20℃だから"},
         {38, 480, 3, "③"},
-        {kAnyX, 530, 3, "とyの関係は、"}},
+        {kAny, 530, 3, "とyの関係は、"}},
        {{38, 580, 0, "教科書P61"}}},
       {s2 + "4 Enter" + spaces(10), true, {{38, 580, 0, "教科書P61問2　をしなさい。"}}, {}},
       // Page ⑤: three columns at once, the first one's label under two head lines.
@@ -152,20 +127,8 @@ TEST(CorbiskAnswers, PagesShowTheirTextsAndTakeTheirKeys) {
     CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    int menuLines = 0, waitBars = 0;
-    for (const TextLine& line : lines) {
-      menuLines += line.x == 16 && line.y == 666;
-      waitBars += line.text == kKeyWaitText;
-    }
-    EXPECT_EQ(menuLines, c.backAtSubMenu ? 1 : 0);
-    EXPECT_EQ(waitBars, c.backAtSubMenu ? 0 : 1);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.backAtSubMenu ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
   }
 }
 

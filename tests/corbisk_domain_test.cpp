@@ -10,53 +10,25 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
+using testing::clockFor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::kNextStepText;
+using testing::showing;
 using testing::spaces;
 
-constexpr float kAnyX = -1;
-
-// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text`. Signs drawn as strokes ("-", "+") and blanks
-// are not glyphs, so they are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-const char* const kKeyWaitText = "何かキーを押して下さい。";
-const char* const kNextStepText = "次のステップは１を入力。";
-
-bool atSubMenu(const std::vector<TextLine>& lines) {
-  return std::any_of(lines.begin(), lines.end(),
-                     [](const TextLine& l) { return l.x == 16 && l.y == 666; });
-}
-
+// Whether a line showing reads `text` and nothing more.
 bool showingText(const std::vector<TextLine>& lines, const std::string& text) {
   return std::any_of(lines.begin(), lines.end(), [&](const TextLine& l) { return l.text == text; });
 }
@@ -73,56 +45,47 @@ TEST(CorbiskDomain, PagesShowTheirTextsAndTakeTheirKeys) {
       // Example: the problem, plane and line before the first wait.
       {ex,
        false,
-       {{38, 30, 0, "問"}, {kAnyX, 80, 0, "の変域が"}, {38, 130, 0, "yの変域を求めなさい。"}},
+       {{38, 30, 0, "問"}, {kAny, 80, 0, "の変域が"}, {38, 130, 0, "yの変域を求めなさい。"}},
        {{38, 210, 3, "グラフから"}}},
       // Eight figure waits, then one text per key.
-      {ex + spaces(8), false, {{38, 210, 3, "グラフから"}}, {{kAnyX, 260, 0, "のとき"}}},
+      {ex + spaces(8), false, {{38, 210, 3, "グラフから"}}, {{kAny, 260, 0, "のとき"}}},
       {ex + spaces(13),
        false,
-       {{kAnyX, 260, 3, "最小値"},
-        {kAnyX, 310, 3, "最大値"},
-        {38, 360, 0, "したがって、yの変域は"}},
-       {{kAnyX, 360, 5, "45≦y≦70"}}},
-      {ex + spaces(14), true, {{kAnyX, 360, 5, "45≦y≦70"}}, {}},
+       {{kAny, 260, 3, "最小値"}, {kAny, 310, 3, "最大値"}, {38, 360, 0, "したがって、yの変域は"}},
+       {{kAny, 360, 5, "45≦y≦70"}}},
+      {ex + spaces(14), true, {{kAny, 360, 5, "45≦y≦70"}}, {}},
       // Answer page: a wait after each label of question 5.
       {ans,
        false,
        {{84, 30, 3, "問5"}, {30, 80, 7, "(1)"}},
-       {{kAnyX, 80, 0, "のとき"}, {30, 330, 7, "(2)"}}},
+       {{kAny, 80, 0, "のとき"}, {30, 330, 7, "(2)"}}},
       {ans + spaces(1),
        false,
-       {{kAnyX, 80, 0, "のとき"}, {kAnyX, 280, 5, "6≦y≦3"}, {30, 330, 7, "(2)"}},
-       {{kAnyX, 330, 0, "のとき"}}},
+       {{kAny, 80, 0, "のとき"}, {kAny, 280, 5, "6≦y≦3"}, {30, 330, 7, "(2)"}},
+       {{kAny, 330, 0, "のとき"}}},
       {ans + spaces(3),
        false,
-       {{kAnyX, 530, 5, "0≦y≦6"}, {654, 20, 3, "P71"}},
+       {{kAny, 530, 5, "0≦y≦6"}, {654, 20, 3, "P71"}},
        {{600, 70, 7, "(1)"}}},
       // Practice label (1) is followed by its working at once, (2) by a wait.
       {ans + spaces(4),
        false,
-       {{600, 70, 7, "(1)"}, {kAnyX, 305, 5, "5≦y≦2"}, {600, 355, 7, "(2)"}},
-       {{kAnyX, 355, 0, "のとき"}}},
+       {{600, 70, 7, "(1)"}, {kAny, 305, 5, "5≦y≦2"}, {600, 355, 7, "(2)"}},
+       {{kAny, 355, 0, "のとき"}}},
       {ans + spaces(5),
        true,
-       {{30, 80, 7, "(1)"}, {kAnyX, 530, 5, "0≦y≦6"}, {kAnyX, 590, 5, "1≦y≦7"}},
+       {{30, 80, 7, "(1)"}, {kAny, 530, 5, "0≦y≦6"}, {kAny, 590, 5, "1≦y≦7"}},
        {}},
       // The same page again draws the same page from its clear.
-      {ans + spaces(5) + " 3 Enter" + spaces(5), true, {{kAnyX, 590, 5, "1≦y≦7"}}, {}},
+      {ans + spaces(5) + " 3 Enter" + spaces(5), true, {{kAny, 590, 5, "1≦y≦7"}}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
     CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    EXPECT_EQ(atSubMenu(lines), c.backAtSubMenu);
-    EXPECT_EQ(showingText(lines, kKeyWaitText), !c.backAtSubMenu);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.backAtSubMenu ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
   }
 }
 
@@ -186,25 +149,6 @@ TEST(CorbiskDomain, ExampleFigure) {
 
 // ---- The drill ----------------------------------------------------------------
 
-// A run of Corbisk with the clock (and so the random seed) given.
-struct ClockRun {
-  ClockRun(const std::string& clock, const std::string& script)
-      : platform(testing::LessonFixture::keys(script), clock), unit(platform, "Corbisk") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  HeadlessPlatform platform;
-  CorbiskUnit unit;
-  int status = 0;
-};
-
-std::string clockFor(int seed) {
-  const int s = seed % 60, m = seed / 60;
-  auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-  return "00:" + two(m) + ":" + two(s);
-}
-
 // A whole number's text with its "-" (the glyph rows draw signs as strokes).
 std::string plain(float v) {
   return std::to_string(static_cast<int>(v));
@@ -233,7 +177,7 @@ std::string row(const std::vector<TextLine>& lines, float y) {
 // The example on screen is the one drawn: its values keep the draw's bounds,
 // its display forms follow the sign rules, and problem, working and range
 // show those values.
-void checkShownProblem(const ClockRun& run) {
+void checkShownProblem(const CorbiskRun& run) {
   const Lesson& u = run.unit;
   const float a = u.numA(1), b = u.numB(1), p = u.numA(2), q = u.numA(3);
   EXPECT_TRUE(a == -2 || a == -1 || a == 1 || a == 2) << a;
@@ -262,7 +206,7 @@ void checkShownProblem(const ClockRun& run) {
   EXPECT_EQ(row(lines, 380), glyphsOf("y=" + plain(a) + "×" + subst(q) + term + "=" + plain(a * q) +
                                       term + "=" + plain(yq)));
   const std::string range = plain(std::min(yp, yq)) + "≦y≦" + plain(std::max(yp, yq));
-  EXPECT_TRUE(showing(lines, {kAnyX, 480, 5, glyphsOf(range)})) << range << "\n" << dump(lines);
+  EXPECT_TRUE(showing(lines, {kAny, 480, 5, glyphsOf(range)})) << range << "\n" << dump(lines);
 }
 
 constexpr int kWorkingKeys = 9;  // the waits of one example before askNextStep
@@ -271,7 +215,7 @@ TEST(CorbiskDomain, DrillProblemsAcrossSeeds) {
   std::set<float> firstSlopes;
   for (int seed = 0; seed < 60; ++seed) {
     SCOPED_TRACE(clockFor(seed));
-    ClockRun run(clockFor(seed), "8 Enter 2 Enter" + spaces(kWorkingKeys));
+    CorbiskRun run("8 Enter 2 Enter" + spaces(kWorkingKeys), clockFor(seed));
     ASSERT_EQ(run.status, kReplayWaiting);
     checkShownProblem(run);
     const std::vector<TextLine> lines = run.lines();
@@ -285,9 +229,9 @@ TEST(CorbiskDomain, DrillProblemsAcrossSeeds) {
 TEST(CorbiskDomain, DrillStepsNewExamplesAndExit) {
   const std::string start = "8 Enter 2 Enter";
   const std::string example = spaces(kWorkingKeys);
-  auto clears = [](const ClockRun& run) {
+  auto clears = [](const CorbiskRun& run) {
     int n = 0;
-    for (const DrawOp& op : testing::drawsIn(run.platform.events())) {
+    for (const DrawOp& op : run.draws()) {
       n += op.kind == DrawOp::Kind::Fill && op.x1 == 0 && op.y1 == 0 && op.x2 == 1600 &&
            op.y2 == 1800;
     }
@@ -296,27 +240,28 @@ TEST(CorbiskDomain, DrillStepsNewExamplesAndExit) {
   struct Case {
     std::string keys;
     int examples;  // clears of an example
-    bool ended;    // the prompt and the sub-menu line under the last example
+    Foot foot;     // under the last example; the sub-menu line once the drill ended
     bool worked;   // the last example shows its range
   } cases[] = {
-      {start + spaces(kWorkingKeys - 1), 1, false, false},
-      {start + example + " 1 Enter", 1, true, true},
+      {start + spaces(kWorkingKeys - 1), 1, Foot::KeyWait, false},
+      {start + example + " 1 Enter", 1, Foot::SubMenu, true},
       // Any other number, or Enter alone, poses a new problem.
-      {start + example + " 2 Enter" + example, 2, false, true},
-      {start + example + " Enter" + example + " 0 Enter" + example, 3, false, true},
-      {start + example + " 5 Enter" + example + " 1 Enter", 2, true, true},
+      {start + example + " 2 Enter" + example, 2, Foot::NextStep, true},
+      {start + example + " Enter" + example + " 0 Enter" + example, 3, Foot::NextStep, true},
+      {start + example + " 5 Enter" + example + " 1 Enter", 2, Foot::SubMenu, true},
       // The drill opened again after leaving it.
-      {start + example + " 1 Enter 2 Enter" + example, 2, false, true},
+      {start + example + " 1 Enter 2 Enter" + example, 2, Foot::NextStep, true},
   };
   for (int seed : {3, 17, 44}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(clockFor(seed) + " " + c.keys);
-      ClockRun run(clockFor(seed), c.keys);
+      CorbiskRun run(c.keys, clockFor(seed));
       ASSERT_EQ(run.status, kReplayWaiting);
       EXPECT_EQ(clears(run), c.examples);
       const std::vector<TextLine> lines = run.lines();
-      EXPECT_EQ(atSubMenu(lines), c.ended);
-      EXPECT_EQ(showing(lines, {40, 570, 0, "教科書P71問5をしなさい。"}), c.ended) << dump(lines);
+      EXPECT_EQ(footOf(lines), c.foot) << dump(lines);
+      EXPECT_EQ(showing(lines, {40, 570, 0, "教科書P71問5をしなさい。"}), c.foot == Foot::SubMenu)
+          << dump(lines);
       if (c.worked) checkShownProblem(run);
     }
   }

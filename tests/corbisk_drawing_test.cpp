@@ -8,62 +8,25 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
-#include "units/corbisk/corbisk.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
+using testing::clockFor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::showing;
 using testing::spaces;
 
 const std::string kSection = "7 Enter ";
-const char* const kKeyWaitText = "何かキーを押して下さい。";
-
-constexpr float kAnyX = -1;
-
-// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text`. Blanks and the formula signs "+" and "-"
-// (drawn as strokes) are not glyphs, so they are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-// Whether the sub-menu line stands at the foot (the page has ended) and how
-// many key-wait bars show.
-void expectFoot(const std::vector<TextLine>& lines, bool backAtSubMenu) {
-  int menuLines = 0, waitBars = 0;
-  for (const TextLine& line : lines) {
-    menuLines += line.x == 16 && line.y == 666;
-    waitBars += line.text == kKeyWaitText;
-  }
-  EXPECT_EQ(menuLines, backAtSubMenu ? 1 : 0);
-  EXPECT_EQ(waitBars, backAtSubMenu ? 0 : 1);
-}
 
 TEST(CorbiskDrawing, FixedPagesShowTheirTextsAndTakeTheirKeys) {
   struct Case {
@@ -82,7 +45,7 @@ TEST(CorbiskDrawing, FixedPagesShowTheirTextsAndTakeTheirKeys) {
        false,
        {{38, 130, 5, "直線だから、2点がわかればかける。"},
         {38, 210, 0, "①切片が3だから、"},
-        {kAnyX, 210, 3, "(0,3)に点をうつ"}},
+        {kAny, 210, 3, "(0,3)に点をうつ"}},
        {{717, 230, 3, "(0,3)"}}},
       // Before the last wait: the walk's labels stand off the text line.
       {kSection + "1 Enter" + spaces(9),
@@ -91,11 +54,11 @@ TEST(CorbiskDrawing, FixedPagesShowTheirTextsAndTakeTheirKeys) {
         {38, 290, 0, "②傾きが2だから、右へ1進むと、"},
         {883, 200, 5, "1"},
         {76, 340, 0, "下へ2進むから"},
-        {kAnyX, 284, 5, "2"},
+        {kAny, 284, 5, "2"},
         {76, 390, 3, "(1,1)に点をうつ"},
         {767, 330, 3, "(1,1)"},
         {38, 470, 0, "③2点を通る直線をひく。"}},
-       {{kAnyX, kAnyX, 3, "y=2x3"}}},
+       {{kAny, kAny, 3, "y=2x3"}}},
       {kSection + "1 Enter" + spaces(10), true, {{38, 470, 0, "③2点を通る直線をひく。"}}, {}},
       // Page ②: one more wait, between the slope and the run; fraction lines
       // push the next line 60 down.
@@ -106,10 +69,10 @@ TEST(CorbiskDrawing, FixedPagesShowTheirTextsAndTakeTheirKeys) {
       {kSection + "2 Enter" + spaces(5),
        false,
        {{38, 140, 5, "直線だから"}, {38, 300, 0, "②傾きが"}, {807, 280, 3, "(0,1)"}},
-       {{kAnyX, 300, 3, "右へ2進むと、"}}},
+       {{kAny, 300, 3, "右へ2進むと、"}}},
       {kSection + "2 Enter" + spaces(10),
        false,
-       {{kAnyX, 300, 3, "右へ2進むと、"},
+       {{kAny, 300, 3, "右へ2進むと、"},
         {988, 300, 5, "2"},
         {76, 360, 0, "上へ1進むから"},
         {1042, 264, 5, "1"},
@@ -122,11 +85,11 @@ TEST(CorbiskDrawing, FixedPagesShowTheirTextsAndTakeTheirKeys) {
       {kSection + "5 Enter",
        true,
        {{38, 30, 3, "教科書P70問4　解答"},
-        {kAnyX, kAnyX, 0, "(1)"},
-        {kAnyX, kAnyX, 5, "(2)"},
-        {kAnyX, kAnyX, 3, "(3)"},
-        {kAnyX, kAnyX, 7, "(4)"},
-        {kAnyX, kAnyX, 9, "(5)"}},
+        {kAny, kAny, 0, "(1)"},
+        {kAny, kAny, 5, "(2)"},
+        {kAny, kAny, 3, "(3)"},
+        {kAny, kAny, 7, "(4)"},
+        {kAny, kAny, 9, "(5)"}},
        {}},
       {kSection + "5 Enter 5 Enter", true, {{38, 30, 3, "教科書P70問4　解答"}}, {}},
   };
@@ -135,18 +98,8 @@ TEST(CorbiskDrawing, FixedPagesShowTheirTextsAndTakeTheirKeys) {
     CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    auto holds = [&](const Anchor& a) {
-      if (a.y != kAnyX) return showing(lines, a);
-      for (const TextLine& line : lines) {
-        if ((a.x == kAnyX || line.x == a.x) && line.color == a.color &&
-            line.text.find(a.text) != std::string::npos)
-          return true;
-      }
-      return false;
-    };
-    for (const Anchor& a : c.present) EXPECT_TRUE(holds(a)) << a.text << "\n" << dump(lines);
-    for (const Anchor& a : c.absent) EXPECT_FALSE(holds(a)) << a.text;
-    expectFoot(lines, c.backAtSubMenu);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.backAtSubMenu ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
   }
 }
 
@@ -241,17 +194,6 @@ TEST(CorbiskDrawing, FixedPagesFigureMarks) {
   }
 }
 
-// A run of Corbisk with the clock (and so the random seed) given.
-struct SeededRun {
-  SeededRun(const std::string& keys, const std::string& clock)
-      : platform(testing::LessonFixture::keys(keys), clock), unit(platform, "Corbisk") {
-    status = runHeadless(unit, platform);
-  }
-  HeadlessPlatform platform;
-  CorbiskUnit unit;
-  int status = 0;
-};
-
 std::string number(float v) {
   return std::to_string(static_cast<int>(v));
 }
@@ -288,10 +230,10 @@ TEST(CorbiskDrawing, DrillExamplesFollowTheirDraws) {
   std::set<float> integerSlopes, denominators;
   std::set<bool> positiveIntercepts;
   for (int seed = 0; seed < 40; ++seed) {
-    const std::string clock = "00:00:" + std::string(seed < 10 ? "0" : "") + std::to_string(seed);
+    const std::string clock = clockFor(seed);
     for (bool fraction : {false, true}) {
       SCOPED_TRACE(clock + (fraction ? " fraction" : " integer"));
-      SeededRun run(kSection + (fraction ? "4" : "3") + " Enter" + spaces(6), clock);
+      CorbiskRun run(kSection + (fraction ? "4" : "3") + " Enter" + spaces(6), clock);
       ASSERT_EQ(run.status, kReplayWaiting);
       Lesson& u = run.unit;
       const float b[2] = {u.numA(3), u.numA(4)};
@@ -326,7 +268,7 @@ TEST(CorbiskDrawing, DrillExamplesFollowTheirDraws) {
         }
       }
 
-      const std::vector<DrawOp> ops = testing::drawsIn(run.platform.events());
+      const std::vector<DrawOp> ops = run.draws();
       for (int k = 0; k < 2; ++k) {
         const Row row = rowAt(ops, 80 + 80 * static_cast<float>(k));
         EXPECT_EQ(row.glyphs, std::string(k == 0 ? "①" : "②") + "y=" + slopeGlyphs[k] + "x" +

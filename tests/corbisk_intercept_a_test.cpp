@@ -11,56 +11,21 @@
 #include <utility>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
 using testing::CorbiskRun;
-using testing::LessonFixture;
+using testing::dump;
+using testing::expectAnchors;
+using testing::keyWaitBars;
+using testing::showsText;
+using testing::showsWhole;
 using testing::spaces;
-
-// Key-wait bars drawn in a run: each writes its prompt's first character at
-// (128, 666) in colour 9.
-int keyWaits(const std::vector<DrawOp>& draws) {
-  int n = 0;
-  for (const DrawOp& op : draws) {
-    n += op.kind == DrawOp::Kind::Symbol && op.x1 == 128 && op.y1 == 666 && op.color == 9;
-  }
-  return n;
-}
-
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-std::string describe(const std::vector<TextLine>& lines) {
-  std::ostringstream out;
-  for (const TextLine& line : lines) {
-    out << "  " << line.x << " " << line.y << " " << line.color << " " << line.text << "\n";
-  }
-  return out.str();
-}
-
-bool shows(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    if (line.text == a.text && line.color == a.color && std::fabs(line.x - a.x) < 0.5f &&
-        std::fabs(line.y - a.y) < 0.5f)
-      return true;
-  }
-  return false;
-}
-
-bool showsText(const std::vector<TextLine>& lines, const std::string& text) {
-  for (const TextLine& line : lines) {
-    if (line.text.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
 
 const std::string kSubMenuLine =
     "①復習　②Ｐ６６ひろげ　③つづき　④説明　⑤例　⑥問１　⑦切片説明　⑧終了";
@@ -181,16 +146,12 @@ TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
     SCOPED_TRACE(c.name);
     CorbiskRun run(c.keys);
     const std::vector<TextLine> lines = run.lines();
-    EXPECT_EQ(keyWaits(run.draws()), c.keyWaits);
-    for (const Anchor& a : c.showing) {
-      EXPECT_TRUE(shows(lines, a))
-          << a.x << " " << a.y << " " << a.color << " " << a.text << "\nshowing:\n"
-          << describe(lines);
-    }
+    EXPECT_EQ(keyWaitBars(run.draws()), c.keyWaits);
+    expectAnchors(lines, c.showing, {}, showsWhole);
     for (const std::string& text : c.gone) {
-      EXPECT_FALSE(showsText(lines, text)) << text << "\nshowing:\n" << describe(lines);
+      EXPECT_FALSE(showsText(lines, text)) << text << "\nshowing:\n" << dump(lines);
     }
-    EXPECT_EQ(showsText(lines, kSubMenuLine), c.onSubMenu) << describe(lines);
+    EXPECT_EQ(showsText(lines, kSubMenuLine), c.onSubMenu) << dump(lines);
     EXPECT_EQ(run.unit.getDrawWidth(), c.penWidth);
   }
 }
@@ -390,10 +351,8 @@ TEST(CorbiskIntercept, ReviewQuizzesDrawNewPointsUntilOne) {
 
   for (const std::string clock : {"00:00:00", "01:02:03", "12:30:45", "23:59:59"}) {
     SCOPED_TRACE(clock);
-    HeadlessPlatform platform(LessonFixture::keys(keys), clock);
-    CorbiskUnit unit(platform, "Corbisk");
-    runHeadless(unit, platform);
-    const std::vector<QuizExample> examples = quizExamples(testing::drawsIn(platform.events()));
+    CorbiskRun run(keys, clock);
+    const std::vector<QuizExample> examples = quizExamples(run.draws());
 
     // Which-point, coordinates, which-point, coordinates: the counts of the
     // answers typed.

@@ -8,45 +8,21 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::showing;
 using testing::spaces;
-
-constexpr float kAny = -1;
-
-// A visible line starting at x, with a glyph top at y (either may be kAny), in
-// a colour, whose text holds `text`.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = a.y == kAny;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAny || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-const char* const kKeyWaitText = "何かキーを押して下さい。";
 
 TEST(CorbiskInterceptB, PagesRevealOneStepPerKeyAndReturn) {
   const std::string p5 = "5 Enter 5 Enter";
@@ -127,20 +103,8 @@ TEST(CorbiskInterceptB, PagesRevealOneStepPerKeyAndReturn) {
     CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    int menuLines = 0, waitBars = 0;
-    for (const TextLine& line : lines) {
-      menuLines += line.x == 16 && line.y == 666;
-      waitBars += line.text == kKeyWaitText;
-    }
-    EXPECT_EQ(menuLines, c.backAtSubMenu ? 1 : 0);
-    EXPECT_EQ(waitBars, c.backAtSubMenu ? 0 : 1);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.backAtSubMenu ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
     if (c.backAtSubMenu) {
       EXPECT_EQ(run.unit.getDrawWidth(), 5);
     }

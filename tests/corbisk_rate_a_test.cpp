@@ -5,73 +5,24 @@
 
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
-using testing::LessonFixture;
+using testing::Anchor;
+using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::keyWaitBars;
+using testing::showsText;
+using testing::showsWhole;
 using testing::spaces;
-
-// A run of Corbisk from its main menu under a key script, with the clock (the
-// random seed) given.
-struct PageRun {
-  PageRun(const std::string& script, const std::string& clock = "00:00:00")
-      : platform(LessonFixture::keys(script), clock), unit(platform, "Corbisk") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-  // Key-wait bars drawn: each writes its prompt at (128, 666) in colour 9.
-  int keyWaits() const {
-    int n = 0;
-    for (const DrawOp& op : testing::drawsIn(platform.events())) {
-      n += op.kind == DrawOp::Kind::Symbol && op.x1 == 128 && op.y1 == 666 && op.color == 9;
-    }
-    return n;
-  }
-
-  HeadlessPlatform platform;
-  CorbiskUnit unit;
-  int status = 0;
-};
-
-// A line of text showing at the end. Formula text draws minus and plus signs
-// as strokes, so they are not part of the line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-std::string describe(const std::vector<TextLine>& lines) {
-  std::ostringstream out;
-  for (const TextLine& line : lines) {
-    out << "  " << line.x << " " << line.y << " " << line.color << " " << line.text << "\n";
-  }
-  return out.str();
-}
-
-bool shows(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    if (line.text == a.text && line.color == a.color && std::fabs(line.x - a.x) < 0.5f &&
-        std::fabs(line.y - a.y) < 0.5f)
-      return true;
-  }
-  return false;
-}
-
-bool showsText(const std::vector<TextLine>& lines, const std::string& text) {
-  for (const TextLine& line : lines) {
-    if (line.text.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
 
 const Anchor kSubMenuLine{16, 666, 0,
                           "①Ｐ６３ひろげ　②問１他　③Ｐ６４ひろげ　④説明　⑤問２　⑥反比例　⑦終了"};
@@ -213,20 +164,13 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    PageRun run(c.keys);
+    CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    EXPECT_EQ(run.keyWaits(), c.keyWaits);
-    for (const Anchor& a : c.showing) {
-      EXPECT_TRUE(shows(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                   << describe(lines);
-    }
+    EXPECT_EQ(keyWaitBars(run.draws()), c.keyWaits);
+    expectAnchors(lines, c.showing, c.absent, showsWhole);
     for (const std::string& text : c.gone) {
-      EXPECT_FALSE(showsText(lines, text)) << text << "\n" << describe(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(shows(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                    << describe(lines);
+      EXPECT_FALSE(showsText(lines, text)) << text << "\n" << dump(lines);
     }
   }
 }
@@ -265,7 +209,7 @@ TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
     SCOPED_TRACE(clock);
     // Four keys answer every step of an example; a spare one goes to the
     // next-step field, which ignores it.
-    PageRun run("3 Enter 3 Enter" + spaces(14 + 4), clock);
+    CorbiskRun run("3 Enter 3 Enter" + spaces(14 + 4), clock);
     ASSERT_EQ(run.status, kReplayWaiting);
     const float x1 = run.unit.numA(1), x2 = run.unit.numA(2);
     ASSERT_EQ(x1, std::floor(x1));
@@ -278,7 +222,8 @@ TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
     const std::vector<TextLine> lines = run.lines();
     const bool negative = x1 < 0;
     (negative ? negativeFirst : otherFirst)++;
-    EXPECT_EQ(run.keyWaits(), 14 + (negative ? 4 : 3)) << "the first fraction only for x1 < 0";
+    EXPECT_EQ(keyWaitBars(run.draws()), 14 + (negative ? 4 : 3))
+        << "the first fraction only for x1 < 0";
     const std::string interval = digits(x1) + "から" + digits(x2) + "まで";
     bool showsInterval = false;
     for (const TextLine& line : lines) {
@@ -286,24 +231,24 @@ TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
           line.color == 0 && line.y == 360 && line.text.size() >= interval.size() &&
           line.text.compare(line.text.size() - interval.size(), interval.size(), interval) == 0;
     }
-    EXPECT_TRUE(showsInterval) << interval << "\n" << describe(lines);
+    EXPECT_TRUE(showsInterval) << interval << "\n" << dump(lines);
     const std::vector<std::string> parts = stripFractionTexts(lines);
     // x1 subtracted: in parentheses in the first fraction, as "+|x1|" in the second.
     if (negative) {
-      EXPECT_TRUE(hasPrefix(parts, digits(x2) + "(" + digits(x1) + ")")) << describe(lines);
+      EXPECT_TRUE(hasPrefix(parts, digits(x2) + "(" + digits(x1) + ")")) << dump(lines);
     } else {
-      EXPECT_FALSE(hasPrefix(parts, digits(x2) + "(")) << describe(lines);
+      EXPECT_FALSE(hasPrefix(parts, digits(x2) + "(")) << dump(lines);
     }
-    EXPECT_TRUE(hasPrefix(parts, digits(y2) + digits(y1) + "=")) << describe(lines);
-    EXPECT_TRUE(hasPrefix(parts, digits(x2) + digits(x1))) << describe(lines);
+    EXPECT_TRUE(hasPrefix(parts, digits(y2) + digits(y1) + "=")) << dump(lines);
+    EXPECT_TRUE(hasPrefix(parts, digits(x2) + digits(x1))) << dump(lines);
     // The differences, not reduced.
-    EXPECT_TRUE(hasPrefix(parts, digits(x2 - x1))) << describe(lines);
-    EXPECT_TRUE(hasPrefix(parts, digits(y2 - y1))) << describe(lines);
+    EXPECT_TRUE(hasPrefix(parts, digits(x2 - x1))) << dump(lines);
+    EXPECT_TRUE(hasPrefix(parts, digits(y2 - y1))) << dump(lines);
     bool endsInMinusTwo = false;
     for (const TextLine& line : lines) {
       endsInMinusTwo |= line.color == 5 && line.y == 360 && line.text == "=2";
     }
-    EXPECT_TRUE(endsInMinusTwo) << describe(lines);
+    EXPECT_TRUE(endsInMinusTwo) << dump(lines);
   }
   EXPECT_GT(negativeFirst, 0);
   EXPECT_GT(otherFirst, 0);
@@ -312,17 +257,17 @@ TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
 // Any answer but 1 erases the example strip and draws a new example there.
 TEST(CorbiskRatePagesA, AnswerOtherThanOneDrawsANewExample) {
   const std::string toFirst = "3 Enter 3 Enter" + spaces(14 + 4);
-  PageRun first(toFirst);
+  CorbiskRun first(toFirst);
   bool changed = false;
   for (const std::string answer : {"0", "2", "5"}) {
     SCOPED_TRACE(answer);
-    PageRun next(toFirst + " " + answer + " Enter" + spaces(4));
+    CorbiskRun next(toFirst + " " + answer + " Enter" + spaces(4));
     ASSERT_EQ(next.status, kReplayWaiting);
     int stripLines = 0;
     for (const TextLine& line : next.lines()) {
       stripLines += line.color == 0 && line.y == 360 && line.text.find("から") != std::string::npos;
     }
-    EXPECT_EQ(stripLines, 1) << describe(next.lines());
+    EXPECT_EQ(stripLines, 1) << dump(next.lines());
     EXPECT_FALSE(showsText(next.lines(), "③"));
     changed |= next.unit.numA(1) != first.unit.numA(1) || next.unit.numA(2) != first.unit.numA(2);
   }

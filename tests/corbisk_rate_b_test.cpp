@@ -7,44 +7,21 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::showing;
 using testing::spaces;
-
-constexpr float kAnyX = -1;
-
-// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text`. Blanks and minus signs draw no glyph and so
-// are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
 
 // A box or filled box drawn during the run, with its pen width.
 struct Box {
@@ -89,8 +66,6 @@ std::vector<std::string> valueCells(const std::vector<DrawOp>& ops, float top) {
   return cells;
 }
 
-const char* const kKeyWaitText = "何かキーを押して下さい。";
-
 TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
   const std::string p4 = "3 Enter 4 Enter";
   const std::string p5 = "3 Enter 5 Enter";
@@ -110,7 +85,7 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
        {{76, 30, 3, "<一次関数の変化の割合>"},
         {76, 80, 0, "一次関数　y="},
         {76, 130, 3, "変化の割合は"},
-        {kAnyX, 130, 5, "一定で、"},
+        {kAny, 130, 5, "一定で、"},
         {76, 200, 5, "変化の割合="}},
        {{38, 310, 7, "①"}},
        {{Kind::Box, 38, 16, 608, 291, 9, -1, 10}},
@@ -118,9 +93,9 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
       {p4 + spaces(4),
        false,
        {{38, 310, 7, "①"},
-        {kAnyX, 360, 3, "の値が増加→yの値は増加"},
+        {kAny, 360, 3, "の値が増加→yの値は増加"},
         {38, 470, 7, "②"},
-        {kAnyX, 520, 3, "の値が増加→yの値は減少"},
+        {kAny, 520, 3, "の値が増加→yの値は減少"},
         {76, 570, 0, "y="}},
        {{646, 30, 7, "Q"}},
        {},
@@ -129,13 +104,13 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
        false,
        {{646, 30, 7, "Q"},
         {646, 80, 3, "(1)"},
-        {kAnyX, 130, 5, "3"},
+        {kAny, 130, 5, "3"},
         {646, 180, 3, "(2)"},
         {727, 230, 0, "yの増加量を求めなさい。"},
         {727, 290, 3, "yの増加量="},
         {727, 350, 5, "yの増加量"},
-        {kAnyX, 350, 0, "=3×2"},
-        {kAnyX, 350, 5, "=6"}},
+        {kAny, 350, 0, "=3×2"},
+        {kAny, 350, 5, "=6"}},
        {{646, 420, 7, "教科書P64問2"}},
        {},
        {}},
@@ -145,11 +120,11 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
        true,
        {{121, 30, 3, "問3解答"},
         {40, 90, 3, "(1)"},
-        {kAnyX, 90, 0, "の増加量が1のとき"},
+        {kAny, 90, 0, "の増加量が1のとき"},
         {121, 330, 0, "yの増加量="},
         {121, 410, 5, "答　yの増加量は"},
         {600, 90, 3, "(2)"},
-        {kAnyX, 90, 0, "の増加量が3のとき"},
+        {kAny, 90, 0, "の増加量が3のとき"},
         {681, 330, 0, "yの増加量="},
         {681, 410, 5, "答　yの増加量は2"}},
        {{681, 30, 3, "問3"}},
@@ -159,7 +134,7 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
       // then one y value per key, the times sign at x = 0.
       {p6,
        false,
-       {{38, 30, 3, "反比例の関係"}, {kAnyX, 123, 0, "3210123…"}, {kAnyX, 173, 0, "y…"}},
+       {{38, 30, 3, "反比例の関係"}, {kAny, 123, 0, "3210123…"}, {kAny, 173, 0, "y…"}},
        {},
        {{Kind::Fill, 38, 120, 78, 170, 3, 15, 5},
         {Kind::Fill, 118, 120, 178, 170, 3, 15, 5},
@@ -170,17 +145,17 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
       {p6 + spaces(8), false, {}, {{38, 250, 3, "①"}}, {}, {"-2", "-3", "-6", "×", "6", "3", "2"}},
       {p6 + spaces(9),
        false,
-       {{38, 250, 3, "①"}, {kAnyX, 250, 0, "の値が1から2まで変わるとき、変化の割合は？"}},
-       {{kAnyX, 250, 5, "=3"}, {38, 340, 3, "②"}},
+       {{38, 250, 3, "①"}, {kAny, 250, 0, "の値が1から2まで変わるとき、変化の割合は？"}},
+       {{kAny, 250, 5, "=3"}, {38, 340, 3, "②"}},
        {},
        {}},
-      {p6 + spaces(12), false, {{kAnyX, 250, 5, "=3"}}, {{38, 340, 3, "②"}}, {}, {}},
+      {p6 + spaces(12), false, {{kAny, 250, 5, "=3"}}, {{38, 340, 3, "②"}}, {}, {}},
       {p6 + spaces(17),
        true,
        {{38, 340, 3, "②"},
-        {kAnyX, 340, 5, "=1"},
+        {kAny, 340, 5, "=1"},
         {38, 420, 3, "反比例の関係では、"},
-        {kAnyX, 420, 5, "変化の割合は一定ではない。"}},
+        {kAny, 420, 5, "変化の割合は一定ではない。"}},
        {},
        {},
        {"-2", "-3", "-6", "×", "6", "3", "2"}},
@@ -192,20 +167,8 @@ TEST(CorbiskRateB, PagesShowTheirTextsAndTakeTheirKeys) {
     CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    int menuLines = 0, waitBars = 0;
-    for (const TextLine& line : lines) {
-      menuLines += line.x == 16 && line.y == 666;
-      waitBars += line.text == kKeyWaitText;
-    }
-    EXPECT_EQ(menuLines, c.backAtSubMenu ? 1 : 0);
-    EXPECT_EQ(waitBars, c.backAtSubMenu ? 0 : 1);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.backAtSubMenu ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
     const std::vector<DrawOp> ops = run.draws();
     for (const Box& b : c.boxes) {
       EXPECT_TRUE(drawn(ops, b)) << b.x1 << "," << b.y1 << " " << b.x2 << "," << b.y2;

@@ -4,58 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::keyWaitBars;
+using testing::showsText;
+using testing::showsWhole;
 using testing::spaces;
-
-// Key-wait bars drawn in a run: each writes its prompt's first character at
-// (128, 666) in colour 9.
-int keyWaits(const CorbiskRun& run) {
-  int n = 0;
-  for (const DrawOp& op : run.draws()) {
-    n += op.kind == DrawOp::Kind::Symbol && op.x1 == 128 && op.y1 == 666 && op.color == 9;
-  }
-  return n;
-}
-
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-std::string describe(const std::vector<TextLine>& lines) {
-  std::ostringstream out;
-  for (const TextLine& line : lines) {
-    out << "  " << line.x << " " << line.y << " " << line.color << " " << line.text << "\n";
-  }
-  return out.str();
-}
-
-bool shows(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    if (line.text == a.text && line.color == a.color && std::fabs(line.x - a.x) < 0.5f &&
-        std::fabs(line.y - a.y) < 0.5f)
-      return true;
-  }
-  return false;
-}
-
-bool showsText(const std::vector<TextLine>& lines, const std::string& text) {
-  for (const TextLine& line : lines) {
-    if (line.text.find(text) != std::string::npos) return true;
-  }
-  return false;
-}
 
 const Anchor kSubMenuLine{32, 666, 0, "①表式，変化の様子　②グラフ　③終了"};
 
@@ -154,14 +120,10 @@ TEST(CorbiskReview, PagesShowTheirStepsAndEndOnTheSubMenu) {
     SCOPED_TRACE(c.name);
     CorbiskRun run(c.keys);
     const std::vector<TextLine> lines = run.lines();
-    EXPECT_EQ(keyWaits(run), c.keyWaits);
-    for (const Anchor& a : c.showing) {
-      EXPECT_TRUE(shows(lines, a))
-          << a.x << " " << a.y << " " << a.color << " " << a.text << "\nshowing:\n"
-          << describe(lines);
-    }
+    EXPECT_EQ(keyWaitBars(run.draws()), c.keyWaits);
+    expectAnchors(lines, c.showing, {}, showsWhole);
     for (const std::string& text : c.gone) {
-      EXPECT_FALSE(showsText(lines, text)) << text << "\nshowing:\n" << describe(lines);
+      EXPECT_FALSE(showsText(lines, text)) << text << "\nshowing:\n" << dump(lines);
     }
   }
 }

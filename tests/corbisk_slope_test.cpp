@@ -11,47 +11,25 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
 using testing::CorbiskRun;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::LineMatch;
 using testing::spaces;
 
-constexpr float kAnyX = -1;
+// Labels of curves stand at a dot's place, a hair off whole pixels.
+constexpr LineMatch showing{.xTolerance = 0.01f, .yTolerance = 0.01f};
 
-// A visible line starting at x (any x with kAnyX) with a glyph at y (both
-// within 0.01 px: labels of curves stand at a dot's place), in a colour, whose
-// text holds `text`. Blanks and the hand-drawn signs "+" and "-"
-// are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= std::fabs(glyph.y1 - a.y) < 0.01f;
-    if ((a.x == kAnyX || std::fabs(line.x - a.x) < 0.01f) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-const char* const kKeyWaitText = "何かキーを押して下さい。";
 const std::string kSection = "6 Enter ";
 
 TEST(CorbiskSlope, PagesShowTheirTextsAndTakeTheirKeys) {
@@ -66,22 +44,22 @@ TEST(CorbiskSlope, PagesShowTheirTextsAndTakeTheirKeys) {
       {kSection + "1 Enter",
        false,
        {{38, 30, 3, "Q1"},
-        {kAnyX, 30, 0, "直線y=axbは、"},
-        {kAnyX, 80, 0, "の値が変わるとどうなりますか。"},
+        {kAny, 30, 0, "直線y=axbは、"},
+        {kAny, 80, 0, "の値が変わるとどうなりますか。"},
         {1063.999f, 335.001f, 0, "y=x2"},
         {1037.939f, 100.182f, 7, "y=3x2"}},
        {{38, 130, 3, "の値が大きいほど、"}}},
       {kSection + "1 Enter" + spaces(3),
        false,
        {{38, 180, 3, "直線の傾きぐあいが急になる。"},
-        {kAnyX, 230, 5, "傾き"},
-        {kAnyX, 320, 5, "変化の割合="}},
+        {kAny, 230, 5, "傾き"},
+        {kAny, 320, 5, "変化の割合="}},
        {}},
       // Screen 2 on its first key: the run labels of the first pass only.
       {kSection + "1 Enter" + spaces(4),
        false,
        {{38, 30, 3, "Q2"}, {884, 496, 7, "1"}, {1044, 176, 7, "1"}},
-       {{38, 30, 3, "Q1"}, {918, 484, 3, "2"}, {kAnyX, 150, 3, "上へ2ずつ進む"}}},
+       {{38, 30, 3, "Q1"}, {918, 484, 3, "2"}, {kAny, 150, 3, "上へ2ずつ進む"}}},
       // Screen 2 whole: rise labels of the second pass, the long step's
       // "3" under its run arrow and "6" beside its rise arrow.
       {kSection + "1 Enter" + spaces(9),
@@ -104,14 +82,14 @@ TEST(CorbiskSlope, PagesShowTheirTextsAndTakeTheirKeys) {
        {{38, 30, 3, "Q4"},
         {884, 140, 7, "1"},
         {1044, 460, 7, "1"},
-        {kAnyX, 164, 3, "2"},
-        {kAnyX, 484, 3, "2"},
+        {kAny, 164, 3, "2"},
+        {kAny, 484, 3, "2"},
         {344, 210, 5, "右下がり"},
         {944, 96, 5, "4"},
         {205, 360, 5, "8"},
-        {kAnyX, 284, 5, "8"},
+        {kAny, 284, 5, "8"},
         {119, 430, 3, "下へ8進む"}},
-       {{38, 30, 3, "Q2"}, {kAnyX, 430, 3, "上へ6進む"}}},
+       {{38, 30, 3, "Q2"}, {kAny, 430, 3, "上へ6進む"}}},
       // Page ②: the rising figure, its word one key later, the falling one.
       {kSection + "2 Enter",
        false,
@@ -119,15 +97,15 @@ TEST(CorbiskSlope, PagesShowTheirTextsAndTakeTheirKeys) {
         {76, 130, 5, "傾きがa,切片がbの直線"},
         {63, 208, 3, "a>0のとき"},
         {194, 520, 3, "y=axb"},
-        {kAnyX, 352, 5, "a"}},
+        {kAny, 352, 5, "a"}},
        {{76, 600, 5, "右上がり"}, {443, 208, 3, "a<0のとき"}}},
       {kSection + "2 Enter" + spaces(2),
        false,
        {{76, 600, 5, "右上がり"},
         {443, 208, 3, "a<0のとき"},
         {439, 300, 5, "(0,b)"},
-        {kAnyX, 559.993f, 3, "y=axb"},
-        {kAnyX, 300, 5, "1"},
+        {kAny, 559.993f, 3, "y=axb"},
+        {kAny, 300, 5, "1"},
         {678, 372, 5, "a"},
         {494, 600, 5, "右下がり"}},
        {{720, 30, 0, "問1次関数"}}},
@@ -178,15 +156,15 @@ TEST(CorbiskSlope, PagesShowTheirTextsAndTakeTheirKeys) {
        true,
        {{60, 150, 3, "増加する"},
         {60, 220, 5, "右上がりは増加"},
-        {kAnyX, 290, 5, "のとき、右上がりで増加"}},
+        {kAny, 290, 5, "のとき、右上がりで増加"}},
        {}},
       {kSection + "5 Enter" + spaces(4),
        false,
        {{60, 150, 5, "減少する"}, {60, 220, 3, "右下がりは減少"}, {1032, 120, 0, "y=x2"}},
-       {{kAnyX, 290, 5, "のとき、右下がりで減少"}}},
+       {{kAny, 290, 5, "のとき、右下がりで減少"}}},
       {kSection + "5 Enter" + spaces(5),
        true,
-       {{60, 150, 5, "減少する"}, {kAnyX, 290, 5, "のとき、右下がりで減少"}},
+       {{60, 150, 5, "減少する"}, {kAny, 290, 5, "のとき、右下がりで減少"}},
        {}},
   };
   for (const Case& c : cases) {
@@ -194,20 +172,8 @@ TEST(CorbiskSlope, PagesShowTheirTextsAndTakeTheirKeys) {
     CorbiskRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    int menuLines = 0, waitBars = 0;
-    for (const TextLine& line : lines) {
-      menuLines += line.x == 16 && line.y == 666;
-      waitBars += line.text == kKeyWaitText;
-    }
-    EXPECT_EQ(menuLines, c.backAtSubMenu ? 1 : 0);
-    EXPECT_EQ(waitBars, c.backAtSubMenu ? 0 : 1);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.backAtSubMenu ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
   }
 }
 
@@ -300,27 +266,9 @@ struct DrillExample {
 // The text at y (glyph tops at y, or raised letters within 30 px above it) in
 // a colour, signs included, read left to right.
 std::u32string readLine(const std::vector<DrawOp>& ops, float y, int color) {
-  std::vector<std::pair<float, std::u32string>> pieces;
-  for (const DrawOp& op : ops) {
-    if (op.color != color) continue;
-    if (op.kind == DrawOp::Kind::Symbol && op.y1 <= y && op.y1 > y - 30) {
-      for (char32_t ch : op.text) {
-        if (ch != U' ' && ch != U'　') pieces.push_back({op.x1, std::u32string(1, ch)});
-      }
-    } else if (op.kind == DrawOp::Kind::Line && op.y1 == op.y2 && op.y1 > y && op.y1 < y + 44) {
-      bool cross = false;
-      for (const DrawOp& v : ops) {
-        cross |= v.kind == DrawOp::Kind::Line && v.x1 == v.x2 && v.color == color && v.x1 > op.x1 &&
-                 v.x1 < op.x2 && v.y1 < op.y1 && v.y2 > op.y1;
-      }
-      pieces.push_back({op.x1, cross ? U"+" : U"-"});
-    }
-  }
-  std::stable_sort(pieces.begin(), pieces.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::u32string out;
-  for (const auto& piece : pieces) out += piece.second;
-  return out;
+  return testing::readFormula(
+      ops, color, [&](const DrawOp& glyph) { return glyph.y1 <= y && glyph.y1 > y - 30; },
+      [&](const DrawOp& stroke) { return stroke.y1 > y && stroke.y1 < y + 44; });
 }
 
 float readNumber(const std::u32string& text) {

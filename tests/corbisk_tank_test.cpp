@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 
 namespace lesson {
@@ -14,9 +15,16 @@ namespace {
 
 using Event = HeadlessPlatform::Event;
 
+using testing::Anchor;
 using testing::CorbiskRun;
+using testing::expectAnchors;
 using testing::LessonFixture;
+using testing::LineMatch;
 using testing::spaces;
+
+// A line matches an anchor when it starts at the very place and its text
+// starts with the anchor's.
+constexpr LineMatch showing{.text = LineMatch::Text::StartsWith, .lineTop = true};
 
 // The drawing of each animation frame: the ops since the previous pause (or,
 // for the first frame, since the last key wait before it), closed by a pause.
@@ -65,12 +73,6 @@ const DrawOp* streamOf(const std::vector<DrawOp>& ops) {
   }
   return nullptr;
 }
-
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
 
 struct TankPageCase {
   const char* page;
@@ -122,14 +124,6 @@ const std::vector<TankPageCase> kCases = {
      340},
 };
 
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    if (line.x == a.x && line.y == a.y && line.color == a.color && line.text.rfind(a.text, 0) == 0)
-      return true;
-  }
-  return false;
-}
-
 TEST(CorbiskTankPages, AnimationFramesAndFinishedPage) {
   for (const TankPageCase& c : kCases) {
     SCOPED_TRACE(c.page);
@@ -169,9 +163,7 @@ TEST(CorbiskTankPages, AnimationFramesAndFinishedPage) {
     // The finished page under the sub-menu line.
     const std::vector<DrawOp> texts = visibleTexts(run.events());
     const std::vector<TextLine> lines = textLines(texts);
-    for (const Anchor& a : c.anchors) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
+    expectAnchors(lines, c.anchors, {}, showing);
     std::string cells;
     for (const DrawOp& op : texts) {
       if (op.color == 5 && op.y1 >= 190 && op.y1 < 240 && op.x1 >= 94) cells += toUtf8(op.text);

@@ -10,39 +10,32 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
+#include "support/page_checks.h"
+#include "support/program_run.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::LineMatch;
+using testing::MerrowinRun;
+using testing::spaces;
+
 const std::string kSection = "1 Enter ";
-const char* const kKeyWaitText = "何かキーを押して下さい。";
-const char* const kNextStepText = "次のステップは１を入力。";
+// The clock of the runs that don't vary it.
+const std::string kClock = "10:20:30";
+// How the section's sub-menu line starts.
+const std::string kSubMenuStart = "①ａ，ｂ既知";
 
-constexpr float kAny = -1;
-
-// A run of Merrowin under a key script with the clock (and so the seed) given.
-struct MerrowinRun {
-  explicit MerrowinRun(const std::string& keys, const std::string& clock = "10:20:30")
-      : platform(testing::LessonFixture::keys(keys), clock), unit(platform, "Merrowin") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<DrawOp> draws() const { return testing::drawsIn(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  HeadlessPlatform platform;
-  MerrowinUnit unit;
-  int status = 0;
-};
-
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
-}
+// Positions that plotCurve's last dot leaves are a hair off whole pixels.
+constexpr LineMatch showing{.xTolerance = 0.5f, .yTolerance = 0.5f};
 
 // The glyphs of a formula text as a visible line holds them: blanks and the
 // signs "+" and "-" (drawn as strokes) are not glyphs.
@@ -56,53 +49,6 @@ std::string glyphs(const std::string& text) {
 
 std::string number(float v) {
   return std::to_string(static_cast<int>(v));
-}
-
-// A visible line starting at x with a glyph at y (either kAny), in a colour,
-// whose text holds `text`.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    // Positions that plotCurve's last dot leaves are a hair off whole pixels.
-    bool onY = a.y == kAny;
-    for (const DrawOp& glyph : line.glyphs) onY |= std::fabs(glyph.y1 - a.y) < 0.5f;
-    if ((a.x == kAny || std::fabs(line.x - a.x) < 0.5f) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-// What stands at the foot of the screen when the keys run out.
-enum class Foot { SubMenu, KeyWait, NextStep, MainMenu };
-
-Foot footOf(const std::vector<TextLine>& lines) {
-  int subMenu = 0, keyWait = 0, nextStep = 0, mainMenu = 0;
-  for (const TextLine& line : lines) {
-    subMenu += line.x == 16 && line.y == 666 && line.text.find("①ａ，ｂ既知") == 0;
-    keyWait += line.text == kKeyWaitText;
-    nextStep += line.text == kNextStepText;
-    mainMenu += line.text == "番号を入力して下さい。";
-  }
-  // The main menu writes its prompt twice at one place.
-  if (subMenu + keyWait + nextStep + (mainMenu > 0) != 1) return Foot(-1);
-  if (subMenu) return Foot::SubMenu;
-  if (keyWait) return Foot::KeyWait;
-  return nextStep ? Foot::NextStep : Foot::MainMenu;
 }
 
 const Anchor kGoalHeading{44, 240, 3, "<めあて>"};
@@ -201,13 +147,11 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    MerrowinRun run(c.keys);
+    MerrowinRun run(c.keys, kClock);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present)
-      EXPECT_TRUE(showing(lines, a)) << a.text << "\n" << dump(lines);
-    for (const Anchor& a : c.absent) EXPECT_FALSE(showing(lines, a)) << a.text;
-    EXPECT_EQ(footOf(lines), c.foot) << dump(lines);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines, kSubMenuStart), c.foot) << dump(lines);
   }
 }
 
@@ -226,8 +170,8 @@ TEST(MerrowinSection1, PagesLeaveTheirPenWidth) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    MerrowinRun run(c.keys);
-    ASSERT_EQ(footOf(run.lines()), Foot::SubMenu);
+    MerrowinRun run(c.keys, kClock);
+    ASSERT_EQ(footOf(run.lines(), kSubMenuStart), Foot::SubMenu);
     EXPECT_EQ(run.unit.getDrawWidth(), c.width);
   }
 }
@@ -293,7 +237,7 @@ TEST(MerrowinSection1, FixedPageFigures) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    MerrowinRun run(c.keys);
+    MerrowinRun run(c.keys, kClock);
     const std::vector<DrawOp> ops = run.draws();
     const std::vector<Dot> dots = dotsOf(ops, 3);
     ASSERT_EQ(dots.size(), c.dots.size());
@@ -308,7 +252,7 @@ TEST(MerrowinSection1, FixedPageFigures) {
   }
 
   // Before the first key of page ② nothing in colour 3 is drawn on the plane.
-  MerrowinRun first(kSection + "2 Enter");
+  MerrowinRun first(kSection + "2 Enter", kClock);
   for (const DrawOp& op : first.draws()) {
     EXPECT_FALSE(op.kind == DrawOp::Kind::Line && op.color == 3 && op.width == 5);
   }
@@ -317,8 +261,7 @@ TEST(MerrowinSection1, FixedPageFigures) {
 // Clocks giving different seeds.
 std::vector<std::string> clocks(int n) {
   std::vector<std::string> out;
-  for (int s = 0; s < n; ++s)
-    out.push_back("00:00:" + std::string(s < 10 ? "0" : "") + number(static_cast<float>(s)));
+  for (int s = 0; s < n; ++s) out.push_back(testing::clockFor(s));
   return out;
 }
 

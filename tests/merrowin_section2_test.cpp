@@ -11,82 +11,35 @@
 #include <utility>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
+#include "support/page_checks.h"
+#include "support/program_run.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 namespace {
 
-// One headless run of Merrowin under a key script; the clock seeds the
-// random examples.
-struct MerrowinRun {
-  explicit MerrowinRun(const std::string& script, const std::string& clock = "00:00:00")
-      : platform(testing::LessonFixture::keys(script), clock), unit(platform, "Merrowin") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<DrawOp> draws() const { return testing::drawsIn(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
+using testing::Anchor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::kAny;
+using testing::MerrowinRun;
+using testing::showing;
+using testing::spaces;
 
-  HeadlessPlatform platform;
-  MerrowinUnit unit;
-  int status = 0;
-};
+// This section's item of the main menu.
+const char* const kMainMenuItem = "点と傾き(切片)から";
 
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
-}
-
-constexpr float kAnyX = -1;
-
-// A showing line starting at x (any x with kAnyX) with a glyph whose top is
-// at y, in a colour, whose text holds `text`. Blanks and the hand-drawn signs
-// "+" and "-" are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-// What waits at the foot of the screen when the keys run out.
-enum class Foot { KeyWait, NextStep, SubMenu, MainMenu };
-
+// What waits at the foot of the screen when the keys run out; the section's
+// item of the main menu shows once when the main menu does, and else nowhere.
 Foot footOf(const std::vector<TextLine>& lines) {
-  int keyWait = 0, nextStep = 0, subMenu = 0, mainMenu = 0;
-  for (const TextLine& line : lines) {
-    keyWait += line.text == "何かキーを押して下さい。";
-    nextStep += line.text == "次のステップは１を入力。";
-    subMenu += line.x == 16 && line.y == 666;
-    mainMenu += line.text.find("点と傾き(切片)から") != std::string::npos;
-  }
-  EXPECT_EQ(keyWait + nextStep + subMenu + mainMenu, 1) << dump(lines);
-  if (keyWait) return Foot::KeyWait;
-  if (nextStep) return Foot::NextStep;
-  if (mainMenu) return Foot::MainMenu;
-  return Foot::SubMenu;
+  const Foot foot = testing::footOf(lines);
+  const auto items = std::count_if(lines.begin(), lines.end(), [](const TextLine& line) {
+    return line.text.find(kMainMenuItem) != std::string::npos;
+  });
+  EXPECT_EQ(items, foot == Foot::MainMenu ? 1 : 0) << dump(lines);
+  return foot;
 }
 
 const Anchor kGoalHeading{44, 240, 3, "<めあて>"};
@@ -117,26 +70,26 @@ TEST(MerrowinSection2, PagesShowTheirTextsAndTakeTheirKeys) {
       {"2 Enter 3 Enter",
        Foot::KeyWait,
        {{38, 30, 3, "一次関数を求める"},
-        {kAnyX, 30, 0, "⇒"},
-        {kAnyX, 30, 5, "a,b"},
-        {kAnyX, 30, 0, "を求める"}},
+        {kAny, 30, 0, "⇒"},
+        {kAny, 30, 5, "a,b"},
+        {kAny, 30, 0, "を求める"}},
        {kGoalHeading, {38, 105, 3, "①"}}},
       {"2 Enter 3 Enter Space",
        Foot::KeyWait,
        {{38, 105, 3, "①"},
-        {kAnyX, 105, 5, "傾き,変化の割合,平行"},
-        {kAnyX, 105, 5, "y=△xb"},
-        {kAnyX, 105, 0, "とする"},
+        {kAny, 105, 5, "傾き,変化の割合,平行"},
+        {kAny, 105, 5, "y=△xb"},
+        {kAny, 105, 0, "とする"},
         {92, 155, 3, "平行のときは、△=平行な直線の傾き"}},
        {{38, 230, 3, "②"}}},
       {"2 Enter 3 Enter" + spaces(3),
        Foot::KeyWait,
        {{38, 230, 3, "②"},
-        {kAnyX, 230, 5, "切片,y軸との交点の座標"},
+        {kAny, 230, 5, "切片,y軸との交点の座標"},
         {92, 280, 3, "座標のときは、△=交点のy座標"},
         {38, 355, 3, "③"},
-        {kAnyX, 355, 5, "点(2,3)を通る,x=2のときy=3"},
-        {kAnyX, 355, 5, "x=2,y=3を代入"}},
+        {kAny, 355, 5, "点(2,3)を通る,x=2のときy=3"},
+        {kAny, 355, 5, "x=2,y=3を代入"}},
        {{38, 445, 0, "教科書P74"}}},
       {"2 Enter 3 Enter" + spaces(4),
        Foot::SubMenu,
@@ -150,9 +103,9 @@ TEST(MerrowinSection2, PagesShowTheirTextsAndTakeTheirKeys) {
        Foot::SubMenu,
        {{114, 30, 0, "問2　解答"},
         {38, 80, 3, "求める式をy=3xb"},
-        {kAnyX, 80, 0, "とする。"},
+        {kAny, 80, 0, "とする。"},
         {114, 130, 0, "点(1,2)を通るから、"},
-        {kAnyX, 180, 0, "=1,y=2を代入して"},
+        {kAny, 180, 0, "=1,y=2を代入して"},
         {114, 230, 0, "2=3×1b=3b"},
         {114, 280, 0, "b=23=5"},
         {114, 330, 5, "答y=3x5"}},
@@ -162,21 +115,21 @@ TEST(MerrowinSection2, PagesShowTheirTextsAndTakeTheirKeys) {
        Foot::KeyWait,
        {{40, 30, 3, "グラフが直線となる一次関数の式の求め方を説明しよう。"},
         {40, 80, 3, "<説明>"},
-        {kAnyX, 460, 0, "2"},
+        {kAny, 460, 0, "2"},
         {960, 460, 5, "1"},
         {1000, 340, 5, "5"}},
        {{40, 130, 0, "点(2,0)から"}}},
       {"2 Enter 5 Enter Space",
        Foot::KeyWait,
        {{40, 130, 0, "点(2,0)から、"}, {40, 180, 0, "yは5増加するので、傾きは"}},
-       {{kAnyX, 180, 3, "5"}}},
+       {{kAny, 180, 3, "5"}}},
       {"2 Enter 5 Enter" + spaces(6),
        Foot::KeyWait,
-       {{kAnyX, 180, 3, "5"},
-        {kAnyX, 180, 0, "だから"},
+       {{kAny, 180, 3, "5"},
+        {kAny, 180, 0, "だから"},
         {40, 230, 3, "求める式をy=5xb"},
         {40, 280, 0, "直線は、点(2,0)を通るから、"},
-        {kAnyX, 330, 0, "=2,y=0を代入して"},
+        {kAny, 330, 0, "=2,y=0を代入して"},
         {40, 380, 0, "0=5×2b"},
         {40, 430, 0, "0=10b"},
         {40, 480, 0, "10b=0"},
@@ -184,24 +137,24 @@ TEST(MerrowinSection2, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 580, 0, "よって、"}}},
       {"2 Enter 5 Enter" + spaces(7),
        Foot::SubMenu,
-       {{40, 580, 0, "よって、"}, {kAnyX, 580, 5, "求める式はy=5x10"}},
+       {{40, 580, 0, "よって、"}, {kAny, 580, 5, "求める式はy=5x10"}},
        {}},
       // ①傾きと1点: the problem first, the figure, then the answer in six
       // more steps, and the next-step prompt.
       {"2 Enter 1 Enter",
        Foot::KeyWait,
        {{40, 30, 7, "例21"},
-        {kAnyX, 30, 0, "yがxの一次関数で、そのグラフの傾きが"},
+        {kAny, 30, 0, "yがxの一次関数で、そのグラフの傾きが"},
         {40, 80, 0, "点"},
-        {kAnyX, 80, 0, "を通るとき、この一次関数を求めなさい。"}},
+        {kAny, 80, 0, "を通るとき、この一次関数を求めなさい。"}},
        {kGoalHeading, {40, 130, 3, "<解答>"}}},
       {"2 Enter 1 Enter" + spaces(2),
        Foot::KeyWait,
-       {{40, 130, 3, "<解答>"}, {40, 200, 0, "傾きが"}, {kAnyX, 250, 0, "とする。"}},
+       {{40, 130, 3, "<解答>"}, {40, 200, 0, "傾きが"}, {kAny, 250, 0, "とする。"}},
        {{40, 300, 0, "点("}}},
       {"2 Enter 1 Enter" + spaces(7),
        Foot::NextStep,
-       {{40, 300, 0, "を通るから"}, {kAnyX, 350, 0, "と"}, {40, 550, 0, "求める式は"}},
+       {{40, 300, 0, "を通るから"}, {kAny, 350, 0, "と"}, {40, 550, 0, "求める式は"}},
        {}},
       // 1 (or 2/2) ends the page under the sub-menu line; another value draws
       // a new example on an erased area.
@@ -217,7 +170,7 @@ TEST(MerrowinSection2, PagesShowTheirTextsAndTakeTheirKeys) {
       // ②切片と1点: the same road, the quotient on its own line.
       {"2 Enter 2 Enter",
        Foot::KeyWait,
-       {{40, 30, 7, "例22"}, {kAnyX, 30, 0, "yがxの一次関数で、そのグラフの切片が"}},
+       {{40, 30, 7, "例22"}, {kAny, 30, 0, "yがxの一次関数で、そのグラフの切片が"}},
        {{40, 130, 3, "<解答>"}}},
       {"2 Enter 2 Enter" + spaces(7),
        Foot::NextStep,
@@ -234,14 +187,8 @@ TEST(MerrowinSection2, PagesShowTheirTextsAndTakeTheirKeys) {
     MerrowinRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    EXPECT_EQ(footOf(lines), c.foot);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.foot) << dump(lines);
   }
 }
 
@@ -323,28 +270,15 @@ TEST(MerrowinSection2, ExplanationFigure) {
 // column ends at x 800, where the plane begins.
 std::u32string readRow(const std::vector<DrawOp>& ops, float top, int color, float strokeDy = 20,
                        float maxX = 800) {
-  std::vector<std::pair<float, std::u32string>> pieces;
-  for (const DrawOp& op : ops) {
-    if (op.color != color || op.x1 >= maxX) continue;
-    if (op.kind == DrawOp::Kind::Symbol && (op.y1 == top || (op.italic && op.y1 == top - 22))) {
-      for (char32_t ch : op.text) {
-        if (ch != U' ' && ch != U'　') pieces.push_back({op.x1, std::u32string(1, ch)});
-      }
-    } else if (op.kind == DrawOp::Kind::Line && op.width == 5 && op.y1 == op.y2 &&
-               (op.y1 == top + strokeDy || op.y1 == top + strokeDy + 2)) {
-      bool cross = false;
-      for (const DrawOp& v : ops) {
-        cross |= v.kind == DrawOp::Kind::Line && v.x1 == v.x2 && v.color == color && v.x1 > op.x1 &&
-                 v.x1 < op.x2 && v.y1 < op.y1 && v.y2 > op.y1;
-      }
-      pieces.push_back({op.x1, cross ? U"+" : U"-"});
-    }
-  }
-  std::stable_sort(pieces.begin(), pieces.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::u32string out;
-  for (const auto& piece : pieces) out += piece.second;
-  return out;
+  return testing::readFormula(
+      ops, color,
+      [&](const DrawOp& glyph) {
+        return glyph.x1 < maxX && (glyph.y1 == top || (glyph.italic && glyph.y1 == top - 22));
+      },
+      [&](const DrawOp& stroke) {
+        return stroke.x1 < maxX && stroke.width == 5 &&
+               (stroke.y1 == top + strokeDy || stroke.y1 == top + strokeDy + 2);
+      });
 }
 
 std::u32string digits(float v) {

@@ -8,71 +8,23 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::MerrowinRun;
+using testing::showing;
 using testing::spaces;
-
-// A run of Merrowin under a key script with the clock (the random seed) given.
-struct MerrowinRun {
-  MerrowinRun(const std::string& script, const std::string& clock)
-      : platform(testing::LessonFixture::keys(script), clock), unit(platform, "Merrowin") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<DrawOp> draws() const { return testing::drawsIn(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  HeadlessPlatform platform;
-  MerrowinUnit unit;
-  int status = 0;
-};
-
-constexpr float kAnyX = -1;
-
-// A showing line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text` (an empty text: any line). Minus signs are
-// drawn as strokes and blanks draw nothing, so neither is in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-// Where a run stands when its keys run out.
-enum class Stop { KeyWait, NextStep, SubMenu };
-
-Stop stopOf(const std::vector<TextLine>& lines) {
-  for (const TextLine& line : lines) {
-    if (line.x == 16 && line.y == 666) return Stop::SubMenu;
-    if (line.text == "次のステップは１を入力。") return Stop::NextStep;
-  }
-  return Stop::KeyWait;
-}
 
 const std::string kSystem = "3 Enter 3 Enter";
 const std::string kSummary = "3 Enter 4 Enter";
@@ -91,88 +43,83 @@ TEST(MerrowinTwoPointsMore, PagesShowTheirTextsAndTakeTheirKeys) {
   struct Case {
     std::string keys;
     std::string clock;
-    Stop stop;
+    Foot foot;
     std::vector<Anchor> present;
     std::vector<Anchor> absent;
   } cases[] = {
       // Page ③: the statement first, then one step per key.
       {kSystem,
        kWorked,
-       Stop::KeyWait,
-       {{40, 30, 7, "例3"},
-        {kAnyX, 30, 3, "(1,3)"},
-        {kAnyX, 30, 3, "(4,9)"},
-        {40, 130, 3, "<解答>"}},
+       Foot::KeyWait,
+       {{40, 30, 7, "例3"}, {kAny, 30, 3, "(1,3)"}, {kAny, 30, 3, "(4,9)"}, {40, 130, 3, "<解答>"}},
        {{40, 200, 0, "求める一次関数の式を"}}},
       {kSystem + kWholeExample,
        kWorked,
-       Stop::NextStep,
+       Foot::NextStep,
        {{40, 200, 0, "求める一次関数の式を"},
         {80, 360, 0, "3=ab…①"},
         {80, 410, 0, "9=4ab…②"},
-        {kAnyX, 200, 3, "を①に代入して"},
+        {kAny, 200, 3, "を①に代入して"},
         {760, 260, 0, "3=1×2b"},
         {760, 320, 0, "3=2b"},
         {760, 380, 3, "b"},
-        {kAnyX, 380, 0, "=32"},
-        {kAnyX, 380, 3, "=1"},
+        {kAny, 380, 0, "=32"},
+        {kAny, 380, 3, "=1"},
         {760, 440, 5, "答y=2x1"}},
        {}},
       {kSystem + kWholeExample + " 1 Enter",
        kWorked,
-       Stop::SubMenu,
+       Foot::SubMenu,
        {{760, 440, 5, "答y=2x1"}},
        {}},
-      {kSystem + kWholeExample + " 2/2 Enter", kWorked, Stop::SubMenu, {{760, 440, 5, "答"}}, {}},
+      {kSystem + kWholeExample + " 2/2 Enter", kWorked, Foot::SubMenu, {{760, 440, 5, "答"}}, {}},
       // Any other value: the example is erased and a new one stated.
       {kSystem + kWholeExample + " 2 Enter",
        kWorked,
-       Stop::KeyWait,
+       Foot::KeyWait,
        {{40, 30, 7, "例3"}, {40, 130, 3, "<解答>"}},
        {{760, 440, 5, "答"}, {80, 360, 0, ""}}},
       {kSystem + kWholeExample + " Enter",
        kWorked,
-       Stop::KeyWait,
+       Foot::KeyWait,
        {{40, 30, 7, "例3"}},
        {{760, 440, 5, "答"}}},
       // y1 = 0: the intercept line has no middle term.
       {kSystem + kWholeExample,
        kZeroY1,
-       Stop::NextStep,
+       Foot::NextStep,
        {{760, 320, 0, "0=2b"}, {760, 380, 3, "b"}, {760, 440, 5, "答y=2x2"}},
-       {{kAnyX, 380, 0, ""}}},
+       {{kAny, 380, 0, ""}}},
       // A negative slope in brackets; a positive -a·x1 with its plus sign.
       {kSystem + kWholeExample,
        kNegativeSlope,
-       Stop::NextStep,
-       {{kAnyX, 260, 0, "1=1×(2)b"}, {kAnyX, 380, 0, "=12"}, {760, 440, 5, "答y=2x1"}},
+       Foot::NextStep,
+       {{kAny, 260, 0, "1=1×(2)b"}, {kAny, 380, 0, "=12"}, {760, 440, 5, "答y=2x1"}},
        {}},
       // x1 = 2: the coefficient of a is written.
-      {kSystem + kWholeExample, kSecondX1, Stop::NextStep, {{80, 360, 0, "3=2ab…①"}}, {}},
+      {kSystem + kWholeExample, kSecondX1, Foot::NextStep, {{80, 360, 0, "3=2ab…①"}}, {}},
 
       // Page ④: one rule per key, then the task and straight back.
       {kSummary,
        "00:00:00",
-       Stop::KeyWait,
-       {{114, 80, 3, "<まとめ>"}, {114, 155, 5, "2点を通る"}, {kAnyX, 155, 5, "傾きを求め、y=△xb"}},
+       Foot::KeyWait,
+       {{114, 80, 3, "<まとめ>"}, {114, 155, 5, "2点を通る"}, {kAny, 155, 5, "傾きを求め、y=△xb"}},
        {{114, 230, 5, ""}}},
       {kSummary + " Space",
        "00:00:00",
-       Stop::KeyWait,
-       {{114, 230, 5, "2点を通る"},
-        {kAnyX, 230, 0, "→"},
-        {kAnyX, 230, 5, "y=axbに代入,連立方程式"}},
+       Foot::KeyWait,
+       {{114, 230, 5, "2点を通る"}, {kAny, 230, 0, "→"}, {kAny, 230, 5, "y=axbに代入,連立方程式"}},
        {{76, 310, 0, ""}}},
       {kSummary + " Space Space",
        "00:00:00",
-       Stop::SubMenu,
+       Foot::SubMenu,
        {{76, 310, 0, "教科書P75問3,問4をしなさい。"}},
        {}},
 
       // Page ⑤: question 3 by the slope, then its alternative in one go.
       {kAnswers,
        "00:00:00",
-       Stop::KeyWait,
+       Foot::KeyWait,
        {{38, 30, 7, "問3　解答"},
         {38, 100, 0, "傾きは"},
         {38, 260, 0, "8=3×3b=9b"},
@@ -180,35 +127,35 @@ TEST(MerrowinTwoPointsMore, PagesShowTheirTextsAndTakeTheirKeys) {
        {{38, 420, 3, ""}, {760, 30, 3, ""}}},
       {kAnswers + " Space",
        "00:00:00",
-       Stop::KeyWait,
+       Foot::KeyWait,
        {{38, 420, 3, "(別解)求める式をy=axb"},
-        {kAnyX, 520, 0, "4=ab…①"},
+        {kAny, 520, 0, "4=ab…①"},
         {78, 570, 0, "8=3ab…②"},
         {760, 30, 3, "①②"},
-        {kAnyX, 80, 0, "4="},
-        {kAnyX, 130, 0, ")8=3ab"},
-        {kAnyX, 180, 0, "12=4a"},
-        {kAnyX, 230, 3, "3=a"},
-        {kAnyX, 280, 3, "a=3を①に代入して"},
+        {kAny, 80, 0, "4="},
+        {kAny, 130, 0, ")8=3ab"},
+        {kAny, 180, 0, "12=4a"},
+        {kAny, 230, 3, "3=a"},
+        {kAny, 280, 3, "a=3を①に代入して"},
         {760, 430, 3, "b=1"},
         {760, 480, 5, "答y=3x1"}},
        {}},
       // Question 4 replaces it; its end goes straight back to the sub-menu.
       {kAnswers + " Space Space",
        "00:00:00",
-       Stop::KeyWait,
-       {{38, 30, 7, "問4　解答"}, {kAnyX, 230, 0, "x=2,y=1を代入して"}, {38, 360, 0, "b=31=2"}},
+       Foot::KeyWait,
+       {{38, 30, 7, "問4　解答"}, {kAny, 230, 0, "x=2,y=1を代入して"}, {38, 360, 0, "b=31=2"}},
        {{38, 30, 7, "問3"}, {760, 30, 0, ""}}},
       {kAnswers + " Space Space Space",
        "00:00:00",
-       Stop::SubMenu,
+       Foot::SubMenu,
        {{38, 490, 3, "(別解)"},
-        {kAnyX, 30, 0, "1=2ab…①"},
+        {kAny, 30, 0, "1=2ab…①"},
         {800, 80, 0, "8=4ab…②"},
         {760, 130, 3, "①②"},
-        {kAnyX, 280, 0, "9=6a"},
+        {kAny, 280, 0, "9=6a"},
         {760, 530, 0, "b=13="},
-        {kAnyX, 530, 3, "2"},
+        {kAny, 530, 3, "2"},
         {760, 590, 5, "答"}},
        {}},
   };
@@ -217,15 +164,8 @@ TEST(MerrowinTwoPointsMore, PagesShowTheirTextsAndTakeTheirKeys) {
     MerrowinRun run(c.keys, c.clock);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                      << dump(lines);
-    }
-    EXPECT_EQ(stopOf(lines), c.stop);
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.foot) << dump(lines);
   }
 }
 
@@ -311,7 +251,7 @@ TEST(MerrowinTwoPointsMore, SystemExamplesKeepTheirRules) {
       EXPECT_EQ(u.numTextA(6), (a * x1 < 0 ? U"+" : U"-") + Text(1, digit));
       EXPECT_EQ(kLen(u.numTextB(4)), 3);
       const std::vector<TextLine> lines = run.lines();
-      EXPECT_EQ(stopOf(lines), Stop::NextStep);
+      EXPECT_EQ(footOf(lines), Foot::NextStep) << dump(lines);
       EXPECT_TRUE(showing(lines, {760, 440, 5, "答y="})) << dump(lines);
     }
   }

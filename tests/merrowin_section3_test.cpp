@@ -11,69 +11,29 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
+#include "support/page_checks.h"
+#include "support/program_run.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 namespace {
 
-// A run of Merrowin under a key script, with the clock (and so the seed).
-struct MerrowinRun {
-  explicit MerrowinRun(const std::string& keys, const std::string& clock = "00:00:00")
-      : platform(testing::LessonFixture::keys(keys), clock), unit(platform, "Merrowin") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<DrawOp> draws() const { return testing::drawsIn(platform.events()); }
-  std::vector<DrawOp> visible() const { return visibleTexts(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visible()); }
+using testing::Anchor;
+using testing::clockFor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::kAny;
+using testing::kKeyWaitText;
+using testing::kNextStepText;
+using testing::LineMatch;
+using testing::MerrowinRun;
+using testing::spaces;
 
-  HeadlessPlatform platform;
-  MerrowinUnit unit;
-  int status = 0;
-};
-
-std::string clockFor(int seed) {
-  auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-  return "00:" + two(seed / 60) + ":" + two(seed % 60);
-}
-
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& l : lines) {
-    out += std::to_string(l.x) + " " + std::to_string(l.y) + " " + std::to_string(l.color) + " " +
-           l.text + "\n";
-  }
-  return out;
-}
-
-constexpr float kAnyX = -1;
-
-// A visible line at (x, y) (any x with kAnyX) in a colour whose text holds
-// `text`. Signs drawn as strokes ("-", "+") are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  return std::any_of(lines.begin(), lines.end(), [&](const TextLine& l) {
-    return (a.x == kAnyX || l.x == a.x) && l.y == a.y && l.color == a.color &&
-           l.text.find(a.text) != std::string::npos;
-  });
-}
+// A line matches an anchor when the top of its first character is at y.
+constexpr LineMatch showing{.lineTop = true};
 
 const char* const kItemLine = "①例傾き　②傾きと式　③連立方程式　④まとめ　⑤問３，４　⑥終了";
-const char* const kKeyWait = "何かキーを押して下さい。";
-const char* const kNextStep = "次のステップは１を入力。";
 
 int showingCount(const std::vector<TextLine>& lines, const std::string& text) {
   return static_cast<int>(
@@ -133,9 +93,7 @@ TEST(MerrowinSection3, EntrySubMenuAndDispatch) {
     const std::vector<TextLine> lines = run.lines();
     EXPECT_EQ(itemLineDraws(run), c.itemLines);
     EXPECT_EQ(showingCount(lines, kItemLine), c.atSubMenu ? 1 : 0) << dump(lines);
-    for (const Anchor& a : c.present)
-      EXPECT_TRUE(showing(lines, a)) << a.text << "\n" << dump(lines);
-    for (const Anchor& a : c.absent) EXPECT_FALSE(showing(lines, a)) << a.text;
+    expectAnchors(lines, c.present, c.absent, showing);
   }
 }
 
@@ -207,8 +165,8 @@ void checkSlopeWorking(const MerrowinRun& run, const std::string& title, float n
   const std::vector<DrawOp> texts = run.visible();
   EXPECT_EQ(glyphRow(texts, 30, kCanvasWidth),
             glyphsOf(title + "yがxの一次関数で、そのグラフが2点" + p1 + "," + p2));
-  EXPECT_TRUE(showing(lines, {kAnyX, 30, 3, glyphsOf(p1)})) << dump(lines);
-  EXPECT_TRUE(showing(lines, {kAnyX, 30, 5, glyphsOf(p2)}));
+  EXPECT_TRUE(showing(lines, {kAny, 30, 3, glyphsOf(p1)})) << dump(lines);
+  EXPECT_TRUE(showing(lines, {kAny, 30, 5, glyphsOf(p2)}));
 
   // The points on the plane (origin (1000,400), 20 px a unit), each label in
   // its dot's colour: the first from the dot's centre, below it on a rising
@@ -229,7 +187,7 @@ void checkSlopeWorking(const MerrowinRun& run, const std::string& title, float n
             glyphsOf(plain(y2) + y1Sub + plain(y2) + y1Term + plain(y2 - y1)));
   EXPECT_EQ(glyphRow(texts, 288),
             glyphsOf(plain(x2) + "(" + plain(x1) + ")" + plain(x2) + plain(-x1) + plain(x2 - x1)));
-  EXPECT_TRUE(showing(lines, {kAnyX, 260, 5, "=" + glyphsOf(plain(a))})) << dump(lines);
+  EXPECT_TRUE(showing(lines, {kAny, 260, 5, "=" + glyphsOf(plain(a))})) << dump(lines);
   // The triangle's lengths: the run in colour 7, the rise in colour 3.
   EXPECT_TRUE(showing(lines, {(sx1 + sx2) / 2 - 14, a > 0 ? sy1 - 44 : sy1, 7, plain(x2 - x1)}));
   // (A falling line's rise starts with its "-" stroke, one character wide.)
@@ -256,7 +214,7 @@ void checkEquationWorking(const MerrowinRun& run) {
   EXPECT_EQ(toUtf8(u.numTextB(11)), bTerm);
   EXPECT_EQ(toUtf8(u.numTextA(7)), (-a * x2 > 0 ? "+" : "") + plain(-a * x2));
   const std::vector<TextLine> lines = run.lines();
-  EXPECT_TRUE(showing(lines, {kAnyX, 530, 5, glyphsOf("y=" + coef)})) << dump(lines);
+  EXPECT_TRUE(showing(lines, {kAny, 530, 5, glyphsOf("y=" + coef)})) << dump(lines);
 }
 
 TEST(MerrowinSection3, ExamplesAcrossSeeds) {
@@ -270,7 +228,7 @@ TEST(MerrowinSection3, ExamplesAcrossSeeds) {
                           " Enter" + spaces(kSlopeWaits),
                       clockFor(seed));
       ASSERT_EQ(run.status, kReplayWaiting);
-      EXPECT_EQ(showingCount(run.lines(), kNextStep), 1);
+      EXPECT_EQ(showingCount(run.lines(), kNextStepText), 1);
       checkSlopeWorking(run, "例1　", 22);
       slopes.insert(run.unit.numA(1));
       zeroY1 += run.unit.numB(2) == 0;
@@ -280,7 +238,7 @@ TEST(MerrowinSection3, ExamplesAcrossSeeds) {
                           spaces(kEquationWaits) + " -1 Enter" + spaces(kEquationWaits),
                       clockFor(seed));
       ASSERT_EQ(run.status, kReplayWaiting);
-      EXPECT_EQ(showingCount(run.lines(), kNextStep), 1);
+      EXPECT_EQ(showingCount(run.lines(), kNextStepText), 1);
       checkSlopeWorking(run, "例題2　", 32);
       checkEquationWorking(run);
       slopes.insert(run.unit.numA(1));
@@ -314,36 +272,32 @@ TEST(MerrowinSection3, RevealAndRepeat) {
       // the lengths, differences and slope together.
       {"3 Enter 1 Enter Space", 1, false, {}, {{40, 190, 0, "を通るから、傾きは"}}},
       {"3 Enter 1 Enter" + spaces(2), 1, false, {{40, 190, 0, "を通るから、傾きは"}}, {}},
-      {"3 Enter 1 Enter" + spaces(3), 1, false, {{kAnyX, 260, 0, "="}}, {{kAnyX, 260, 5, "="}}},
-      {"3 Enter 1 Enter" + spaces(4), 1, false, {{kAnyX, 260, 5, "="}}, {}},
-      {"3 Enter 1 Enter" + spaces(4) + " 5 Enter", 2, false, {}, {{kAnyX, 260, 5, "="}}},
+      {"3 Enter 1 Enter" + spaces(3), 1, false, {{kAny, 260, 0, "="}}, {{kAny, 260, 5, "="}}},
+      {"3 Enter 1 Enter" + spaces(4), 1, false, {{kAny, 260, 5, "="}}, {}},
+      {"3 Enter 1 Enter" + spaces(4) + " 5 Enter", 2, false, {}, {{kAny, 260, 5, "="}}},
       {"3 Enter 1 Enter" + spaces(4) + " 1/2 Enter" + spaces(4) + " 1 Enter", 2, true, {}, {}},
       // Page ②: the eight keys of its solution.
       {"3 Enter 2 Enter Space",
        1,
        false,
        {{40, 190, 0, "を通るから、傾きは"}},
-       {{kAnyX, 260, 0, "="}}},
+       {{kAny, 260, 0, "="}}},
       {"3 Enter 2 Enter" + spaces(2),
        1,
        false,
-       {{kAnyX, 260, 5, "="}},
+       {{kAny, 260, 5, "="}},
        {{40, 330, 0, "求める一次関数の式を"}}},
-      {"3 Enter 2 Enter" + spaces(3),
-       1,
-       false,
-       {{kAnyX, 330, 0, "とし、"}},
-       {{kAnyX, 380, 0, "と"}}},
+      {"3 Enter 2 Enter" + spaces(3), 1, false, {{kAny, 330, 0, "とし、"}}, {{kAny, 380, 0, "と"}}},
       {"3 Enter 2 Enter" + spaces(6), 1, false, {}, {{40, 480, 0, "b="}}},
       {"3 Enter 2 Enter" + spaces(7),
        1,
        false,
        {{40, 530, 0, "求める式は"}},
-       {{kAnyX, 530, 5, "y="}}},
+       {{kAny, 530, 5, "y="}}},
       {"3 Enter 2 Enter" + spaces(8) + " Enter" + spaces(8) + " 2/2 Enter",
        2,
        true,
-       {{kAnyX, 530, 5, "y="}},
+       {{kAny, 530, 5, "y="}},
        {}},
   };
   for (int seed : {7, 31}) {
@@ -354,11 +308,9 @@ TEST(MerrowinSection3, RevealAndRepeat) {
       const std::vector<TextLine> lines = run.lines();
       EXPECT_EQ(exampleClears(run), c.examples);
       EXPECT_EQ(showingCount(lines, kItemLine), c.ended ? 1 : 0);
-      EXPECT_EQ(showingCount(lines, kKeyWait) + showingCount(lines, kNextStep), c.ended ? 0 : 1);
-      for (const Anchor& a : c.present)
-        EXPECT_TRUE(showing(lines, a)) << a.text << "\n" << dump(lines);
-      for (const Anchor& a : c.absent)
-        EXPECT_FALSE(showing(lines, a)) << a.text << "\n" << dump(lines);
+      EXPECT_EQ(showingCount(lines, kKeyWaitText) + showingCount(lines, kNextStepText),
+                c.ended ? 0 : 1);
+      expectAnchors(lines, c.present, c.absent, showing);
     }
   }
 }

@@ -9,76 +9,33 @@
 #include <vector>
 
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/program_run.h"
-#include "support/test_lesson.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 namespace {
 
+using testing::Anchor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::kAny;
+using testing::keyWaitBars;
+using testing::LineMatch;
+using testing::MerrowinRun;
 using testing::spaces;
 
-struct MerrowinRun : testing::ProgramRun<MerrowinUnit> {
-  explicit MerrowinRun(const std::string& script) : ProgramRun("Merrowin", script) {}
-};
-
-constexpr float kAnyX = -1;
-
-// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text`. Blanks draw nothing, and formula text draws
-// "+" and "-" as strokes, so neither is in a line's text; a raised italic
-// letter may start a line above its baseline. A label placed by angle
-// arithmetic may stand a rounding error off its line.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= std::abs(glyph.y1 - a.y) < 0.01f;
-    if ((a.x == kAnyX || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-void expectAnchors(const std::vector<TextLine>& lines, const std::vector<Anchor>& present,
-                   const std::vector<Anchor>& absent) {
-  for (const Anchor& a : present) {
-    EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n" << dump(lines);
-  }
-  for (const Anchor& a : absent) {
-    EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-  }
-}
+// A label placed by angle arithmetic may stand a rounding error off its line.
+constexpr LineMatch showing{.yTolerance = 0.01f};
 
 bool isGlyphAt(const DrawOp& op, float x, float y) {
   return op.kind == DrawOp::Kind::Symbol && op.x1 == x && op.y1 == y;
 }
 
-// How often the sub-menu line was drawn (its first character at (16,666)), and
-// how often the key-wait bar's text was.
+// How often the sub-menu line was drawn (its first character at (16,666)).
 int subMenuDraws(const std::vector<DrawOp>& ops) {
   return static_cast<int>(std::count_if(ops.begin(), ops.end(),
                                         [](const DrawOp& op) { return isGlyphAt(op, 16, 666); }));
-}
-int keyWaitBars(const std::vector<DrawOp>& ops) {
-  return static_cast<int>(std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) {
-    return isGlyphAt(op, 128, 666) && op.color == 9;
-  }));
 }
 
 const std::string kSection4 = "4 Enter ";
@@ -107,14 +64,14 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        nullptr,
        1,
        {{38, 30, 7, "Q"},
-        {kAnyX, 30, 0, "をいいなさい。"},
+        {kAny, 30, 0, "をいいなさい。"},
         {38, 90, 0, "(1)y=2x3"},
-        {kAnyX, 323, 0, "11357…"},
+        {kAny, 323, 0, "11357…"},
         {799, 40, 0, "(3)"},
         {799, 175, 0, "(0,3)"},
-        {kAnyX, 160, 0, "1"},
+        {kAny, 160, 0, "1"},
         {1009, 84, 0, "2"}},
-       {{44, 240, 3, "<めあて>"}, {kAnyX, 140, 3, "変化の割合"}}},
+       {{44, 240, 3, "<めあて>"}, {kAny, 140, 3, "変化の割合"}}},
       // All thirteen steps: twelve waits, then back to the sub-menu at once.
       {kSection4 + "1 Enter" + spaces(12),
        kSection4Line,
@@ -122,7 +79,7 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        {{76, 190, 0, "b="},
         {76, 500, 0, "b="},
         {874, 400, 0, "b="},
-        {kAnyX, 400, 3, "切片"},
+        {kAny, 400, 3, "切片"},
         {880, 175, 5, "3"}},
        {}},
       // Section 5: no banner, only the line at the foot.
@@ -131,11 +88,11 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        kSection5Line,
        0,
        {{57, 31, 0, "練習問題"},
-        {kAnyX, 30, 13, "1"},
+        {kAny, 30, 13, "1"},
         {40, 90, 3, "(1)"},
         {121, 90, 0, "傾きが3だから、"},
         {121, 140, 0, "求める式は、"},
-        {kAnyX, 140, 3, "y=3xb…①"},
+        {kAny, 140, 3, "y=3xb…①"},
         {121, 440, 3, "b=7"},
         {121, 490, 5, "答　y=3x7"},
         {600, 90, 3, "(2)"},
@@ -147,7 +104,7 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        kSection5Line,
        0,
        {{40, 90, 3, "(3)"},
-        {kAnyX, 90, 0, "の増加量が3のときの"},
+        {kAny, 90, 0, "の増加量が3のときの"},
         {40, 140, 0, "yの増加量が5だから、"},
         {40, 280, 0, "求める式は、"},
         {40, 520, 0, "2=5bb=25"},
@@ -164,11 +121,11 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 90, 3, "(5)"},
         {121, 90, 0, "グラフが点(0,2)"},
         {40, 140, 0, "を通るから、"},
-        {kAnyX, 140, 3, "切片b=2"},
+        {kAny, 140, 3, "切片b=2"},
         {40, 290, 0, "傾きは、"},
         {40, 510, 5, "答　y="},
         {520, 30, 3, "(6)求める式をy=axb"},
-        {kAnyX, 30, 0, "とする。"},
+        {kAny, 30, 0, "とする。"},
         {560, 130, 0, "2=2ab…①"},
         {560, 180, 0, "8=2ab…②"},
         {520, 230, 3, "①②"},
@@ -180,7 +137,7 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        nullptr,
        13,
        {{38, 30, 7, "Q"}},
-       {{kAnyX, 400, 3, "切片"}, {874, 400, 0, "b="}}},
+       {{kAny, 400, 3, "切片"}, {874, 400, 0, "b="}}},
       // Another page erases the one before.
       {kSection5 + "2 Enter 1 Enter",
        kSection5Line,
@@ -195,7 +152,7 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
     MerrowinRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    expectAnchors(lines, c.present, c.absent);
+    expectAnchors(lines, c.present, c.absent, showing);
     EXPECT_EQ(keyWaitBars(run.draws()), c.keyWaits);
     int footLines = 0;
     for (const TextLine& line : lines) {
@@ -222,21 +179,21 @@ TEST(MerrowinSections45, TablePageRevealsOneStepPerKey) {
     int step;
     Anchor anchor;
   } steps[] = {
-      {2, {kAnyX, 140, 0, "a="}},
-      {3, {kAnyX, 140, 3, "変化の割合"}},
+      {2, {kAny, 140, 0, "a="}},
+      {3, {kAny, 140, 3, "変化の割合"}},
       {4, {76, 190, 0, "b="}},
-      {5, {kAnyX, 190, 3, "のときのyの値"}},
-      {6, {kAnyX, 450, 0, "a="}},
-      {7, {kAnyX, 450, 3, "増加したときのyの増加量"}},
-      {7, {kAnyX, 390, 5, "2222"}},
+      {5, {kAny, 190, 3, "のときのyの値"}},
+      {6, {kAny, 450, 0, "a="}},
+      {7, {kAny, 450, 3, "増加したときのyの増加量"}},
+      {7, {kAny, 390, 5, "2222"}},
       {8, {76, 500, 0, "b="}},
-      {9, {kAnyX, 500, 3, "のときのyの値"}},
+      {9, {kAny, 500, 3, "のときのyの値"}},
       {9, {371, 322, 5, "3"}},
-      {10, {kAnyX, 350, 0, "a="}},
-      {11, {kAnyX, 350, 3, "傾き"}},
+      {10, {kAny, 350, 0, "a="}},
+      {11, {kAny, 350, 3, "傾き"}},
       {11, {1009, 84, 5, "2"}},
       {12, {874, 400, 0, "b="}},
-      {13, {kAnyX, 400, 3, "切片"}},
+      {13, {kAny, 400, 3, "切片"}},
       {13, {880, 175, 5, "3"}},
   };
   for (int keys = 0; keys <= 12; ++keys) {
@@ -264,7 +221,7 @@ TEST(MerrowinSections45, SubMenusRedrawTheirLineOrReturnToTheMenu) {
       {kSection4 + "0 Enter", 2, false, {{76, 305, 0, "表・式・グラフの関係をまとめよう。"}}},
       {kSection4 + "3 Enter", 2, false, {{76, 305, 0, "表・式・グラフの関係をまとめよう。"}}},
       {kSection4 + "Enter", 2, false, {{76, 305, 0, "表・式・グラフの関係をまとめよう。"}}},
-      {kSection4 + wholePage + "3 Enter", 3, false, {{kAnyX, 400, 3, "切片"}}},
+      {kSection4 + wholePage + "3 Enter", 3, false, {{kAny, 400, 3, "切片"}}},
       {kSection4 + "2 Enter", 1, true, {}},
       {kSection4 + wholePage + "2 Enter", 2, true, {}},
       {kSection5 + "0 Enter", 2, false, {}},
@@ -284,7 +241,7 @@ TEST(MerrowinSections45, SubMenusRedrawTheirLineOrReturnToTheMenu) {
       // The menu erased the section: no page text, no sub-menu line.
       for (const TextLine& line : lines) EXPECT_FALSE(line.x == 16 && line.y == 666);
     }
-    expectAnchors(lines, c.stillShowing, {});
+    expectAnchors(lines, c.stillShowing, {}, showing);
   }
 }
 
@@ -407,8 +364,8 @@ TEST(MerrowinSections45, Problem6Layout) {
   EXPECT_TRUE(hasLine(ops, 547, 380, 577 + std::max(topWidth, bottomWidth), 380, 0));
 
   const std::vector<TextLine> lines = run.lines();
-  expectAnchors(lines, {{restX, 370, 0, "2=2×"}, {restX, 430, 0, "b=23="}, {kAnyX, 430, 3, "5"}},
-                {});
+  expectAnchors(lines, {{restX, 370, 0, "2=2×"}, {restX, 430, 0, "b=23="}, {kAny, 430, 3, "5"}}, {},
+                showing);
   EXPECT_EQ(run.unit.savedX(1), restX);
   EXPECT_EQ(run.unit.savedY(1), 230);
 }

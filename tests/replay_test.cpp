@@ -463,11 +463,11 @@ TEST(ReplayTool, OtherNumbersRedrawTheMenu) {
     const char* program;
     const char* keys;
   } cases[] = {
-      {"corbisk", "0 Enter"},    {"corbisk", "-1 Enter"},   {"corbisk", "10 Enter"},
-      {"corbisk", "Enter"},      {"corbisk", "10/2 Enter"}, {"corbisk", "9/2 Enter"},
-      {"pollvane", "0 Enter"},   {"merrowin", "8 Enter"},   {"merrowin", "9 Enter"},
-      {"merrowin", "6 Enter"},   {"merrowin", "-2 Enter"},  {"tessarin", "0 Enter"},
-      {"tessarin", "10 Enter"},  {"tessarin", "3/2 Enter"}, {"tessarin", "2/2 Enter"},
+      {"corbisk", "0 Enter"},    {"corbisk", "-1 Enter"},    {"corbisk", "10 Enter"},
+      {"corbisk", "Enter"},      {"corbisk", "10/2 Enter"},  {"corbisk", "9/2 Enter"},
+      {"pollvane", "0 Enter"},   {"merrowin", "8 Enter"},    {"merrowin", "9 Enter"},
+      {"merrowin", "6 Enter"},   {"merrowin", "-2 Enter"},   {"tessarin", "0 Enter"},
+      {"tessarin", "10 Enter"},  {"tessarin", "10/2 Enter"}, {"tessarin", "9/2 Enter"},
       {"tessarin", "1/2 Enter"},
   };
   for (const Case& c : cases) {
@@ -482,6 +482,15 @@ TEST(ReplayTool, OtherNumbersRedrawTheMenu) {
     });
     expectLine(r, m.title, 264, 30, 15);
   }
+}
+
+// The range test reads the value, the jump the number the text starts with:
+// "3/2" (1.5) opens section 3.
+TEST(ReplayTool, FractionOpensTheSectionOfItsLeadingNumber) {
+  auto r = replay("corbisk", "3/2 Enter");
+  EXPECT_EQ(r.tool.status, 0);
+  expectLine(r, "一次関数の値の変化について調べよう。", 44, 305, 0);
+  EXPECT_EQ(r.linesWith("＜Corbisk　メニュー＞").size(), 0u);
 }
 
 const char kSectionOneLine[] =

@@ -9,72 +9,35 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
+#include "support/page_checks.h"
+#include "support/program_run.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 namespace {
 
-// One headless run of Tessarin under a key script and a clock (the seed).
-struct PageRun {
-  explicit PageRun(const std::string& script, const std::string& clock = "00:00:00")
-      : platform(testing::LessonFixture::keys(script), clock), unit(platform, "Tessarin") {
-    runHeadless(unit, platform);
-  }
-  std::vector<DrawOp> draws() const { return testing::drawsIn(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  HeadlessPlatform platform;
-  TessarinUnit unit;
-};
-
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
-}
+using testing::Anchor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::kAny;
+using testing::kKeyWaitText;
+using testing::kNextStepText;
+using testing::LineMatch;
+using testing::spaces;
+using testing::TessarinRun;
 
 const std::string kPage1 = "1 Enter 1 Enter";
 const std::string kPage2 = "1 Enter 2 Enter";
 const std::string kPage3 = "1 Enter 3 Enter";
 
-constexpr float kAnyX = -1;
-
-// A visible line starting at x (any x with kAnyX) with a glyph at y, in a
-// colour, whose text holds `text`. Blanks and the hand-drawn signs "+" and
-// "-" are not in a line's text.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = false;
-    for (const DrawOp& glyph : line.glyphs) onY |= std::fabs(glyph.y1 - a.y) < 0.01f;
-    if ((a.x == kAnyX || std::fabs(line.x - a.x) < 0.01f) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
+// Places worked out in floats may stand a hair off whole pixels.
+constexpr LineMatch showing{.xTolerance = 0.01f, .yTolerance = 0.01f};
 
 // The page has ended: the section's sub-menu line stands under it.
 const Anchor kSubMenu{16, 666, 0, "⑧終了"};
-const Anchor kKeyBar{128, 666, 9, "何かキーを押して下さい。"};
-const Anchor kNextStep{128, 648, 9, "次のステップは１を入力。"};
+const Anchor kKeyBar{128, 666, 9, kKeyWaitText};
+const Anchor kNextStep{128, 648, 9, kNextStepText};
 
 TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
   struct Case {
@@ -154,7 +117,7 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
       {kPage3 + spaces(7),
        false,
        {{38, 80, 0, "yについて解くと、"}, {65, 130, 0, "4y=3x12"}, {38, 370, 3, "傾き4"}},
-       {{kAnyX, 140.002f, 3, "3x4y=12"}, {38, 450, 7, "教科書P78"}}},
+       {{kAny, 140.002f, 3, "3x4y=12"}, {38, 450, 7, "教科書P78"}}},
       // The line's label 297 px left of its right end (1206, 140).
       {kPage3 + spaces(9),
        true,
@@ -170,7 +133,7 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
         {101, 30, 0, "次の方程式のグラフの傾きと切片をいいなさい。"},
         {152, 90, 3, "5x4y=7"},
         {156, 140, 7, "5xを移項して"},
-        {kAnyX, 190, 0, "4y=5x7"},
+        {kAny, 190, 0, "4y=5x7"},
         {156, 250, 7, "両辺を4でわって"},
         {120, 410, 0, "y=4"},
         {120, 490, 3, "y=4"},
@@ -190,18 +153,15 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    PageRun run(c.keys, c.clock);
+    TessarinRun run(c.keys, c.clock);
     const std::vector<TextLine> lines = run.lines();
     EXPECT_EQ(showing(lines, kSubMenu), c.ended) << dump(lines);
-    for (const Anchor& a : c.present)
-      EXPECT_TRUE(showing(lines, a)) << a.text << "\n" << dump(lines);
-    for (const Anchor& a : c.absent)
-      EXPECT_FALSE(showing(lines, a)) << a.text << "\n" << dump(lines);
+    expectAnchors(lines, c.present, c.absent, showing);
   }
 }
 
 // Page ①'s solution dots: radius 6, colour 3.
-std::vector<DrawOp> solutionDots(const PageRun& run) {
+std::vector<DrawOp> solutionDots(const TessarinRun& run) {
   std::vector<DrawOp> out;
   for (const DrawOp& op : testing::ofKind(run.draws(), DrawOp::Kind::Circle)) {
     if (op.radius == 6 && op.color == 3 && op.filled) out.push_back(op);
@@ -220,7 +180,7 @@ TEST(TessarinSection1a, SolutionDotsComeOnePerKeyThenInBatches) {
                {40, 19}, {41, 19}, {42, 48}, {43, 105}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    PageRun run(kPage1 + spaces(c.keys));
+    TessarinRun run(kPage1 + spaces(c.keys));
     const std::vector<DrawOp> dots = solutionDots(run);
     EXPECT_EQ(dots.size(), c.dots);
     // Every dot is a solution of 2x+y=5 on the plane with origin (1010,330), 35 px a unit.
@@ -230,7 +190,7 @@ TEST(TessarinSection1a, SolutionDotsComeOnePerKeyThenInBatches) {
     }
   }
   // The first six are the answers of the boxes in order.
-  PageRun run(kPage1 + spaces(26));
+  TessarinRun run(kPage1 + spaces(26));
   const float xs[] = {-1, 0, 0.5f, 1, 2.5f, 3};
   const std::vector<DrawOp> dots = solutionDots(run);
   ASSERT_EQ(dots.size(), 6u);
@@ -254,7 +214,7 @@ TEST(TessarinSection1a, SlopeStepsStartAtTheInterceptWithHeadsAtRunAndRiseEnds) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    PageRun run(c.keys);
+    TessarinRun run(c.keys);
     const std::vector<DrawOp> draws = run.draws();
     int discs = 0;
     for (const DrawOp& op : testing::ofKind(draws, DrawOp::Kind::Circle)) {
@@ -293,7 +253,7 @@ TEST(TessarinSection1a, SlopeStepsStartAtTheInterceptWithHeadsAtRunAndRiseEnds) 
 }
 
 TEST(TessarinSection1a, WorkedExampleLineLiesWhollyInsideThePlane) {
-  PageRun run(kPage3 + spaces(9));
+  TessarinRun run(kPage3 + spaces(9));
   std::vector<DrawOp> dots;
   for (const DrawOp& op : testing::ofKind(run.draws(), DrawOp::Kind::Circle)) {
     if (op.radius == 1 && op.color == 3) dots.push_back(op);
@@ -323,7 +283,7 @@ const std::string kClocks[] = {"00:00:10", "07:07:07", "09:30:00", "13:59:59", "
 TEST(TessarinSection1a, RandomExampleShowsItsEquationSlopeAndInterceptAndLine) {
   for (const std::string& clock : kClocks) {
     SCOPED_TRACE(clock);
-    PageRun run(kPage2 + spaces(5), clock);
+    TessarinRun run(kPage2 + spaces(5), clock);
     const TessarinUnit& u = run.unit;
     const float a = u.numA(1), b = u.numA(2), c = u.numB(1);
     EXPECT_TRUE(a >= 1 && a <= 9 && a == std::floor(a)) << a;
@@ -359,7 +319,7 @@ TEST(TessarinSection1a, RandomExampleShowsItsEquationSlopeAndInterceptAndLine) {
 }
 
 // Clears of the whole page: a filled box from (0,0) 1600 x 1800 in colour 15.
-int pageClears(const PageRun& run) {
+int pageClears(const TessarinRun& run) {
   int n = 0;
   for (const DrawOp& op : testing::ofKind(run.draws(), DrawOp::Kind::Fill)) {
     n += op.x1 == 0 && op.y1 == 0 && op.x2 == 1600 && op.y2 == 1800 && op.fill == 15;
@@ -379,7 +339,7 @@ TEST(TessarinSection1a, OneEndsTheExampleOtherEntriesDrawANewOne) {
   for (const std::string& clock : {std::string("00:00:10"), std::string("13:59:59")}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(clock + c.entry);
-      PageRun run(kPage2 + spaces(5) + c.entry, clock);
+      TessarinRun run(kPage2 + spaces(5) + c.entry, clock);
       const std::vector<TextLine> lines = run.lines();
       EXPECT_EQ(showing(lines, kSubMenu), c.ended) << dump(lines);
       EXPECT_EQ(pageClears(run), c.examples);
@@ -410,7 +370,7 @@ TEST(TessarinSection1a, RandomExampleTextsForCoefficientsOneWholeAndFractions) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clock);
-    PageRun run(kPage2, c.clock);
+    TessarinRun run(kPage2, c.clock);
     const TessarinUnit& u = run.unit;
     ASSERT_EQ(u.numA(1), c.a);
     ASSERT_EQ(u.numA(2), c.b);

@@ -7,80 +7,23 @@
 #include <string>
 #include <vector>
 
-#include "framework/headless_run.h"
 #include "framework/platform/trace.h"
-#include "support/test_lesson.h"
+#include "support/page_checks.h"
+#include "support/program_run.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 namespace {
 
-using testing::drawsIn;
-
-// One headless run of Tessarin under a key script, with the clock that seeds
-// the random generator.
-struct TessarinRun {
-  explicit TessarinRun(const std::string& script, const std::string& clock = "00:00:00")
-      : platform(testing::LessonFixture::keys(script), clock), unit(platform, "Tessarin") {
-    status = runHeadless(unit, platform);
-  }
-  std::vector<DrawOp> draws() const { return drawsIn(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
-
-  HeadlessPlatform platform;
-  TessarinUnit unit;
-  int status = 0;
-};
-
-std::string spaces(int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += " Space";
-  return out;
-}
-
-constexpr float kAny = -1;
-
-// A visible line starting at x, with a glyph top at y (either may be kAny), in
-// a colour, whose text holds `text`.
-struct Anchor {
-  float x, y;
-  int color;
-  std::string text;
-};
-
-bool showing(const std::vector<TextLine>& lines, const Anchor& a) {
-  for (const TextLine& line : lines) {
-    bool onY = a.y == kAny;
-    for (const DrawOp& glyph : line.glyphs) onY |= glyph.y1 == a.y;
-    if ((a.x == kAny || line.x == a.x) && onY && line.color == a.color &&
-        line.text.find(a.text) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-std::string dump(const std::vector<TextLine>& lines) {
-  std::string out;
-  for (const TextLine& line : lines) {
-    out += std::to_string(line.x) + " " + std::to_string(line.y) + " " +
-           std::to_string(line.color) + " " + line.text + "\n";
-  }
-  return out;
-}
-
-// Where the run stands when the keys run out.
-enum class At { KeyWait, NextStep, SubMenu };
-
-At whereAt(const std::vector<TextLine>& lines) {
-  for (const TextLine& line : lines) {
-    if (line.text == "何かキーを押して下さい。") return At::KeyWait;
-    if (line.text == "次のステップは１を入力。") return At::NextStep;
-  }
-  for (const TextLine& line : lines) {
-    if (line.x == 16 && line.y == 666) return At::SubMenu;
-  }
-  return At::KeyWait;  // neither: reported by the failing comparison below
-}
+using testing::Anchor;
+using testing::dump;
+using testing::expectAnchors;
+using testing::Foot;
+using testing::footOf;
+using testing::kAny;
+using testing::showing;
+using testing::spaces;
+using testing::TessarinRun;
 
 const std::string kPage4 = "1 Enter 4 Enter";
 const std::string kPage5 = "1 Enter 5 Enter";
@@ -90,7 +33,7 @@ const std::string kPage7 = "1 Enter 7 Enter";
 TEST(TessarinSection1B, PagesRevealOneStepPerKeyAndReturn) {
   struct Case {
     std::string keys;
-    At at;
+    Foot at;
     std::vector<Anchor> present;
     std::vector<Anchor> absent;
   } cases[] = {
@@ -98,93 +41,90 @@ TEST(TessarinSection1B, PagesRevealOneStepPerKeyAndReturn) {
       // first key; then the slope steps, line (1), the working of (2), its slope
       // steps and line (2), after which the sub-menu follows at once.
       {kPage4,
-       At::KeyWait,
+       Foot::KeyWait,
        {{121, 30, 3, "教科書P78問1　解答"},
         {40, 80, 7, "(1)"},
         {kAny, 80, 0, "2y=6"},
         {121, 210, 3, "y"},
         {kAny, 210, 3, "3"}},
        {{40, 290, 7, "(2)"}}},
-      {kPage4 + spaces(2), At::KeyWait, {{kAny, kAny, 3, "(1)"}}, {{40, 290, 7, "(2)"}}},
+      {kPage4 + spaces(2), Foot::KeyWait, {{kAny, kAny, 3, "(1)"}}, {{40, 290, 7, "(2)"}}},
       {kPage4 + spaces(3),
-       At::KeyWait,
+       Foot::KeyWait,
        {{40, 290, 7, "(2)"}, {kAny, 290, 0, "3y=0"}, {121, 340, 0, "3y="}, {121, 420, 3, "y="}},
        {{kAny, kAny, 3, "(2)"}}},
-      {kPage4 + spaces(5), At::SubMenu, {{kAny, kAny, 3, "(1)"}, {kAny, kAny, 3, "(2)"}}, {}},
+      {kPage4 + spaces(5), Foot::SubMenu, {{kAny, kAny, 3, "(1)"}, {kAny, kAny, 3, "(2)"}}, {}},
       // Page ⑤: the task and the equation, then one piece per key; after the
       // line the next-step prompt, and after 1 one more key for the textbook
       // prompt.
       {kPage5,
-       At::KeyWait,
+       Foot::KeyWait,
        {{40, 30, 3, "例1"},
         {128, 30, 0, "次の方程式のグラフを"},
         {104, 80, 0, "2点を求めてかきなさい。"}},
        {{kAny, 190, 0, "を代入すると、"}}},
-      {kPage5 + spaces(1), At::KeyWait, {{kAny, 190, 0, "を代入すると、"}}, {{kAny, 240, 0, "y="}}},
+      {kPage5 + spaces(1),
+       Foot::KeyWait,
+       {{kAny, 190, 0, "を代入すると、"}},
+       {{kAny, 240, 0, "y="}}},
       {kPage5 + spaces(4),
-       At::KeyWait,
+       Foot::KeyWait,
        {{40, 290, 3, "点(0,"}},
        {{kAny, 340, 0, "を代入すると、"}}},
-      {kPage5 + spaces(9), At::KeyWait, {{40, 440, 3, "点("}}, {}},
-      {kPage5 + spaces(11), At::NextStep, {{40, 440, 3, "点("}}, {}},
+      {kPage5 + spaces(9), Foot::KeyWait, {{40, 440, 3, "点("}}, {}},
+      {kPage5 + spaces(11), Foot::NextStep, {{40, 440, 3, "点("}}, {}},
       {kPage5 + spaces(11) + " 1 Enter",
-       At::KeyWait,
+       Foot::KeyWait,
        {{40, 30, 3, "例1"}},
        {{40, 540, 7, "教科書P79"}}},
       {kPage5 + spaces(11) + " 1 Enter Space",
-       At::SubMenu,
+       Foot::SubMenu,
        {{40, 30, 3, "例1"}, {40, 540, 7, "教科書P79問2　をやってみよう。"}},
        {}},
       // Page ⑥: heading and equation (1), its intercepts, its dots, line (1)
       // with equation (2), its intercepts, its dots, line (2).
       {kPage6,
-       At::KeyWait,
+       Foot::KeyWait,
        {{114, 30, 3, "教科書P79問2　解答"}, {38, 80, 3, "(1)"}},
        {{kAny, 130, 0, "のとき"}}},
       {kPage6 + spaces(1),
-       At::KeyWait,
+       Foot::KeyWait,
        {{kAny, 130, 0, "のときy=5"}, {114, 180, 0, "y=0のとき"}},
        {}},
       {kPage6 + spaces(3),
-       At::KeyWait,
+       Foot::KeyWait,
        {{38, 250, 3, "(2)"}, {kAny, kAny, 3, "(1)"}},
        {{kAny, 300, 0, "のとき"}}},
       {kPage6 + spaces(4),
-       At::KeyWait,
+       Foot::KeyWait,
        {{kAny, 300, 0, "のときy=1"}, {114, 350, 0, "y=0のとき"}},
        {}},
-      {kPage6 + spaces(6), At::SubMenu, {{38, 250, 3, "(2)"}, {kAny, kAny, 3, "(2)"}}, {}},
+      {kPage6 + spaces(6), Foot::SubMenu, {{38, 250, 3, "(2)"}, {kAny, kAny, 3, "(2)"}}, {}},
       // Page ⑦: fourteen key waits, then the line and the sub-menu at once.
       {kPage7,
-       At::KeyWait,
+       Foot::KeyWait,
        {{40, 30, 7, "次の方程式のグラフを2点を求めてかこう。"}, {kAny, 80, 3, "3y=7"}},
        {{kAny, 140, 0, "のとき"}}},
-      {kPage7 + spaces(1), At::KeyWait, {{kAny, 140, 0, "のとき"}}, {{kAny, 140, 3, "y="}}},
-      {kPage7 + spaces(4), At::KeyWait, {{kAny, 190, 3, "x=7"}}, {{kAny, 190, 5, "かけない"}}},
-      {kPage7 + spaces(5), At::KeyWait, {{kAny, 190, 5, "かけない"}}, {}},
-      {kPage7 + spaces(9), At::KeyWait, {{44, 378, 3, "x"}}, {{kAny, 400, 0, "=3×(1)"}}},
-      {kPage7 + spaces(10), At::KeyWait, {{kAny, 400, 0, "=3×(1)"}, {kAny, 400, 3, "=4"}}, {}},
+      {kPage7 + spaces(1), Foot::KeyWait, {{kAny, 140, 0, "のとき"}}, {{kAny, 140, 3, "y="}}},
+      {kPage7 + spaces(4), Foot::KeyWait, {{kAny, 190, 3, "x=7"}}, {{kAny, 190, 5, "かけない"}}},
+      {kPage7 + spaces(5), Foot::KeyWait, {{kAny, 190, 5, "かけない"}}, {}},
+      {kPage7 + spaces(9), Foot::KeyWait, {{44, 378, 3, "x"}}, {{kAny, 400, 0, "=3×(1)"}}},
+      {kPage7 + spaces(10), Foot::KeyWait, {{kAny, 400, 0, "=3×(1)"}, {kAny, 400, 3, "=4"}}, {}},
       {kPage7 + spaces(12),
-       At::KeyWait,
+       Foot::KeyWait,
        {{kAny, 500, 0, "=3×(2)"}, {kAny, 500, 3, "=1"}, {40, 550, 0, "だから、"}},
        {{40, 600, 3, "2点"}}},
-      {kPage7 + spaces(13), At::KeyWait, {{40, 600, 3, "2点(4,1),(1,2)を通る。"}}, {}},
-      {kPage7 + spaces(14), At::SubMenu, {{40, 600, 3, "2点(4,1),(1,2)を通る。"}}, {}},
+      {kPage7 + spaces(13), Foot::KeyWait, {{40, 600, 3, "2点(4,1),(1,2)を通る。"}}, {}},
+      {kPage7 + spaces(14), Foot::SubMenu, {{40, 600, 3, "2点(4,1),(1,2)を通る。"}}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
     TessarinRun run(c.keys);
     ASSERT_EQ(run.status, kReplayWaiting);
     const std::vector<TextLine> lines = run.lines();
-    for (const Anchor& a : c.present) {
-      EXPECT_TRUE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y << "\n"
-                                     << dump(lines);
-    }
-    for (const Anchor& a : c.absent) {
-      EXPECT_FALSE(showing(lines, a)) << a.text << " at " << a.x << "," << a.y;
-    }
-    EXPECT_EQ(whereAt(lines), c.at) << dump(lines);
-    if (c.at == At::SubMenu) {
+    expectAnchors(lines, c.present, c.absent, showing);
+    EXPECT_EQ(footOf(lines), c.at) << dump(lines);
+    if (c.at == Foot::SubMenu) {
       EXPECT_EQ(run.unit.getDrawWidth(), 5);
     }
   }
@@ -376,7 +316,7 @@ TEST(TessarinSection1B, OneEndsTheExamplesOtherValuesRedraw) {
     EXPECT_EQ(headings, c.ends ? 1 : 2);
     const std::vector<TextLine> lines = run.lines();
     EXPECT_EQ(showing(lines, {40, 540, 7, "教科書P79問2　をやってみよう。"}), c.ends);
-    EXPECT_EQ(whereAt(lines), c.ends ? At::SubMenu : At::KeyWait) << dump(lines);
+    EXPECT_EQ(footOf(lines), c.ends ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
     if (!c.ends) {
       // The earlier example is gone: the new one stands at its first key.
       int showingHeadings = 0;

@@ -5,16 +5,12 @@
 // two screens.
 #include <vector>
 
+#include "framework/flow_names.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
 
 // A column of worked answers: item labels at labelX, body lines 81 px to the
 // right, the text line starting at y 30.
@@ -77,8 +73,7 @@ struct WordProblem {
 void drawWordProblem(Lesson& page, const WordProblem& problem) {
   page.flowText({{3, kLabel, 60, problem.problem}});
   page.flowText(problem.working);
-  page.textEndX += 40;
-  page.flowText({{5, kEnd, 0, problem.verdict}});
+  page.flowText({{5, kEnd, 0, problem.verdict, 40}});
 }
 
 // ---- Section 2 page ⑤ -------------------------------------------------------

@@ -4,48 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/flow_names.h"
+#include "framework/number_forms.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
-
-// A dot on the current plane at maths point (x, y), without a label; leaves
-// its screen position in pointScreenX, pointScreenY.
-void plotDot(Lesson& page, float x, float y, float radius, float color) {
-  page.pointX = x;
-  page.pointY = y;
-  page.pointRadius = radius;
-  page.plotColor = color;
-  page.pointLabel.clear();
-  page.plotPoint();
-}
-
-// A text placed directly on the figure; the page's text line stays where it is.
-void drawTextAt(Lesson& page, float x, float y, float color, const Text& text) {
-  page.textColor = color;
-  page.penX = x;
-  page.penY = y;
-  page.mathText = text;
-  page.drawMathText();
-}
-
-// The line y = a·x + b over graphXMin..graphXMax of the current plane.
-void plotLine(Lesson& page, float a, float b, float color) {
-  page.curveKind = 3;
-  page.pointLabel.clear();
-  page.coefA = a;
-  page.coefB = b;
-  page.plotColor = color;
-  page.labelDx = 0;
-  page.labelDy = 0;
-  page.plotCurve();
-}
 
 // Draws the stretches of a text flow with a key wait between two stretches;
 // the last stretch has none.
@@ -165,34 +130,18 @@ void CorbiskUnit::domainRangeExample() {
 
   // The plane counts grid lines (steps 1); its numbers then read 1 per line in
   // x and 5 per line in y, and so does the line.
-  graphLeft = 722;
-  graphTop = 30;
-  graphXMin = -2;
-  graphXMax = 13;
-  graphYMin = -2;
-  graphYMax = 20;
-  gridUnit = 28;
-  lineColor = 14;
-  noAxisNumbers = -1;
-  drawGraphPlane();
+  drawPlane({722, 30, -2, 13, -2, 20, 28, 14, -1});
   graphXStep = 1;
   graphYStep = 5;
   drawGraphDecimalNumbers();
-  pointLabel = U"y=5x+20";
-  labelDx = -108;
-  labelDy = -70;
-  curveKind = 3;
-  coefA = 5;
-  coefB = 20;
-  plotColor = 0;
-  plotCurve();
+  plotLine({5, 20, 0, U"y=5x+20", -108, -70});
   waitKeyPrompt();
 
   // Marks 1, 2: the domain's ends on the x axis; 3, 4: above them on the line;
   // 5, 6: level with those on the y axis.
   for (int i = 0; i < 2; ++i) {
     const auto end = static_cast<float>(i + 1);
-    plotDot(*this, kExampleDomain[i], 0, 8, 5);
+    plotDot({kExampleDomain[i], 0, 8, 5});
     markX(end) = pointScreenX;
     markY(end) = pointScreenY;
   }
@@ -212,17 +161,9 @@ void CorbiskUnit::domainRangeExample() {
       drawLine(markX(from), markY(from), markX(to), markY(to), stroke.color);
       setDrawWidth(5);
     } else {
-      arrowHeadX = markX(from);
-      arrowHeadY = markY(from);
-      arrowTailX = markX(to);
-      arrowTailY = markY(to);
-      arrowReverse = 1;
-      arrowMode = 2;
-      lineColor = 5;
-      arrowHeadSize = 16;
-      drawArrow();
+      markArrow(from, to, 5);
     }
-    if (stroke.valueLine != 0) plotDot(*this, 0, stroke.valueLine, 8, 5);
+    if (stroke.valueLine != 0) plotDot({0, stroke.valueLine, 8, 5});
     waitKeyPrompt();
   }
 
@@ -230,12 +171,7 @@ void CorbiskUnit::domainRangeExample() {
 }
 
 void CorbiskUnit::domainRangeDrill() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
-  savedX(1) = textMarginX;
-  savedY(1) = textLineY;
+  startExamplePage();
   repeatUntilOne([this] { showDomainRangeProblem(); });
   flowText({{0, kMargin, 90, U"教科書P71 問5 をしなさい。"}});
 }
@@ -279,10 +215,10 @@ void CorbiskUnit::showDomainRangeProblem() {
   // The display forms: a as a coefficient, b as a signed term, p and q as
   // substituted (in parentheses when negative).
   numbersToText();
-  numTextA(11) = a == 1 ? U"" : a == -1 ? U"-" : numTextA(1);
-  numTextB(11) = b > 0 ? U"+" + numTextB(1) : numTextB(1);
-  numTextA(12) = numA(2) < 0 ? U"(" + numTextA(2) + U")" : numTextA(2);
-  numTextA(13) = numA(3) < 0 ? U"(" + numTextA(3) + U")" : numTextA(3);
+  numTextA(11) = coefficientForm(a, numTextA(1));
+  numTextB(11) = signedTerm(b, numTextB(1));
+  numTextA(12) = bracketedNegative(numA(2), numTextA(2));
+  numTextA(13) = bracketedNegative(numA(3), numTextA(3));
 
   fillBox(0, 0, 1600, 1800, 15, 15);
   textMarginX = savedX(1);
@@ -298,33 +234,24 @@ void CorbiskUnit::showDomainRangeProblem() {
       {0, kMargin, 50, U"yの変域を求めなさい。"},
   });
 
-  graphLeft = 640;
-  graphTop = 50;
-  graphXMin = -10;
-  graphXMax = 10;
-  graphYMin = -10;
-  graphYMax = 10;
-  lineColor = 0;
-  noAxisNumbers = 0;
-  gridUnit = 30;
-  drawGraphPlane();
-  plotLine(*this, a, b, 0);
+  drawPlane({640, 50, -10, 10, -10, 10, 30, 0});
+  plotLine({a, b, 0, U""});
   flowText({{3, kMargin, 50, U"<解答>"}});
   waitKeyPrompt();
 
   // The domain on the x axis, its ends' texts hanging below the axis: p's
   // ending at p (30 px a character), q's starting at q.
-  plotDot(*this, numA(2), 0, 1, 5);
+  plotDot({numA(2), 0, 1, 5});
   slopeX1 = pointScreenX;
   slopeY1 = pointScreenY;
-  plotDot(*this, numA(3), 0, 1, 5);
+  plotDot({numA(3), 0, 1, 5});
   slopeX2 = pointScreenX;
   slopeY2 = pointScreenY;
   setDrawWidth(8);
   drawLine(slopeX1, slopeY1, slopeX2, slopeY2, 5);
   setDrawWidth(5);
-  drawTextAt(*this, slopeX1 - 30 * static_cast<float>(kLen(numTextA(2))), slopeY1, 3, numTextA(2));
-  drawTextAt(*this, slopeX2, slopeY2, 3, numTextA(3));
+  writeAt(3, slopeX1 - 30 * static_cast<float>(kLen(numTextA(2))), slopeY1, numTextA(2));
+  writeAt(3, slopeX2, slopeY2, numTextA(3));
   waitKeyPrompt();
 
   // Each end substituted, its point plotted with guides down to the x axis and
@@ -350,13 +277,13 @@ void CorbiskUnit::showDomainRangeProblem() {
         {0, kEnd, 0, numTextA(end.product) + numTextB(11)},
         {3, kEnd, 0, U"=" + numTextB(end.slot)},
     });
-    plotDot(*this, numA(end.slot), numB(end.slot), 8, 3);
+    plotDot({numA(end.slot), numB(end.slot), 8, 3});
     savedX(end.saved) = pointScreenX;
     savedY(end.saved) = pointScreenY;
     drawLine(this->*end.axisX, this->*end.axisY, savedX(end.saved), savedY(end.saved), 7);
     drawLine(originX, savedY(end.saved), savedX(end.saved), savedY(end.saved), 7);
-    drawTextAt(*this, originX - 30 * static_cast<float>(kLen(numTextB(end.slot))),
-               savedY(end.saved) - 50, 3, numTextB(end.slot));
+    writeAt(3, originX - 30 * static_cast<float>(kLen(numTextB(end.slot))), savedY(end.saved) - 50,
+            numTextB(end.slot));
     waitKeyPrompt();
   }
 
@@ -365,7 +292,7 @@ void CorbiskUnit::showDomainRangeProblem() {
   graphXMax = numA(3);
   graphYMin = -10;
   graphYMax = 10;
-  plotLine(*this, a, b, 3);
+  plotLine({a, b, 3, U""});
   waitKeyPrompt();
 
   setDrawWidth(8);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/number_forms.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -24,11 +25,6 @@ void drawIntercept(Lesson& page, float slot) {
   page.numA(slot) = drawUpTo(page, 5);
   page.signPick = std::floor(page.rnd() * 2);
   if (page.signPick == 0) page.numA(slot) = -page.numA(slot);
-}
-
-// The constant term's text: "+" before a positive value's text.
-Text signedTerm(float value, const Text& text) {
-  return value > 0 ? U"+" + text : text;
 }
 
 // One line of a drill: y = slopeText x + intercept, reached from its intercept
@@ -52,15 +48,7 @@ void drawDrillExample(Lesson& page, const Text& task, const std::vector<DrillLin
   page.textLineY = 30;
   page.flowText({{0, Flow::Label, 0, task}});
 
-  page.graphLeft = 680;
-  page.graphTop = 50;
-  page.graphXMin = -10;
-  page.graphXMax = 10;
-  page.graphYMin = -10;
-  page.graphYMax = 10;
-  page.lineColor = 1;
-  page.gridUnit = 25;
-  page.drawGraphPlane();
+  page.drawPlane({680, 50, -10, 10, -10, 10, 25, 1});
 
   for (const DrillLine& line : lines) {
     page.flowText(
@@ -72,21 +60,11 @@ void drawDrillExample(Lesson& page, const Text& task, const std::vector<DrillLin
     const DrillLine& line = lines[i];
     const float points[2][2] = {{0, line.intercept}, {line.run, line.rise + line.intercept}};
     for (const auto& point : points) {
-      page.pointX = point[0];
-      page.pointY = point[1];
-      page.pointRadius = 10;
-      page.plotColor = line.dotColor;
-      page.pointLabel.clear();
-      page.plotPoint();
+      page.plotDot({point[0], point[1], 10, line.dotColor});
       page.waitKeyPrompt();
     }
-    // The label stands at the line's last dot; plotPoint has left its offsets at 0.
-    page.curveKind = 3;
-    page.coefA = fdiv(line.rise, line.run);
-    page.coefB = line.intercept;
-    page.plotColor = 3;
-    page.pointLabel = line.name;
-    page.plotCurve();
+    // The label stands at the line's last dot.
+    page.plotLine({fdiv(line.rise, line.run), line.intercept, 3, line.name});
     if (i + 1 < lines.size()) page.waitKeyPrompt();
   }
 }
@@ -101,8 +79,8 @@ void CorbiskUnit::integerGraphDrill() {
     drawIntercept(*this, 4);
 
     numbersToText();
-    if (numA(1) == 1) numTextA(1).clear();
-    if (numA(2) == -1) numTextA(2) = U"-";
+    numTextA(1) = coefficientForm(numA(1), numTextA(1));
+    numTextA(2) = coefficientForm(numA(2), numTextA(2));
     numTextA(13) = signedTerm(numA(3), numTextA(3));
     numTextA(14) = signedTerm(numA(4), numTextA(4));
 

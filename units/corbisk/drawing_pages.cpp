@@ -6,80 +6,12 @@
 // section's sub-menu without a key wait.
 #include <vector>
 
+#include "framework/flow_names.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
-
-// A text placed by hand beside a figure: the page's text line stays where it is.
-void writeAt(Lesson& page, float color, float x, float y, const Text& text) {
-  page.textColor = color;
-  page.penX = x;
-  page.penY = y;
-  page.mathText = text;
-  page.drawMathText();
-}
-
-// The coordinate plane of a page, grid drawn in colour 14 with axis numbers.
-struct Plane {
-  float left, top, xMin, xMax, yMin, yMax, unit;
-};
-
-void drawPlane(Lesson& page, const Plane& plane) {
-  page.graphLeft = plane.left;
-  page.graphTop = plane.top;
-  page.graphXMin = plane.xMin;
-  page.graphXMax = plane.xMax;
-  page.graphYMin = plane.yMin;
-  page.graphYMax = plane.yMax;
-  page.gridUnit = plane.unit;
-  page.lineColor = 14;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
-}
-
-// A dot at a maths point with its label moved by (dx, dy) from plotPoint's place.
-struct Dot {
-  float x, y, radius, color;
-  Text label;
-  float dx, dy;
-};
-
-void plotDot(Lesson& page, const Dot& dot) {
-  page.pointX = dot.x;
-  page.pointY = dot.y;
-  page.pointRadius = dot.radius;
-  page.plotColor = dot.color;
-  page.pointLabel = dot.label;
-  page.labelDx = dot.dx;
-  page.labelDy = dot.dy;
-  page.plotPoint();
-}
-
-// The line y = a x + b across the plane, labelled at its last dot moved by (dx, dy).
-struct Line {
-  float a, b, color;
-  Text label;
-  float dx, dy;
-};
-
-void plotLine(Lesson& page, const Line& line) {
-  page.curveKind = 3;
-  page.coefA = line.a;
-  page.coefB = line.b;
-  page.plotColor = line.color;
-  page.pointLabel = line.label;
-  page.labelDx = line.dx;
-  page.labelDy = line.dy;
-  page.plotCurve();
-}
 
 // ---- Pages ① and ② ---------------------------------------------------------
 
@@ -96,7 +28,7 @@ struct Stage {
 // The item labels and the sentences' first lines stand at x 38, their second
 // lines at x 76.
 struct WorkedExample {
-  Plane plane;
+  Lesson::PlaneSettings plane;
   float intercept, run, rise;
   Text runLabel;
   float runLabelDy;  // the run's label from the arrow's line: above or just under
@@ -172,24 +104,12 @@ const WorkedExample kFractionSlopeExample{
     },
 };
 
-// An arrow of the slope's walk in colour 5, its head at `to`.
-void walkArrow(Lesson& page, float fromX, float fromY, float toX, float toY) {
-  page.arrowHeadX = fromX;
-  page.arrowHeadY = fromY;
-  page.arrowTailX = toX;
-  page.arrowTailY = toY;
-  page.arrowReverse = 1;
-  page.lineColor = 5;
-  page.arrowHeadSize = 16;
-  page.drawArrow();
-}
-
 void drawStageFigure(Lesson& page, const WorkedExample& ex, Figure figure) {
   switch (figure) {
     case Figure::None:
       break;
     case Figure::Plane:
-      drawPlane(page, ex.plane);
+      page.drawPlane(ex.plane);
       // The walk's corners in pixels: the intercept, and the point run right
       // and rise up from it.
       page.slopeX1 = page.originX;
@@ -198,23 +118,23 @@ void drawStageFigure(Lesson& page, const WorkedExample& ex, Figure figure) {
       page.slopeY2 = page.originY - (ex.intercept + ex.rise) * page.gridUnit;
       break;
     case Figure::InterceptPoint:
-      plotDot(page, {0, ex.intercept, 8, 3, ex.interceptLabel, -135, 20});
+      page.plotDot({0, ex.intercept, 8, 3, ex.interceptLabel, -135, 20});
       break;
     case Figure::RunArrow:
-      walkArrow(page, page.slopeX1, page.slopeY1, page.slopeX2, page.slopeY1);
-      writeAt(page, 5, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + ex.runLabelDy,
-              ex.runLabel);
+      page.arrowTo(5, page.slopeX1, page.slopeY1, page.slopeX2, page.slopeY1);
+      page.writeAt(5, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + ex.runLabelDy,
+                   ex.runLabel);
       break;
     case Figure::RiseArrow:
-      walkArrow(page, page.slopeX2, page.slopeY1, page.slopeX2, page.slopeY2);
-      writeAt(page, 5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, ex.riseLabel);
+      page.arrowTo(5, page.slopeX2, page.slopeY1, page.slopeX2, page.slopeY2);
+      page.writeAt(5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, ex.riseLabel);
       break;
     case Figure::SecondPoint:
-      plotDot(page, {ex.run, ex.intercept + ex.rise, 8, 3, ex.secondLabel, ex.secondLabelDx, 20});
+      page.plotDot({ex.run, ex.intercept + ex.rise, 8, 3, ex.secondLabel, ex.secondLabelDx, 20});
       break;
     case Figure::Line:
-      plotLine(page,
-               {ex.rise / ex.run, ex.intercept, 3, ex.lineLabel, ex.lineLabelDx, ex.lineLabelDy});
+      page.plotLine(
+          {ex.rise / ex.run, ex.intercept, 3, ex.lineLabel, ex.lineLabelDx, ex.lineLabelDy});
       break;
   }
 }
@@ -236,8 +156,8 @@ void runWorkedExample(Lesson& page, const WorkedExample& ex) {
 
 // An answer line with its two points: the one on the y axis and a second one.
 struct Answer {
-  Line line;
-  Dot first, second;
+  Lesson::GraphLine line;
+  Lesson::GraphDot first, second;
 };
 
 // Drawn in this order; a later dot covers an earlier one at the same place.
@@ -265,11 +185,11 @@ void CorbiskUnit::graphDrawingAnswers() {
   textLineY = 30;
   setDrawWidth(5);
   flowText({{3, kMargin, 0, U"教科書P70 問4　解答"}});
-  drawPlane(*this, {342, 50, -9, 9, -9, 9, 30});
+  drawPlane({342, 50, -9, 9, -9, 9, 30});
   for (const Answer& answer : kTextbookAnswers) {
-    plotLine(*this, answer.line);
-    plotDot(*this, answer.first);
-    plotDot(*this, answer.second);
+    plotLine(answer.line);
+    plotDot(answer.first);
+    plotDot(answer.second);
   }
 }
 

@@ -19,54 +19,8 @@ using Flow = Lesson::FlowPiece;
 
 // ---- Shapes the pages share -------------------------------------------------
 
-struct Plane {
-  float left, top;
-  float xMin, xMax, yMin, yMax;
-  float unit;
-  float lineColor;  // 0: axes only; else grid lines and axis numbers
-};
-
-void drawPlane(Lesson& page, const Plane& plane) {
-  page.graphLeft = plane.left;
-  page.graphTop = plane.top;
-  page.graphXMin = plane.xMin;
-  page.graphXMax = plane.xMax;
-  page.graphYMin = plane.yMin;
-  page.graphYMax = plane.yMax;
-  page.gridUnit = plane.unit;
-  page.lineColor = plane.lineColor;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
-}
-
-// A dot at the maths point (x, y) with an optional label.
-void plotDot(Lesson& page, float x, float y, float radius, float color, const Text& label = {}) {
-  page.pointX = x;
-  page.pointY = y;
-  page.pointRadius = radius;
-  page.plotColor = color;
-  page.pointLabel = label;
-  page.plotPoint();
-}
-
-// The line y = a x + b, labelled at its last visible dot moved by (dx, dy).
-struct GraphLine {
-  float a, b;
-  float color;
-  Text label;
-  float dx, dy;
-};
-
-void plotLine(Lesson& page, const GraphLine& line) {
-  page.curveKind = 3;
-  page.coefA = line.a;
-  page.coefB = line.b;
-  page.plotColor = line.color;
-  page.pointLabel = line.label;
-  page.labelDx = line.dx;
-  page.labelDy = line.dy;
-  page.plotCurve();
-}
+using Plane = Lesson::PlaneSettings;
+using GraphLine = Lesson::GraphLine;
 
 Text numberText(Lesson& page, float value) {
   page.workText = str(value);
@@ -215,14 +169,12 @@ void CorbiskUnit::pointReviewPage() {
     textMarginX = 88;
     textLineY = 30;
     drawTextPieces({{0, 44, 30, U"次の点はどれでしょう。"}, {3, 88, 110, runText}});
-    drawPlane(*this, kQuizPlane);
+    drawPlane(kQuizPlane);
     for (const QuadrantPoint& q : kQuadrants) {
-      labelDx = 8;
-      labelDy = -20;
-      plotDot(*this, numA(q.xSlot), numB(q.ySlot), 12, 3, q.letter);
+      plotDot({numA(q.xSlot), numB(q.ySlot), 12, 3, q.letter, 8, -20});
     }
     waitKeyPrompt();
-    plotDot(*this, markX(1), markY(1), 15, 5);
+    plotDot({markX(1), markY(1), 15, 5});
   });
 
   // Name the coordinates of a marked point.
@@ -232,8 +184,8 @@ void CorbiskUnit::pointReviewPage() {
     textMarginX = 88;
     textLineY = 30;
     drawTextPieces({{0, 44, 30, U"次の点の座標をいいなさい。"}});
-    drawPlane(*this, kQuizPlane);
-    plotDot(*this, markX(1), markY(1), 15, 3);
+    drawPlane(kQuizPlane);
+    plotDot({markX(1), markY(1), 15, 3});
     waitKeyPrompt();
     drawTextPieces({{5, 88, 110, runText}});
   });
@@ -245,7 +197,7 @@ void CorbiskUnit::pointReviewPage() {
   setDrawWidth(5);
   runSteps(*this, {
                       {{{3, Flow::Margin, 0, U"y=2xのグラフをかきなさい。"}},
-                       [this] { drawPlane(*this, kProportionPlane); },
+                       [this] { drawPlane(kProportionPlane); },
                        true},
                       {{
                            {5, Flow::Margin, 70, U"<比例のグラフのかきかた>"},
@@ -255,11 +207,13 @@ void CorbiskUnit::pointReviewPage() {
                        nullptr,
                        true},
                       {{{0, Flow::Margin, 50, U"x=1 のとき y=2 だから"}},
-                       [this] { plotDot(*this, 1, 2, 6, 5); },
+                       [this] {
+                         plotDot({1, 2, 6, 5});
+                       },
                        true},
                       {{},
                        [this] {
-                         plotLine(*this, {2, 0, 3, U"y=2x", -150, 0});
+                         plotLine({2, 0, 3, U"y=2x", -150, 0});
                        },
                        true},
                       {{
@@ -312,12 +266,12 @@ void CorbiskUnit::graphByPointsPage() {
                         {3, Flow::Label, 60, U"(2)"},
                         {0, Flow::Margin, 0, U"点を右図にかこう。"},
                     },
-                    [this] { drawPlane(*this, kPointsPlane); },
+                    [this] { drawPlane(kPointsPlane); },
                     true}});
 
   // One point per key, then one more key.
   for (float x = -3; x <= 3; ++x) {
-    plotDot(*this, x, 2 * x + 3, 6, 3);
+    plotDot({x, 2 * x + 3, 6, 3});
     waitKeyPrompt();
   }
   waitKeyPrompt();
@@ -332,7 +286,7 @@ void CorbiskUnit::graphByPointsPage() {
                 true},
                {{},
                 [this] {
-                  plotLine(*this, {2, 0, 7, U"y=2x", -120, -50});
+                  plotLine({2, 0, 7, U"y=2x", -120, -50});
                 },
                 true},
                {{
@@ -347,7 +301,7 @@ void CorbiskUnit::graphByPointsPage() {
                 [this] {
                   for (float i = -20; i <= 50; ++i) {
                     const float y = i / 5;
-                    plotDot(*this, (y - 3) / 2, y, 2, 3);
+                    plotDot({(y - 3) / 2, y, 2, 3});
                   }
                 },
                 true},
@@ -373,9 +327,9 @@ void CorbiskUnit::parallelShiftPage() {
                  r.fill);
   }
 
-  drawPlane(*this, kShiftPlane);
-  for (float x = -4; x <= 4; ++x) plotDot(*this, x, 2 * x + 3, 6, 3);
-  plotLine(*this, {2, 0, 7, U"y=2x", -30, 50});
+  drawPlane(kShiftPlane);
+  for (float x = -4; x <= 4; ++x) plotDot({x, 2 * x + 3, 6, 3});
+  plotLine({2, 0, 7, U"y=2x", -30, 50});
   waitKeyPrompt();
 
   textLineY = markY(13);
@@ -398,7 +352,7 @@ void CorbiskUnit::parallelShiftPage() {
   // Each point of y=2x, then an arrow 3 units up to the point of y=2x+3.
   setDrawWidth(5);
   for (float x = -2; x <= 4; ++x) {
-    plotDot(*this, x, 2 * x, 6, 7);
+    plotDot({x, 2 * x, 6, 7});
     markX(1) = pointScreenX;
     markY(1) = pointScreenY;
     markX(2) = markX(1);
@@ -424,13 +378,13 @@ void CorbiskUnit::parallelShiftPage() {
                        [this] {
                          for (float i = -10; i <= 24; ++i) {
                            const float y = i / 2;
-                           plotDot(*this, (y - 3) / 2, y, 2, 3);
+                           plotDot({(y - 3) / 2, y, 2, 3});
                          }
                        },
                        true},
                       {{},
                        [this] {
-                         plotLine(*this, {2, 3, 3, U"y=2x+3", -120, -50});
+                         plotLine({2, 3, 3, U"y=2x+3", -120, -50});
                        },
                        false},
                       {{
@@ -462,22 +416,11 @@ void CorbiskUnit::proportionGraphRelationPage() {
 
   setDrawWidth(4);
   for (const RelationPlane& r : kRelationPlanes) {
-    drawPlane(*this, r.plane);
-    for (const GraphLine& line : r.lines) plotLine(*this, line);
-    textColor = 5;
-    penX = originX + 20;
-    penY = originY - r.letterUnits * gridUnit;
-    mathText = U"b";
-    drawMathText();
-    lineColor = 5;
-    arrowHeadSize = 16;
-    arrowHeadX = originX;
-    arrowHeadY = originY;
-    arrowTailX = originX;
-    arrowTailY = originY - r.intercept * gridUnit;
-    arrowReverse = 1;
+    drawPlane(r.plane);
+    for (const GraphLine& line : r.lines) plotLine(line);
+    writeAt(5, originX + 20, originY - r.letterUnits * gridUnit, U"b");
     arrowMode = 0;
-    drawArrow();
+    arrowTo(5, originX, originY, originX, originY - r.intercept * gridUnit);
   }
 }
 

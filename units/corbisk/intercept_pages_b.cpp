@@ -8,16 +8,12 @@
 // right after its last step.
 #include <vector>
 
+#include "framework/flow_names.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
 
 // ---- Shapes of the three pages ------------------------------------------------
 
@@ -25,60 +21,8 @@ void clearPage(Lesson& page) {
   page.fillBox(0, 0, 1320, 1300, 15, 15);
 }
 
-// A plane of whole-unit steps with its top-left corner, extents, grid unit and
-// grid colour (0: the axes and their letters only).
-struct Plane {
-  float left, top;
-  float xMin, xMax, yMin, yMax;
-  float unit, gridColor;
-};
-
-void drawPlane(Lesson& page, const Plane& plane) {
-  page.graphLeft = plane.left;
-  page.graphTop = plane.top;
-  page.graphXMin = plane.xMin;
-  page.graphXMax = plane.xMax;
-  page.graphYMin = plane.yMin;
-  page.graphYMax = plane.yMax;
-  page.graphXStep = 1;
-  page.graphYStep = 1;
-  page.gridUnit = plane.unit;
-  page.lineColor = plane.gridColor;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
-}
-
-// The line y = a x + b in a colour, labelled at its last visible dot moved by
-// (dx, dy).
-struct GraphLine {
-  float a, b;
-  float color;
-  Text label;
-  float dx, dy;
-};
-
-void plotLine(Lesson& page, const GraphLine& line) {
-  page.curveKind = 3;
-  page.coefA = line.a;
-  page.coefB = line.b;
-  page.plotColor = line.color;
-  page.pointLabel = line.label;
-  page.labelDx = line.dx;
-  page.labelDy = line.dy;
-  page.plotCurve();
-}
-
-// An intercept point: a disc of radius 8 in colour 5 without a label.
-void plotIntercept(Lesson& page, float y) {
-  page.pointX = 0;
-  page.pointY = y;
-  page.pointRadius = 8;
-  page.plotColor = 5;
-  page.pointLabel.clear();
-  page.labelDx = 0;
-  page.labelDy = 0;
-  page.plotPoint();
-}
+using Plane = Lesson::PlaneSettings;
+using GraphLine = Lesson::GraphLine;
 
 // ---- Page ⑤: y=-x-2 from y=-x ------------------------------------------------
 
@@ -155,15 +99,10 @@ const std::vector<Flow> kSummary{
 };
 const std::vector<Flow> kInterceptTask{{7, kMargin, 60, U"教科書P67の問2 をしなさい。"}};
 
-// The answers on the question's line: each `gap` px after what stands before it.
-struct Answer {
-  float gap;
-  Text label, value;
-};
-const Answer kInterceptAnswers[] = {
-    {50, U"(1)", U"5"},
-    {20, U"(2)", U"-4"},
-    {20, U"(3)", U"0"},
+// The answers on the question's line, each some px after what stands before it.
+const std::vector<Flow> kInterceptAnswers{
+    {0, kEnd, 0, U"(1)", 50}, {5, kEnd, 0, U"5"},       {0, kEnd, 0, U"(2)", 20},
+    {5, kEnd, 0, U"-4"},      {0, kEnd, 0, U"(3)", 20}, {5, kEnd, 0, U"0"},
 };
 
 }  // namespace
@@ -175,8 +114,8 @@ void CorbiskUnit::shiftDownExamplePage() {
   textLineY = 30;
   setDrawWidth(5);
   flowText(kShiftQuestion);
-  drawPlane(*this, kShiftPlane);
-  plotLine(*this, kShiftGiven);
+  drawPlane(kShiftPlane);
+  plotLine(kShiftGiven);
   waitKeyPrompt();
 
   flowText(kShiftAnswer);
@@ -199,7 +138,7 @@ void CorbiskUnit::shiftDownExamplePage() {
   } while (loopIndex <= 9);
   waitKeyPrompt();
 
-  plotLine(*this, kShiftMoved);
+  plotLine(kShiftMoved);
   waitKeyPrompt();
 
   flowText(kShiftTask);
@@ -211,14 +150,14 @@ void CorbiskUnit::parallelLinesAnswerPage() {
   textLineY = 30;
   setDrawWidth(5);
   flowText(kParallelTitle);
-  drawPlane(*this, kParallelPlane);
-  for (const GraphLine& line : kParallelGiven) plotLine(*this, line);
+  drawPlane(kParallelPlane);
+  for (const GraphLine& line : kParallelGiven) plotLine(line);
   flowText(kParallelQuestions);
 
   for (const GraphLine& answer : kParallelAnswers) {
     waitKeyPrompt();
-    plotIntercept(*this, answer.b);
-    plotLine(*this, answer);
+    plotDot({0, answer.b, 8, 5});  // the intercept
+    plotLine(answer);
   }
 }
 
@@ -232,16 +171,12 @@ void CorbiskUnit::interceptDefinitionPage() {
   drawBox(38, 16, 38 + 722, 16 + 175, 9);
   flowText(kRecap);
   setDrawWidth(5);
-  drawPlane(*this, kRecapPlane);
-  plotLine(*this, kRecapShifted);
-  plotIntercept(*this, kRecapShifted.b);
+  drawPlane(kRecapPlane);
+  plotLine(kRecapShifted);
+  plotDot({0, kRecapShifted.b, 8, 5});  // the intercept
   // The dot's label by position: the text flow stays where the recap ended.
-  textColor = 5;
-  penX = originX - 135;
-  penY = originY - 3.5f * gridUnit;
-  mathText = U"(0,b)";
-  drawMathText();
-  plotLine(*this, kRecapProportion);
+  writeAt(5, originX - 135, originY - 3.5f * gridUnit, U"(0,b)");
+  plotLine(kRecapProportion);
   waitKeyPrompt();
 
   textMarginX = 76;
@@ -256,10 +191,7 @@ void CorbiskUnit::interceptDefinitionPage() {
   flowText(kInterceptTask);
   waitKeyPrompt();
 
-  for (const Answer& answer : kInterceptAnswers) {
-    textEndX = textEndX + answer.gap;
-    flowText({{0, kEnd, 0, answer.label}, {5, kEnd, 0, answer.value}});
-  }
+  flowText(kInterceptAnswers);
 }
 
 }  // namespace lesson

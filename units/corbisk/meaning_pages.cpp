@@ -4,27 +4,12 @@
 // after the last step without waiting.
 #include <vector>
 
+#include "framework/flow_names.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-
-// One text at a fixed place, outside the page's text flow: textMarginX,
-// textEndX and textLineY stay as they are.
-void writeAt(Lesson& page, float color, float x, float y, const Text& text) {
-  page.textColor = color;
-  page.penX = x;
-  page.penY = y;
-  page.mathText = text;
-  page.drawMathText();
-}
-
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
 
 // ---- Page ③ ---------------------------------------------------------------
 
@@ -143,7 +128,7 @@ void CorbiskUnit::showLinearFunctionMeaning() {
 
   // Written under the left column while the right column's line stays put.
   for (std::size_t i = 0; i < kSpecialCase.size(); ++i) {
-    writeAt(*this, 3, savedX(1), savedY(1) + 50 * static_cast<float>(i + 1), kSpecialCase[i]);
+    writeAt(3, savedX(1), savedY(1) + 50 * static_cast<float>(i + 1), kSpecialCase[i]);
   }
   waitKeyPrompt();
 
@@ -212,7 +197,7 @@ void CorbiskUnit::drawAltitudeFigure() {
   setDrawWidth(5);
   drawLine(markX(1), markY(1), markX(3), markY(3), 0);
   drawLine(markX(4), markY(4), markX(5), markY(5), 0);
-  writeAt(*this, 3, markX(1) - gridUnit, markY(1), U"地上　20℃");
+  writeAt(3, markX(1) - gridUnit, markY(1), U"地上　20℃");
 
   // One upward arrow per km, each labelled at its head.
   for (frameIndex = 11; frameIndex <= 20; ++frameIndex) {
@@ -225,7 +210,7 @@ void CorbiskUnit::drawAltitudeFigure() {
     lineColor = 0;
     arrowHeadSize = 16;
     drawArrow();
-    writeAt(*this, 7, markX(frameIndex + 1), markY(frameIndex + 1), U"-6℃");
+    writeAt(7, markX(frameIndex + 1), markY(frameIndex + 1), U"-6℃");
   }
 
   // The 10 km marked by a dotted arc left of the axis.
@@ -254,8 +239,8 @@ void CorbiskUnit::drawAltitudeFigure() {
   drawArrow();
   setDrawWidth(5);
 
-  writeAt(*this, 5, markX(7), markY(7) - 50, U"y℃");
-  writeAt(*this, 5, markX(6), (markY(6) + markY(7)) / 2 - 50, U"xkm");
+  writeAt(5, markX(7), markY(7) - 50, U"y℃");
+  writeAt(5, markX(6), (markY(6) + markY(7)) / 2 - 50, U"xkm");
 }
 
 }  // namespace lesson

@@ -11,43 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "framework/flow_names.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-
-// A piece of the text flow placed `dx` px right of where the flow would put it:
-// the gaps after a question and the lines indented from the margin.
-struct Piece {
-  float color;
-  Flow::Where where;
-  float dx, dy;
-  Text text;
-};
-
-void drawPieces(Lesson& page, const std::vector<Piece>& pieces) {
-  for (const Piece& piece : pieces) {
-    float x = page.textEndX;
-    if (piece.where == kMargin) x = page.textMarginX;
-    if (piece.where == Flow::Label) x = page.itemLabelX;
-    page.textEndX = x + piece.dx;
-    page.flowText({{piece.color, kEnd, piece.dy, piece.text}});
-  }
-}
-
-// A text drawn at a place of its own that leaves the line position as it was.
-void drawAside(Lesson& page, float color, float x, float y, const Text& text) {
-  const float endX = page.textEndX;
-  const float lineY = page.textLineY;
-  page.drawTextPieces({{color, x, y, text}});
-  page.textEndX = endX;
-  page.textLineY = lineY;
-}
 
 // One table cell: 50 px high, border colour 3 on white, its text centred.
 void drawCell(Lesson& page, float x, float y, float width, float color, const Text& text) {
@@ -221,11 +190,11 @@ void drawIncreaseRow(Lesson& page, float top, std::initializer_list<Text> texts)
 }
 
 void workIncreasePart(Lesson& page, const IncreasePart& part) {
-  drawPieces(page, {
-                       {3, kMargin, 0, 50, part.label},
-                       {0, kEnd, 0, 0, part.interval},
-                       {3, kMargin, 0, 70, U"<解答>"},
-                   });
+  page.flowText({
+      {3, kMargin, 50, part.label},
+      {0, kEnd, 0, part.interval},
+      {3, kMargin, 70, U"<解答>"},
+  });
   // The table stands 30 px right of "<解答>" and 30 px below its line's top.
   page.markX(11) = page.textEndX + 30;
   for (int column = 1; column <= 3; ++column) {
@@ -241,27 +210,27 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
   float dy = 70;
   float column = 12;
   for (const Substitution& value : part.values) {
-    drawPieces(page, {{0, kMargin, part.substitutionDx, dy, value.when}});
+    page.flowText({{0, kMargin, dy, value.when, part.substitutionDx}});
     page.waitKeyPrompt();
-    drawPieces(page, {{0, kEnd, 0, 0, value.working}, {3, kEnd, 0, 0, value.value}});
+    page.flowText({{0, kEnd, 0, value.working}, {3, kEnd, 0, value.value}});
     drawCell(page, page.markX(column), page.markY(12), 60, 3, value.value);
     page.waitKeyPrompt();
     dy = 50;
     column = 14;
   }
 
-  drawPieces(page, {{0, kMargin, 114, 50, U"だから、"}});
+  page.flowText({{0, kMargin, 50, U"だから、", 114}});
   page.waitKeyPrompt();
   for (const IncreaseWorking& increase : part.increases) {
-    drawPieces(page, {{0, kMargin, 0, 50, increase.name}});
+    page.flowText({{0, kMargin, 50, increase.name}});
     page.waitKeyPrompt();
     for (std::size_t i = 0; i < increase.working.size(); ++i) {
-      drawPieces(page, {{0, kEnd, 0, 0, increase.working[i]}});
+      page.flowText({{0, kEnd, 0, increase.working[i]}});
       if (i + 1 == increase.working.size()) {
-        drawPieces(page, {{3, kEnd, 0, 0, increase.value}});
-        drawAside(page, 5, page.markX(13) + increase.markDx,
-                  page.markY(static_cast<float>(11 + increase.markRow)) + increase.markDy,
-                  increase.value);
+        page.flowText({{3, kEnd, 0, increase.value}});
+        page.writeAt(5, page.markX(13) + increase.markDx,
+                     page.markY(static_cast<float>(11 + increase.markRow)) + increase.markDy,
+                     increase.value);
       }
       page.waitKeyPrompt();
     }
@@ -272,13 +241,12 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
 
 // The worked example ① and the line that opens the random examples; a key wait
 // follows every step but the last.
-const std::vector<std::vector<Piece>> kExampleSteps = {
-    {{3, kMargin, 0, 80, U"① "}, {0, kEnd, 0, 0, U"xの値が1から4まで変わるとき、変化の割合は？"}},
-    {{3, kEnd, 30, 0, U"ﾀ-1-5/4-1ﾀ"}},
-    {{3, kEnd, 0, 0, U"=ﾀ-6/3ﾀ"}},
-    {{5, kEnd, 0, 0, U"=-2"}},
-    {{3, kMargin, 0, 70, U"② "},
-     {0, kEnd, 0, 0, U"xの値が次のように変わるとき、変化の割合を求めよう。"}},
+const std::vector<std::vector<Flow>> kExampleSteps = {
+    {{3, kMargin, 80, U"① "}, {0, kEnd, 0, U"xの値が1から4まで変わるとき、変化の割合は？"}},
+    {{3, kEnd, 0, U"ﾀ-1-5/4-1ﾀ", 30}},
+    {{3, kEnd, 0, U"=ﾀ-6/3ﾀ"}},
+    {{5, kEnd, 0, U"=-2"}},
+    {{3, kMargin, 70, U"② "}, {0, kEnd, 0, U"xの値が次のように変わるとき、変化の割合を求めよう。"}},
 };
 
 }  // namespace
@@ -288,7 +256,7 @@ void CorbiskUnit::valueChangeTablePage() {
   setDrawWidth(5);
   textMarginX = 38;
   textLineY = 30;
-  drawPieces(*this, {{3, kMargin, 0, 0, U"P63 ひろげよう"}, {0, kEnd, 60, 0, U"y=2x+1"}});
+  flowText({{3, kMargin, 0, U"P63 ひろげよう"}, {0, kEnd, 0, U"y=2x+1", 60}});
 
   // The table's left edge, its first value column and the centres of the
   // value cells of x = -2, 0, 1 and 4, where the arcs end.
@@ -309,17 +277,17 @@ void CorbiskUnit::valueChangeTablePage() {
   const std::size_t last = std::size(kTableQuestions) - 1;
   for (std::size_t i = 0; i <= last; ++i) {
     const TableQuestion& q = kTableQuestions[i];
-    drawPieces(*this, {{3, kMargin, 0, q.dy, q.label}, {0, kEnd, 0, 0, q.question}});
+    flowText({{3, kMargin, q.dy, q.label}, {0, kEnd, 0, q.question}});
     if (q.arcs != nullptr) {
       drawIncreaseArc(*this, *q.arcs, markY(11), -1, 3, q.arcs->xIncrease);
       drawIncreaseArc(*this, *q.arcs, markY(13), 1, 5, U"");
     }
     if (q.namesIncreaseRows) {
-      drawAside(*this, 5, markX(11), markY(11) - 50, U"xの増加量");
-      drawAside(*this, 5, markX(11), markY(13), U"yの増加量");
+      writeAt(5, markX(11), markY(11) - 50, U"xの増加量");
+      writeAt(5, markX(11), markY(13), U"yの増加量");
     }
     waitKeyPrompt();
-    drawPieces(*this, {{5, kEnd, 40, 0, q.answer}});
+    flowText({{5, kEnd, 0, q.answer, 40}});
     if (q.arcs != nullptr) drawIncreaseArc(*this, *q.arcs, markY(13), 1, 5, q.answer);
     if (i != last) waitKeyPrompt();
   }
@@ -329,19 +297,19 @@ void CorbiskUnit::increaseAmountPage() {
   fillBox(0, 0, 1320, 1300, 15, 15);
   textMarginX = 38;
   textLineY = 30;
-  drawPieces(*this, {{0, kMargin, 0, 0, U"Q1"},
-                     {3, kEnd, 0, 0, U" 一次関数 y=2x+1で、xとyの増加量を求めなさい。"}});
+  flowText(
+      {{0, kMargin, 0, U"Q1"}, {3, kEnd, 0, U" 一次関数 y=2x+1で、xとyの増加量を求めなさい。"}});
   workIncreasePart(*this, kIncreaseParts[0]);
   // Part (2) fills the right half from the top.
   textMarginX = 646;
   textLineY = 30;
   workIncreasePart(*this, kIncreaseParts[1]);
 
-  drawAside(*this, 3, 40, 550, U"yの増加量は、xの増加量の何倍？");
+  writeAt(3, 40, 550, U"yの増加量は、xの増加量の何倍？");
   waitKeyPrompt();
-  drawAside(*this, 5, 40, 600, U"どちらも 2倍");
+  writeAt(5, 40, 600, U"どちらも 2倍");
   waitKeyPrompt();
-  drawPieces(*this, {{5, kMargin, 0, 70, U"変化の割合=ﾀyの増加量/xの増加量ﾀ"}});
+  flowText({{5, kMargin, 70, U"変化の割合=ﾀyの増加量/xの増加量ﾀ"}});
 }
 
 void CorbiskUnit::rateOfChangeExamplePage() {
@@ -349,7 +317,7 @@ void CorbiskUnit::rateOfChangeExamplePage() {
   textMarginX = 38;
   textLineY = 30;
   setDrawWidth(5);
-  drawPieces(*this, {{3, kMargin, 0, 0, U"P64 ひろげよう"}, {0, kEnd, 60, 0, U"y=-2x+7"}});
+  flowText({{3, kMargin, 0, U"P64 ひろげよう"}, {0, kEnd, 0, U"y=-2x+7", 60}});
 
   markX(11) = textMarginX;
   markX(12) = markX(11) + 80;
@@ -361,7 +329,7 @@ void CorbiskUnit::rateOfChangeExamplePage() {
   waitKeyPrompt();
 
   for (std::size_t i = 0; i < kExampleSteps.size(); ++i) {
-    drawPieces(*this, kExampleSteps[i]);
+    flowText(kExampleSteps[i]);
     if (i + 1 != kExampleSteps.size()) waitKeyPrompt();
   }
 
@@ -370,10 +338,9 @@ void CorbiskUnit::rateOfChangeExamplePage() {
   repeatUntilOne([this] { drawRateExample(); });
   waitKeyPrompt();
 
-  drawPieces(*this,
-             {{3, kMargin, 0, 80, U"③ "}, {0, kEnd, 0, 0, U"xの増加量が1のとき、yの増加量は？"}});
+  flowText({{3, kMargin, 80, U"③ "}, {0, kEnd, 0, U"xの増加量が1のとき、yの増加量は？"}});
   waitKeyPrompt();
-  drawPieces(*this, {{5, kEnd, 40, 0, U"-2"}});
+  flowText({{5, kEnd, 0, U"-2", 40}});
 }
 
 float CorbiskUnit::drawExampleX() {
@@ -410,21 +377,19 @@ void CorbiskUnit::drawRateExample() {
   textMarginX = savedX(1);
   textLineY = savedY(1) + 10;
 
-  drawPieces(*this, {{0, kMargin, 0, 0, U"　 " + numTextA(1) + U"から" + numTextA(2) + U"まで  "}});
+  flowText({{0, kMargin, 0, U"　 " + numTextA(1) + U"から" + numTextA(2) + U"まで  "}});
   waitKeyPrompt();
   if (negative) {
-    drawPieces(*this,
-               {{3, kEnd, 0, 0,
-                 U"ﾀ" + numTextB(2) + numTextB(11) + U"/" + numTextA(2) + numTextA(11) + U"ﾀ="}});
+    flowText({{3, kEnd, 0,
+               U"ﾀ" + numTextB(2) + numTextB(11) + U"/" + numTextA(2) + numTextA(11) + U"ﾀ="}});
     waitKeyPrompt();
   }
-  drawPieces(*this,
-             {{3, kEnd, 0, 0,
-               U"ﾀ" + numTextB(2) + numTextB(21) + U"/" + numTextA(2) + numTextA(21) + U"ﾀ"}});
+  flowText(
+      {{3, kEnd, 0, U"ﾀ" + numTextB(2) + numTextB(21) + U"/" + numTextA(2) + numTextA(21) + U"ﾀ"}});
   waitKeyPrompt();
-  drawPieces(*this, {{3, kEnd, 0, 0, U"=ﾀ" + numTextB(3) + U"/" + numTextA(3) + U"ﾀ"}});
+  flowText({{3, kEnd, 0, U"=ﾀ" + numTextB(3) + U"/" + numTextA(3) + U"ﾀ"}});
   waitKeyPrompt();
-  drawPieces(*this, {{5, kEnd, 0, 0, U"=-2"}});
+  flowText({{5, kEnd, 0, U"=-2"}});
 }
 
 }  // namespace lesson

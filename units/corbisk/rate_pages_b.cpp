@@ -4,24 +4,18 @@
 // sub-menu right after its last piece.
 #include <vector>
 
+#include "framework/flow_names.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
-
 // One step of a page's text. A step that opens a column first moves the text
-// line to the column's top (y 30) with its item-label x and margin; `gap`
-// moves the line's end further right before the first piece.
+// line to the column's top (y 30) with its item-label x and margin.
 struct Step {
   bool opensColumn;
   float labelX, marginX;
-  float gap;
   std::vector<Flow> pieces;
 };
 
@@ -31,7 +25,6 @@ void drawStep(Lesson& page, const Step& step) {
     page.textMarginX = step.marginX;
     page.textLineY = 30;
   }
-  page.textEndX += step.gap;
   page.flowText(step.pieces);
 }
 
@@ -59,7 +52,6 @@ const std::vector<Step> kLinearRateSteps{
     {true,
      38,
      76,
-     0,
      {
          {3, kMargin, 0, U"<一次関数の変化の割合>"},
          {0, kMargin, 50, U"一次関数　y=ax+b　では、"},
@@ -70,28 +62,24 @@ const std::vector<Step> kLinearRateSteps{
     {false,
      0,
      0,
-     0,
      {{7, kLabel, 110, U"① a>0のとき、"}, {3, kMargin, 50, U"xの値が増加 → yの値は増加"}}},
-    {false, 0, 0, 0, {{0, kMargin, 50, U"y=2x+1では、2ずつ増加"}}},
+    {false, 0, 0, {{0, kMargin, 50, U"y=2x+1では、2ずつ増加"}}},
     {false,
      0,
      0,
-     0,
      {{7, kLabel, 60, U"② a<0のとき、"}, {3, kMargin, 50, U"xの値が増加 → yの値は減少"}}},
-    {false, 0, 0, 0, {{0, kMargin, 50, U"y=-2x+7では、2ずつ減少"}}},
+    {false, 0, 0, {{0, kMargin, 50, U"y=-2x+7では、2ずつ減少"}}},
     {true,
      646,
      646 + 81,
-     0,
      {
          {7, kLabel, 0, U"Q "},
          {0, kEnd, 0, U"一次関数 y=-3x-2　で"},
          {3, kLabel, 50, U"(1) "},
          {0, kEnd, 0, U"変化の割合をいいなさい。"},
      }},
-    {false, 0, 0, 0, {{5, kMargin, 50, U"-3"}}},
+    {false, 0, 0, {{5, kMargin, 50, U"-3"}}},
     {false,
-     0,
      0,
      0,
      {
@@ -99,10 +87,10 @@ const std::vector<Step> kLinearRateSteps{
          {0, kEnd, 0, U"xの増加量が2のとき、"},
          {0, kMargin, 50, U"yの増加量を求めなさい。"},
      }},
-    {false, 0, 0, 0, {{3, kMargin, 60, U"yの増加量=a*(xの増加量)"}}},
-    {false, 0, 0, 0, {{5, kMargin, 60, U"yの増加量"}}},
-    {false, 0, 0, 0, {{0, kEnd, 0, U"=-3*2"}, {5, kEnd, 0, U"=-6"}}},
-    {false, 0, 0, 0, {{7, kLabel, 70, U"教科書P64問2 をしなさい。"}}},
+    {false, 0, 0, {{3, kMargin, 60, U"yの増加量=a*(xの増加量)"}}},
+    {false, 0, 0, {{5, kMargin, 60, U"yの増加量"}}},
+    {false, 0, 0, {{0, kEnd, 0, U"=-3*2"}, {5, kEnd, 0, U"=-6"}}},
+    {false, 0, 0, {{7, kLabel, 70, U"教科書P64問2 をしなさい。"}}},
 };
 
 // ---- Page ⑤ ---------------------------------------------------------------
@@ -113,7 +101,6 @@ const std::vector<Step> kYIncreaseAnswer{
     {true,
      40,
      40 + 81,
-     0,
      {
          {3, kMargin, 0, U"問3 解答"},
          {3, kLabel, 60, U"(1) "},
@@ -126,7 +113,6 @@ const std::vector<Step> kYIncreaseAnswer{
     {true,
      600,
      600 + 81,
-     0,
      {
          {3, kLabel, 60, U"(2) "},
          {0, kMargin, 0, U"xの増加量が3のとき"},
@@ -149,21 +135,18 @@ const std::vector<Step> kInverseWorking{
     {false,
      0,
      0,
-     0,
      {{3, kMargin, 80, U"① "}, {0, kEnd, 0, U"xの値が1から2まで変わるとき、変化の割合は？"}}},
-    {false, 0, 0, 30, {{3, kEnd, 0, U"ﾀ3-6/2-1ﾀ"}}},
-    {false, 0, 0, 0, {{3, kEnd, 0, U"=ﾀ-3/1ﾀ"}}},
-    {false, 0, 0, 0, {{5, kEnd, 0, U"=-3"}}},
+    {false, 0, 0, {{3, kEnd, 0, U"ﾀ3-6/2-1ﾀ", 30}}},
+    {false, 0, 0, {{3, kEnd, 0, U"=ﾀ-3/1ﾀ"}}},
+    {false, 0, 0, {{5, kEnd, 0, U"=-3"}}},
     {false,
-     0,
      0,
      0,
      {{3, kMargin, 90, U"② "}, {0, kEnd, 0, U"xの値が2から3まで変わるとき、変化の割合は？"}}},
-    {false, 0, 0, 30, {{3, kEnd, 0, U"ﾀ2-3/3-2ﾀ"}}},
-    {false, 0, 0, 0, {{3, kEnd, 0, U"=ﾀ-1/1ﾀ"}}},
-    {false, 0, 0, 0, {{5, kEnd, 0, U"=-1"}}},
+    {false, 0, 0, {{3, kEnd, 0, U"ﾀ2-3/3-2ﾀ", 30}}},
+    {false, 0, 0, {{3, kEnd, 0, U"=ﾀ-1/1ﾀ"}}},
+    {false, 0, 0, {{5, kEnd, 0, U"=-1"}}},
     {false,
-     0,
      0,
      0,
      {{3, kMargin, 80, U"反比例の関係では、"}, {5, kEnd, 0, U"変化の割合は一定ではない。"}}},

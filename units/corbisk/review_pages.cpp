@@ -246,15 +246,7 @@ void CorbiskUnit::showReviewGraphs() {
 
 void CorbiskUnit::drawReviewGraphs() {
   // Axes only (line colour 0: no grid, no axis numbers), origin at (928, 280).
-  graphLeft = 748;
-  graphTop = 100;
-  graphXMin = -6;
-  graphXMax = 6;
-  graphYMin = -6;
-  graphYMax = 6;
-  gridUnit = 30;
-  lineColor = 0;
-  drawGraphPlane();
+  drawPlane({748, 100, -6, 6, -6, 6, 30, 0});
   for (const ReviewCurve& curve : kReviewCurves) plotReviewCurve(*this, curve);
 }
 

@@ -8,73 +8,20 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/flow_names.h"
+#include "framework/number_forms.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
-
-// One text at a fixed place beside a figure, outside the page's text flow:
-// textMarginX, textEndX and textLineY stay as they are.
-void writeAt(Lesson& page, float color, float x, float y, const Text& text) {
-  page.textColor = color;
-  page.penX = x;
-  page.penY = y;
-  page.mathText = text;
-  page.drawMathText();
-}
+using Plane = Lesson::PlaneSettings;
+using Line = Lesson::GraphLine;
 
 // The clear of the section's pages.
 void clearPage(Lesson& page) {
   page.fillBox(0, 0, 1320, 1300, 15, 15);
-}
-
-// A coordinate plane: its top-left corner, its extents in grid units, the
-// pixels per unit, the grid colour (0: axes only) and the axis-number switch.
-struct Plane {
-  float left, top;
-  float xMin, xMax, yMin, yMax;
-  float unit;
-  float grid;
-  float noNumbers;
-};
-
-void drawPlane(Lesson& page, const Plane& plane) {
-  page.graphLeft = plane.left;
-  page.graphTop = plane.top;
-  page.graphXMin = plane.xMin;
-  page.graphXMax = plane.xMax;
-  page.graphYMin = plane.yMin;
-  page.graphYMax = plane.yMax;
-  page.gridUnit = plane.unit;
-  page.lineColor = plane.grid;
-  page.noAxisNumbers = plane.noNumbers;
-  page.drawGraphPlane();
-}
-
-// A line y = a x + b on the plane just drawn, with its label offset from the
-// line's last visible dot (an empty label draws nothing).
-struct Line {
-  float a, b;
-  float color;
-  Text label;
-  float labelDx, labelDy;
-};
-
-void plotLine(Lesson& page, const Line& line) {
-  page.curveKind = 3;
-  page.coefA = line.a;
-  page.coefB = line.b;
-  page.plotColor = line.color;
-  page.pointLabel = line.label;
-  page.labelDx = line.labelDx;
-  page.labelDy = line.labelDy;
-  page.plotCurve();
 }
 
 // Converts markX/markY(1..count) from grid units to pixels on the plane just
@@ -84,33 +31,6 @@ void marksToPixels(Lesson& page, float count) {
     page.markX(page.loopIndex) = page.originX + page.gridUnit * page.markX(page.loopIndex);
     page.markY(page.loopIndex) = page.originY - page.gridUnit * page.markY(page.loopIndex);
   }
-}
-
-// An arrow from (x1, y1) to (x2, y2) with its 16-px head at (x2, y2), drawn
-// with the pen width in force.
-void arrowTo(Lesson& page, float color, float x1, float y1, float x2, float y2) {
-  page.arrowHeadX = x1;
-  page.arrowHeadY = y1;
-  page.arrowTailX = x2;
-  page.arrowTailY = y2;
-  page.arrowReverse = 1;
-  page.lineColor = color;
-  page.arrowHeadSize = 16;
-  page.drawArrow();
-}
-
-// The run arrow from (slopeX1, slopeY1) to the corner (slopeX2, slopeY1) and
-// the rise arrow from the corner to (slopeX2, slopeY2), both in `color`.
-void runAndRise(Lesson& page, float color) {
-  arrowTo(page, color, page.slopeX1, page.slopeY1, page.slopeX2, page.slopeY1);
-  arrowTo(page, color, page.slopeX2, page.slopeY1, page.slopeX2, page.slopeY2);
-}
-
-// The run and rise labels of runAndRise: the run's under the middle of the
-// run arrow moved by runDy, the rise's beside the middle of the rise arrow.
-void runAndRiseLabels(Lesson& page, float color, const Text& run, float runDy, const Text& rise) {
-  writeAt(page, color, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + runDy, run);
-  writeAt(page, color, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, rise);
 }
 
 // ---- Page ①: the slope ------------------------------------------------------
@@ -221,8 +141,8 @@ void unitSteps(Lesson& page, const Text& labels) {
 void showSteps(Lesson& page, const StepScreen& screen) {
   startSlopeScreen(page);
   page.flowText(screen.question);
-  drawPlane(page, screen.plane);
-  plotLine(page, screen.line);
+  page.drawPlane(screen.plane);
+  page.plotLine(screen.line);
   for (page.loopIndex = 1; page.loopIndex <= 6; ++page.loopIndex) {
     const float x = screen.firstX + page.loopIndex - 1;
     page.markX(page.loopIndex) = x;
@@ -246,12 +166,12 @@ void showSteps(Lesson& page, const StepScreen& screen) {
   page.slopeY1 = page.markY(1);
   page.slopeX2 = page.markX(screen.lastPoint);
   page.slopeY2 = page.markY(screen.lastPoint);
-  runAndRise(page, 5);
-  writeAt(page, 5, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + screen.runDy, screen.run);
+  page.runAndRiseArrows(5);
+  page.writeAt(5, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1 + screen.runDy, screen.run);
   page.waitKeyPrompt();
 
   page.flowText(screen.product);
-  writeAt(page, 5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, screen.rise);
+  page.writeAt(5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16, screen.rise);
   page.flowText(screen.answer);
 }
 
@@ -283,26 +203,21 @@ const std::vector<SlopeFigure> kSlopeFigures{
 };
 
 void drawSlopeFigure(Lesson& page, const SlopeFigure& figure) {
-  drawPlane(page, {figure.left, page.textLineY + 150, -2, 4, -2, 6, 40, 0, 0});
-  plotLine(page, figure.line);
-  writeAt(page, 3, page.originX - 135, page.plotTop - 50, figure.caption);
-  if (!figure.originLabel.empty()) writeAt(page, 3, page.originX, page.originY, figure.originLabel);
+  page.drawPlane({figure.left, page.textLineY + 150, -2, 4, -2, 6, 40, 0, 0});
+  page.plotLine(figure.line);
+  page.writeAt(3, page.originX - 135, page.plotTop - 50, figure.caption);
+  if (!figure.originLabel.empty()) page.writeAt(3, page.originX, page.originY, figure.originLabel);
 
   const float a = figure.line.a, b = figure.line.b;
-  page.pointRadius = 8;
-  page.plotColor = 5;
-  page.pointLabel.clear();
-  page.pointX = 0;
-  page.pointY = b;
-  page.plotPoint();
-  writeAt(page, 5, page.originX - 135, page.originY - (b + 0.5f) * page.gridUnit, U"(0,b)");
+  page.plotDot({0, b, 8, 5});
+  page.writeAt(5, page.originX - 135, page.originY - (b + 0.5f) * page.gridUnit, U"(0,b)");
 
   page.slopeX1 = page.originX + 0.5f * page.gridUnit;
   page.slopeY1 = page.originY - page.gridUnit * (a * 0.5f + b);
   page.slopeX2 = page.originX + 2.5f * page.gridUnit;
   page.slopeY2 = page.originY - page.gridUnit * (a * 2.5f + b);
-  runAndRise(page, 5);
-  runAndRiseLabels(page, 5, U"1", figure.runDy, U"a");
+  page.runAndRiseArrows(5);
+  page.runAndRiseLabels(5, U"1", figure.runDy, U"a");
 }
 
 // The drill's area in the upper right, cleared for every example; its
@@ -410,18 +325,18 @@ void showChange(Lesson& page, const ChangePage& change) {
       {0, kMargin, 50, U"yの増減をいいなさい。"},
   });
 
-  drawPlane(page, {792, 120, -4, 4, -6, 6, 30, 10, 1});
+  page.drawPlane({792, 120, -4, 4, -6, 6, 30, 10, 1});
   for (int k = 1; k <= 5; ++k) {
     page.markX(static_cast<float>(k)) = change.points[k - 1][0];
     page.markY(static_cast<float>(k)) = change.points[k - 1][1];
   }
   marksToPixels(page, 5);
-  plotLine(page, {change.a, change.b, 3, U"", 0, 0});
-  writeAt(page, 0, page.plotRight, page.plotTop, change.function);
+  page.plotLine({change.a, change.b, 3, U"", 0, 0});
+  page.writeAt(0, page.plotRight, page.plotTop, change.function);
   page.waitKeyPrompt();
 
   auto arrowBetween = [&page](float color, float from, float to) {
-    arrowTo(page, color, page.markX(from), page.markY(from), page.markX(to), page.markY(to));
+    page.arrowTo(color, page.markX(from), page.markY(from), page.markX(to), page.markY(to));
   };
   page.setDrawWidth(6);
   arrowBetween(7, 1, 2);
@@ -447,8 +362,8 @@ void CorbiskUnit::slopePage() {
   startSlopeScreen(*this);
   setDrawWidth(5);
   flowText(kThreeLinesQuestion);
-  drawPlane(*this, kThreeLinesPlane);
-  for (const Line& line : kThreeLines) plotLine(*this, line);
+  drawPlane(kThreeLinesPlane);
+  for (const Line& line : kThreeLines) plotLine(line);
   for (const std::vector<Flow>& step : kThreeLinesSteps) {
     waitKeyPrompt();
     flowText(step);
@@ -472,7 +387,7 @@ void CorbiskUnit::slopeExplanationPage() {
   for (const SlopeFigure& figure : kSlopeFigures) {
     drawSlopeFigure(*this, figure);
     waitKeyPrompt();
-    writeAt(*this, 5, figure.wordAtMargin ? textMarginX : plotLeft, plotBottom, figure.word);
+    writeAt(5, figure.wordAtMargin ? textMarginX : plotLeft, plotBottom, figure.word);
   }
   waitKeyPrompt();
 
@@ -488,14 +403,8 @@ void CorbiskUnit::slopeInterceptDrill() {
     numA(2) = drawNonZero(*this);
     numbersToText();
     // The equation's coefficient of x and its signed constant term.
-    if (numA(1) == 1) {
-      numTextA(11) = U"";
-    } else if (numA(1) == -1) {
-      numTextA(11) = U"-";
-    } else {
-      numTextA(11) = numTextA(1);
-    }
-    numTextA(12) = numA(2) > 0 ? U"+" + numTextA(2) : numTextA(2);
+    numTextA(11) = coefficientForm(numA(1), numTextA(1));
+    numTextA(12) = signedTerm(numA(2), numTextA(2));
 
     itemLabelX = kDrillLeft;
     textMarginX = itemLabelX + 36;

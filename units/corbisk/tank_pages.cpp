@@ -27,12 +27,13 @@ constexpr float kAnswerIndent = 34;
 void showLines(Lesson& lesson, const std::vector<PageLine>& lines) {
   for (const PageLine& line : lines) {
     if (line.waitFirst) lesson.waitKeyPrompt();
-    lesson.textEndX = lesson.textMarginX + line.indent;
     std::vector<Flow> flow;
-    float dy = line.dy;
     for (const auto& [color, text] : line.pieces) {
-      flow.push_back({color, Flow::End, dy, text});
-      dy = 0;
+      if (flow.empty()) {
+        flow.push_back({color, Flow::Margin, line.dy, text, line.indent});
+      } else {
+        flow.push_back({color, Flow::End, 0, text});
+      }
     }
     lesson.flowText(flow);
   }

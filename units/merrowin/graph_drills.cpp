@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/number_forms.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -13,27 +14,11 @@ namespace {
 
 using Flow = Lesson::FlowPiece;
 
-// A whole number from k to k + n - 1, each equally likely.
-float drawWhole(Lesson& page, float n, float k) {
-  return std::floor(page.rnd() * n + k);
-}
-
 // A size from 1 to n, then a sign draw into signPick whose 2 negates it.
 float drawSigned(Lesson& page, float n) {
-  float value = drawWhole(page, n, 1);
-  page.signPick = drawWhole(page, 2, 1);
+  const float value = std::floor(page.rnd() * n + 1);
+  page.signPick = std::floor(page.rnd() * 2 + 1);
   return page.signPick == 2 ? -value : value;
-}
-
-// The number text forms of a formula: before "x" (empty for 1, "-" for -1)
-// and as a term after another ("+" before a positive value).
-Text coefficientForm(float value, const Text& text) {
-  if (value == 1) return U"";
-  if (value == -1) return U"-";
-  return text;
-}
-Text signedForm(float value, const Text& text) {
-  return value > 0 ? U"+" + text : text;
 }
 
 // One example of the practice pages: the line y = (rise/run)x + intercept,
@@ -50,43 +35,19 @@ struct PracticeExample {
   float answerDy;  // the answer's distance below the slope line
 };
 
-// Erases the previous example, draws the title, the plane and the line, then
-// reveals the intercept, the walk with its slope triangle and the answer, a
-// key wait before each.
+// On the erased example area: the title, the plane and the line, then the
+// intercept, the walk with its slope triangle and the answer, a key wait
+// before each.
 void showPracticeExample(Lesson& page, const PracticeExample& ex) {
-  page.fillBox(0, page.savedY(1), 1600, page.savedY(1) + 1800, 15, 15);
-  page.textMarginX = page.savedX(1);
-  page.textLineY = page.savedY(1);
   page.flowText({{7, Flow::Margin, 0, ex.title}});
 
-  page.graphLeft = 722;
-  page.graphTop = 50;
-  page.graphXMin = -5;
-  page.graphXMax = 5;
-  page.graphYMin = -7;
-  page.graphYMax = 7;
-  page.gridUnit = 40;
-  page.lineColor = 14;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
-  page.curveKind = 3;
-  page.coefA = ex.rise / ex.run;
-  page.coefB = ex.intercept;
-  page.plotColor = 0;
-  page.pointLabel.clear();
-  page.plotCurve();
+  page.drawPlane({722, 50, -5, 5, -7, 7, 40});
+  page.plotLine({ex.rise / ex.run, ex.intercept, 0, U""});
   page.waitKeyPrompt();
 
   page.flowText({{0, Flow::Margin, 70, U"点(0," + ex.interceptText + U")を通るから、"},
                  {3, Flow::End, 0, U"切片は" + ex.interceptText}});
-  page.pointX = 0;
-  page.pointY = ex.intercept;
-  page.pointRadius = 8;
-  page.plotColor = 5;
-  page.pointLabel = U"(0," + ex.interceptText + U")";
-  page.labelDx = -162;
-  page.labelDy = 0;
-  page.plotPoint();
+  page.plotDot({0, ex.intercept, 8, 5, U"(0," + ex.interceptText + U")", -162});
   page.slopeX1 = page.pointScreenX;
   page.slopeY1 = page.pointScreenY;
   page.slopeX2 = page.slopeX1 + page.gridUnit * ex.run;
@@ -94,28 +55,12 @@ void showPracticeExample(Lesson& page, const PracticeExample& ex) {
   page.waitKeyPrompt();
 
   page.flowText({{0, Flow::Margin, 80, ex.walk}, {3, Flow::Margin, ex.slopeDy, ex.slope}});
-  page.pointX = ex.run;
-  page.pointY = ex.rise + ex.intercept;
-  page.pointRadius = 8;
-  page.plotColor = 5;
-  page.pointLabel.clear();
-  page.plotPoint();
+  page.plotDot({ex.run, ex.rise + ex.intercept, 8, 5});
   page.slopeLabelSwitch = U"nn";
   page.drawSlopeTriangle();
   page.waitKeyPrompt();
 
   page.flowText({{5, Flow::Margin, ex.answerDy, ex.answer}});
-}
-
-// The entry of a practice page: page cleared, text origin (40,30) kept for
-// every example, pen width 5.
-void enterPractice(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-  page.textMarginX = 40;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
-  page.savedX(1) = page.textMarginX;
-  page.savedY(1) = page.textLineY;
 }
 
 Text upDownWord(float rise) {
@@ -136,8 +81,8 @@ void MerrowinUnit::conditionProblems() {
     numA(3) = drawSigned(*this, 9);
     numbersToText();
     numTextA(11) = coefficientForm(numA(1), numTextA(1));
-    numTextA(12) = signedForm(numA(2), numTextA(2));
-    numTextA(3) = signedForm(numA(3), numTextA(3));
+    numTextA(12) = signedTerm(numA(2), numTextA(2));
+    numTextA(3) = signedTerm(numA(3), numTextA(3));
 
     numTextB(1) = U"グラフの傾きが" + numTextA(1);
     numTextB(2) = U"変化の割合が" + numTextA(1);
@@ -146,9 +91,9 @@ void MerrowinUnit::conditionProblems() {
     numTextB(5) = U"グラフの切片が" + numTextA(2);
     numTextB(6) = U"x=0 のとき、y=" + numTextA(2);
 
-    textList(1) = numTextB(drawWhole(*this, 3, 1));
-    textList(2) = numTextB(drawWhole(*this, 3, 4));
-    if (drawWhole(*this, 2, 1) == 2) std::swap(textList(1), textList(2));
+    textList(1) = numTextB(drawWhole(3, 1));
+    textList(2) = numTextB(drawWhole(3, 4));
+    if (drawWhole(2, 1) == 2) std::swap(textList(1), textList(2));
 
     textMarginX = 156;
     textLineY = 30;
@@ -164,7 +109,7 @@ void MerrowinUnit::conditionProblems() {
 // Page ③: y = ax + b with a and b from -3 to -1 or 1 to 3; the intercept never
 // repeats the value lastDrawn holds.
 void MerrowinUnit::integerSlopePractice() {
-  enterPractice(*this);
+  startExamplePage();
   repeatUntilOne([this] {
     do {
       numA(1) = drawSigned(*this, 3);
@@ -176,7 +121,8 @@ void MerrowinUnit::integerSlopePractice() {
 
     numbersToText();
     numTextA(11) = coefficientForm(numA(1), numTextA(1));
-    numTextB(11) = signedForm(numB(1), numTextB(1));
+    numTextB(11) = signedTerm(numB(1), numTextB(1));
+    eraseExample();
     showPracticeExample(*this,
                         {U"練習1 図の直線の式を求めなさい。", 1, numA(1), numB(1), numTextB(1),
                          U"右へ1進むと、" + upDownWord(numA(1)) + numTextA(2) + U"進むから ",
@@ -189,7 +135,7 @@ void MerrowinUnit::integerSlopePractice() {
 // (q from 2 to 4, |p| up to 5) and b from -3 to -1 or 1 to 3, redrawn while
 // the second point (q, p + b) would leave the plane; then the textbook task.
 void MerrowinUnit::fractionSlopePractice() {
-  enterPractice(*this);
+  startExamplePage();
   repeatUntilOne([this] {
     // The rises that would make p/q whole or reducible, and the rise used.
     struct Replacement {
@@ -199,15 +145,15 @@ void MerrowinUnit::fractionSlopePractice() {
         {2, 2, 3}, {2, 4, 5}, {3, 3, 2}, {4, 2, 3}, {4, 4, 5},
     };
     do {
-      numA(1) = drawWhole(*this, 5, 1);
-      numA(3) = drawWhole(*this, 3, 2);
+      numA(1) = drawWhole(5, 1);
+      numA(3) = drawWhole(3, 2);
       for (const Replacement& r : kReplacements) {
         if (numA(3) == r.run && numA(1) == r.drawn) {
           numA(1) = r.used;
           break;
         }
       }
-      signPick = drawWhole(*this, 2, 1);
+      signPick = drawWhole(2, 1);
       if (signPick == 2) numA(1) = -numA(1);
       numA(2) = std::fabs(numA(1));
       numB(1) = drawSigned(*this, 3);
@@ -215,12 +161,13 @@ void MerrowinUnit::fractionSlopePractice() {
     } while (std::fabs(numB(2)) > 6);
 
     numbersToText();
-    numTextB(11) = signedForm(numB(1), numTextB(1));
+    numTextB(11) = signedTerm(numB(1), numTextB(1));
     fracNum = numA(1);
     fracDen = numA(3);
     reduceFraction();
     slopeFractionText(1) = fractionText;
     slopeFractionText(2) = fractionWorking;
+    eraseExample();
     showPracticeExample(
         *this,
         {U"練習2 図の直線の式を求めなさい。", numA(3), numA(1), numB(1), numTextB(1),

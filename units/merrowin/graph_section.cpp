@@ -12,69 +12,6 @@ namespace {
 
 using Flow = Lesson::FlowPiece;
 
-// A text written onto the plane: it keeps the page's line position, so the
-// running text continues where it stopped.
-struct PlaneLabel {
-  float color;
-  float x, y;
-  Text text;
-};
-
-void drawPlaneLabel(Lesson& page, const PlaneLabel& label) {
-  page.textColor = label.color;
-  page.penX = label.x;
-  page.penY = label.y;
-  page.mathText = label.text;
-  page.drawMathText();
-}
-
-// An arrow in colour 3 from mark `from` to mark `to`, its one 16-px head at
-// mark `to`.
-void drawMarkArrow(Lesson& page, float from, float to) {
-  page.arrowHeadX = page.markX(from);
-  page.arrowHeadY = page.markY(from);
-  page.arrowTailX = page.markX(to);
-  page.arrowTailY = page.markY(to);
-  page.arrowReverse = 1;
-  page.arrowMode = 2;
-  page.lineColor = 3;
-  page.arrowHeadSize = 16;
-  page.drawArrow();
-}
-
-// Marks the plane point (x, y) of the current plane in markX(i), markY(i).
-void markPoint(Lesson& page, float i, float x, float y) {
-  page.markX(i) = page.originX + page.gridUnit * x;
-  page.markY(i) = page.originY - page.gridUnit * y;
-}
-
-// The plane both fixed pages draw on: grid and axis numbers, one unit per line.
-void drawPlane(Lesson& page, float left, float top, float xMin, float xMax, float yMin,
-               float yMax) {
-  page.graphLeft = left;
-  page.graphTop = top;
-  page.graphXMin = xMin;
-  page.graphXMax = xMax;
-  page.graphYMin = yMin;
-  page.graphYMax = yMax;
-  page.gridUnit = 40;
-  page.lineColor = 14;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
-}
-
-// The line y = a x + b in colour 0, with its label at the last dot drawn.
-void plotLine(Lesson& page, float a, float b, const Text& label = U"", float dx = 0, float dy = 0) {
-  page.curveKind = 3;
-  page.coefA = a;
-  page.coefB = b;
-  page.plotColor = 0;
-  page.pointLabel = label;
-  page.labelDx = dx;
-  page.labelDy = dy;
-  page.plotCurve();
-}
-
 }  // namespace
 
 // A section's goal banner: "<めあて>" and the goal sentence under it, on the
@@ -110,11 +47,9 @@ void MerrowinUnit::equationFromGraphExample() {
   setDrawWidth(5);
   flowText({{3, Flow::Margin, 0, U"グラフから関数の式を求めよう。"}});
 
-  drawPlane(*this, 722, 100, -5, 5, -5, 5);
-  plotLine(*this, 1.5f, -1);
-  markPoint(*this, 1, 0, -1);
-  markPoint(*this, 2, 2, -1);
-  markPoint(*this, 3, 2, 2);
+  drawPlane({722, 100, -5, 5, -5, 5, 40});
+  plotLine({1.5f, -1, 0, U""});
+  setSlopeMarks(1, 0, -1, 2, 3);
 
   struct Arrow {
     float from, to;
@@ -122,7 +57,7 @@ void MerrowinUnit::equationFromGraphExample() {
   struct Block {
     std::vector<Flow> flow;
     std::vector<Arrow> arrows;
-    std::vector<PlaneLabel> labels;
+    std::vector<TextPiece> labels;  // written onto the plane, outside the text flow
   };
   const std::vector<Block> blocks{
       {{{0, Flow::Label, 50, U"①bは切片だから、"}}, {}, {{3, markX(1) - 189, markY(1), U"(0,-1)"}}},
@@ -137,8 +72,8 @@ void MerrowinUnit::equationFromGraphExample() {
   for (const Block& block : blocks) {
     waitKeyPrompt();
     flowText(block.flow);
-    for (const Arrow& arrow : block.arrows) drawMarkArrow(*this, arrow.from, arrow.to);
-    for (const PlaneLabel& label : block.labels) drawPlaneLabel(*this, label);
+    for (const Arrow& arrow : block.arrows) markArrow(arrow.from, arrow.to, 3);
+    for (const TextPiece& label : block.labels) writeAt(label.color, label.x, label.y, label.text);
   }
 }
 
@@ -152,7 +87,7 @@ void MerrowinUnit::question1Answer() {
   setDrawWidth(5);
   flowText({{3, Flow::Margin, 0, U"教科書P73 問1　解答"}});
 
-  drawPlane(*this, 380, 100, -6, 6, -6, 6);
+  drawPlane({380, 100, -6, 6, -6, 6, 40});
 
   // Each line: y = a x + b, its label and the label's offset from the line's
   // last dot, and the walk from the intercept (run to the right, then rise).
@@ -170,13 +105,8 @@ void MerrowinUnit::question1Answer() {
   };
   float mark = 1;
   for (const AnswerLine& line : lines) {
-    plotLine(*this, line.a, line.b, line.label, line.labelDx, line.labelDy);
-    markPoint(*this, mark, 0, line.b);
-    markPoint(*this, mark + 1, line.run, line.b);
-    markPoint(*this, mark + 2, line.run, line.b + line.rise);
-    fillCircle(markX(mark), markY(mark), 8, 3);
-    drawMarkArrow(*this, mark, mark + 1);
-    drawMarkArrow(*this, mark + 1, mark + 2);
+    plotLine({line.a, line.b, 0, line.label, line.labelDx, line.labelDy});
+    drawSlopeSteps(mark, 0, line.b, line.run, line.rise, 3);
     mark += 3;
   }
   for (const AnswerLine& line : lines) {

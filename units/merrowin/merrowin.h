@@ -37,13 +37,24 @@ class MerrowinUnit : public Lesson {
   void pointSlopeExplainPage();
   // Draws the steps' text flow in order, a key wait between two steps.
   void revealSteps(const std::vector<std::vector<FlowPiece>>& steps);
-  // The shared part of the two random examples: page entry, the draw of a, b
-  // and the point, the example erase, and the plane with the line and point.
-  void startPointExamplePage();
+  // The shared part of the two random examples: the draw of a, b and the
+  // point, and the plane with the line and point.
   void drawPointValues();
-  void erasePointExample();
   void drawPointFigure(float pointColor);
   // (end of section 2)
+
+  // Shapes of the random example pages of sections 1 to 3.
+  // The axes-only plane right of the text (x and y from -10 to 10, 20 px a
+  // unit) with the line y = numA(1) x + numB(1) in colour 0.
+  void drawExamplePlane();
+  // A dot of radius 8 at (x, y) with its label, which stands right of the dot
+  // for x <= 0 and ends 20 px left of it for x > 0, moved down by dy.
+  void plotLabelledPoint(float x, float y, const Text& label, float color, float dy);
+  // A whole number from k to k + n - 1, each equally likely.
+  float drawWhole(float n, float k);
+  // The sign draw into signPick2: 1 or 2; 2 makes the value negative.
+  float drawSign(float value);
+  // (end of shapes of the random example pages)
 
   // Section 3: two points — entry, banner, sub-menu, pages ① and ②.
   void twoPointsSection();

@@ -85,63 +85,20 @@ void MerrowinUnit::pointSlopeExplainPage() {
   setDrawWidth(5);
 
   // The plane without grid or numbers, and the line.
-  graphLeft = 800;
-  graphTop = 100;
-  graphXMin = -2;
-  graphXMax = 6;
-  graphYMin = -3;
-  graphYMax = 9;
-  gridUnit = 40;
-  lineColor = 0;
-  noAxisNumbers = -1;
-  drawGraphPlane();
-  curveKind = 3;
-  coefA = 5;
-  coefB = -10;
-  plotColor = 0;
-  pointLabel = U"";
-  plotCurve();
+  drawPlane({800, 100, -2, 6, -3, 9, 40, 0, -1});
+  plotLine({5, -10, 0, U""});
 
-  // Marks: the x-intercept (2,0), the corner (3,0) and (3,5).
-  markX(1) = originX + gridUnit * 2;
-  markY(1) = originY - gridUnit * 0;
-  markX(2) = originX + gridUnit * 3;
-  markY(2) = markY(1);
-  markX(3) = markX(2);
-  markY(3) = originY - gridUnit * 5;
+  // Marks: the x-intercept (2,0), the corner (3,0) and (3,5); the run arrow
+  // from mark 1 to mark 2, the rise arrow from mark 2 to mark 3.
+  setSlopeMarks(1, 2, 0, 1, 5);
   fillCircle(markX(1), markY(1), 8, 3);
   fillCircle(markX(3), markY(3), 8, 3);
-
-  // The run arrow from mark 1 to mark 2, the rise arrow from mark 2 to mark 3,
-  // each with its head at the second mark.
-  for (float from = 1; from <= 2; ++from) {
-    arrowHeadX = markX(from);
-    arrowHeadY = markY(from);
-    arrowTailX = markX(from + 1);
-    arrowTailY = markY(from + 1);
-    arrowReverse = 1;
-    arrowMode = 2;
-    lineColor = 3;
-    arrowHeadSize = 16;
-    drawArrow();
-  }
+  runAndRiseMarks(1, 3);
 
   // The figure's labels stand apart from the text flow.
-  const struct {
-    float color, x, y;
-    Text text;
-  } labels[] = {
-      {0, markX(1) - 35, markY(1), U"2"},
-      {5, markX(1), markY(1), U"1"},
-      {5, markX(3), markY(3) + 2 * gridUnit, U"5"},
-  };
-  for (const auto& label : labels) {
-    textColor = label.color;
-    penX = label.x;
-    penY = label.y;
-    mathText = label.text;
-    drawMathText();
-  }
+  writeAt(0, markX(1) - 35, markY(1), U"2");
+  writeAt(5, markX(1), markY(1), U"1");
+  writeAt(5, markX(3), markY(3) + 2 * gridUnit, U"5");
 
   revealSteps({
       {

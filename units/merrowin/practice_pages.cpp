@@ -7,6 +7,7 @@
 // ② and ③), its lines following one another down the column.
 #include <vector>
 
+#include "units/merrowin/elimination.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -15,32 +16,13 @@ namespace {
 
 using Flow = Lesson::FlowPiece;
 
-// Where a row of a problem starts: the column's left edge, its body margin,
-// right after the previous row, or 40 px after it.
-enum class At { Column, Margin, After, After40 };
-
-struct Row {
-  float color;
-  At at;
-  float dy;  // below the previous row's line
-  Text text;
-};
-
+// A problem's rows: Label ones at the column's left edge, Margin ones at its
+// body margin, End ones right after the previous row (or 40 px after it).
 struct Problem {
   float x0;
   float marginDx;  // the body margin, right of x0
-  std::vector<Row> rows;
+  std::vector<Flow> rows;
 };
-
-void drawRows(Lesson& page, const std::vector<Row>& rows) {
-  for (const Row& row : rows) {
-    Flow::Where where = Flow::End;
-    if (row.at == At::Column) where = Flow::Label;
-    if (row.at == At::Margin) where = Flow::Margin;
-    if (row.at == At::After40) page.textEndX += 40;
-    page.flowText({{row.color, where, row.dy, row.text}});
-  }
-}
 
 // Each problem's column starts level with the heading tags (y 30).
 void startProblem(Lesson& page, float x0, float marginDx) {
@@ -51,7 +33,7 @@ void startProblem(Lesson& page, float x0, float marginDx) {
 
 void drawProblem(Lesson& page, const Problem& problem) {
   startProblem(page, problem.x0, problem.marginDx);
-  drawRows(page, problem.rows);
+  page.flowText(problem.rows);
 }
 
 // One heading tag: a text box at (x, y) whose right edge and top become the
@@ -88,78 +70,78 @@ constexpr float kPage1Margin = 81;
 const Problem kProblem1{40,
                         kPage1Margin,
                         {
-                            {3, At::Column, 60, U"(1) "},
-                            {0, At::Margin, 0, U"傾きが3だから、"},
-                            {0, At::Margin, 50, U"求める式は、"},
-                            {3, At::After, 0, U"y=3x+b…①"},
-                            {0, At::Margin, 50, U"点(2,-1)を通るから、"},
-                            {0, At::Margin, 50, U"①にx=2,y=-1を代入して、"},
-                            {0, At::Margin, 50, U"-1=3*2+b"},
-                            {0, At::Margin, 50, U"-1=6+b"},
-                            {0, At::Margin, 50, U"b=-1-6"},
-                            {3, At::Margin, 50, U"b=-7"},
-                            {5, At::Margin, 50, U"答　y=3x-7"},
+                            {3, Flow::Label, 60, U"(1) "},
+                            {0, Flow::Margin, 0, U"傾きが3だから、"},
+                            {0, Flow::Margin, 50, U"求める式は、"},
+                            {3, Flow::End, 0, U"y=3x+b…①"},
+                            {0, Flow::Margin, 50, U"点(2,-1)を通るから、"},
+                            {0, Flow::Margin, 50, U"①にx=2,y=-1を代入して、"},
+                            {0, Flow::Margin, 50, U"-1=3*2+b"},
+                            {0, Flow::Margin, 50, U"-1=6+b"},
+                            {0, Flow::Margin, 50, U"b=-1-6"},
+                            {3, Flow::Margin, 50, U"b=-7"},
+                            {5, Flow::Margin, 50, U"答　y=3x-7"},
                         }};
 
 const Problem kProblem2{600,
                         kPage1Margin,
                         {
-                            {3, At::Column, 60, U"(2) "},
-                            {0, At::Margin, 0, U"変化の割合が-5だから、"},
-                            {0, At::Margin, 50, U"求める式は、"},
-                            {3, At::After, 0, U"y=-5x+b"},
-                            {0, At::Margin, 50, U"x=2のときy=3だから、"},
-                            {0, At::Margin, 50, U"x=2,y=3を代入して、"},
-                            {0, At::Margin, 50, U"3=-5*2+b"},
-                            {0, At::Margin, 50, U"3=-10+b"},
-                            {0, At::Margin, 50, U"b=3+10"},
-                            {3, At::Margin, 50, U"b=13"},
-                            {5, At::Margin, 50, U"答　y=-5x+13"},
+                            {3, Flow::Label, 60, U"(2) "},
+                            {0, Flow::Margin, 0, U"変化の割合が-5だから、"},
+                            {0, Flow::Margin, 50, U"求める式は、"},
+                            {3, Flow::End, 0, U"y=-5x+b"},
+                            {0, Flow::Margin, 50, U"x=2のときy=3だから、"},
+                            {0, Flow::Margin, 50, U"x=2,y=3を代入して、"},
+                            {0, Flow::Margin, 50, U"3=-5*2+b"},
+                            {0, Flow::Margin, 50, U"3=-10+b"},
+                            {0, Flow::Margin, 50, U"b=3+10"},
+                            {3, Flow::Margin, 50, U"b=13"},
+                            {5, Flow::Margin, 50, U"答　y=-5x+13"},
                         }};
 
 const Problem kProblem3{40,
                         0,
                         {
-                            {3, At::Column, 60, U"(3) "},
-                            {0, At::After, 0, U"xの増加量が3のときの"},
-                            {0, At::Margin, 50, U"yの増加量が5だから、"},
-                            {0, At::Margin, 70, U"変化の割合=ﾀ5/3ﾀ したがって、"},
-                            {0, At::Margin, 70, U"求める式は、"},
-                            {3, At::After, 0, U"y=ﾀ5/3ﾀx+b"},
-                            {0, At::Margin, 60, U"x=-3のときy=2だから、"},
-                            {0, At::Margin, 50, U"x=-3,y=2を代入して、"},
-                            {0, At::Margin, 70, U"2=ﾀ5/3ﾀ*(-3)+b"},
-                            {0, At::Margin, 60, U"2=-5+b"},
-                            {0, At::After40, 0, U"b=2+5"},
-                            {3, At::After40, 0, U"b=7"},
-                            {5, At::Margin, 70, U"答　y=ﾀ5/3ﾀx+7"},
+                            {3, Flow::Label, 60, U"(3) "},
+                            {0, Flow::End, 0, U"xの増加量が3のときの"},
+                            {0, Flow::Margin, 50, U"yの増加量が5だから、"},
+                            {0, Flow::Margin, 70, U"変化の割合=ﾀ5/3ﾀ したがって、"},
+                            {0, Flow::Margin, 70, U"求める式は、"},
+                            {3, Flow::End, 0, U"y=ﾀ5/3ﾀx+b"},
+                            {0, Flow::Margin, 60, U"x=-3のときy=2だから、"},
+                            {0, Flow::Margin, 50, U"x=-3,y=2を代入して、"},
+                            {0, Flow::Margin, 70, U"2=ﾀ5/3ﾀ*(-3)+b"},
+                            {0, Flow::Margin, 60, U"2=-5+b"},
+                            {0, Flow::End, 0, U"b=2+5", 40},
+                            {3, Flow::End, 0, U"b=7", 40},
+                            {5, Flow::Margin, 70, U"答　y=ﾀ5/3ﾀx+7"},
                         }};
 
 const Problem kProblem4{600,
                         0,
                         {
-                            {3, At::Column, 60, U"(4)"},
-                            {0, At::After, 0, U"グラフが点(0,5)を通るから、"},
-                            {3, At::Margin, 50, U"切片 b=5"},
-                            {0, At::Margin, 70, U"y=ﾀ2/3ﾀx のグラフに平行な直線だから、"},
-                            {3, At::Margin, 70, U"傾き a=ﾀ2/3ﾀ"},
-                            {5, At::Margin, 70, U"答　y=ﾀ2/3ﾀx+5"},
+                            {3, Flow::Label, 60, U"(4)"},
+                            {0, Flow::End, 0, U"グラフが点(0,5)を通るから、"},
+                            {3, Flow::Margin, 50, U"切片 b=5"},
+                            {0, Flow::Margin, 70, U"y=ﾀ2/3ﾀx のグラフに平行な直線だから、"},
+                            {3, Flow::Margin, 70, U"傾き a=ﾀ2/3ﾀ"},
+                            {5, Flow::Margin, 70, U"答　y=ﾀ2/3ﾀx+5"},
                         }};
 
 const Problem kProblem5{40,
                         0,
                         {
-                            {3, At::Column, 60, U"(5)"},
-                            {0, At::After, 0, U"グラフが点(0,-2)"},
-                            {0, At::Margin, 50, U"を通るから、"},
-                            {3, At::After, 0, U"切片 b=-2"},
-                            {0, At::Margin, 50, U"xが0→4まで増加するとき、"},
-                            {0, At::Margin, 50, U"yは-2→1まで増加するから、"},
-                            {0, At::Margin, 50, U"傾きは、"},
-                            {0, At::Margin, 80, U"ﾀ1-(-2)/4-0ﾀ=ﾀ1+2/4ﾀ="},
-                            {3, At::After, 0, U"ﾀ3/4ﾀ"},
-                            {3, At::Margin, 70, U"傾き a=ﾀ3/4ﾀ"},
-                            {5, At::Margin, 70, U"答　y=ﾀ3/4ﾀx-2"},
+                            {3, Flow::Label, 60, U"(5)"},
+                            {0, Flow::End, 0, U"グラフが点(0,-2)"},
+                            {0, Flow::Margin, 50, U"を通るから、"},
+                            {3, Flow::End, 0, U"切片 b=-2"},
+                            {0, Flow::Margin, 50, U"xが0→4まで増加するとき、"},
+                            {0, Flow::Margin, 50, U"yは-2→1まで増加するから、"},
+                            {0, Flow::Margin, 50, U"傾きは、"},
+                            {0, Flow::Margin, 80, U"ﾀ1-(-2)/4-0ﾀ=ﾀ1+2/4ﾀ="},
+                            {3, Flow::End, 0, U"ﾀ3/4ﾀ"},
+                            {3, Flow::Margin, 70, U"傾き a=ﾀ3/4ﾀ"},
+                            {5, Flow::Margin, 70, U"答　y=ﾀ3/4ﾀx-2"},
                         }};
 
 // Problem (6), by elimination: the two equations in a brace, their difference
@@ -167,68 +149,40 @@ const Problem kProblem5{40,
 // label stands on the heading line, right of the tags.
 void drawProblem6(Lesson& page) {
   startProblem(page, 520, 0);
-  drawRows(page, {
-                     {3, At::Column, 0, U"(6) "},
-                     {3, At::After, 0, U"求める式をy=ax+b"},
-                     {0, At::After, 0, U"とする。"},
-                     {0, At::Margin, 50, U"x=-2,y=2とx=2,y=8を代入して"},
-                 });
+  page.flowText({
+      {3, Flow::Label, 0, U"(6) "},
+      {3, Flow::End, 0, U"求める式をy=ax+b"},
+      {0, Flow::End, 0, U"とする。"},
+      {0, Flow::Margin, 50, U"x=-2,y=2とx=2,y=8を代入して"},
+  });
 
-  page.penX = page.textMarginX;
-  page.penY = page.textLineY + 50;
-  page.boxWidth = 100;
-  page.textColor = 0;
-  page.drawBrace();
-  page.textEndX = page.textMarginX + 40;
-  page.textLineY = page.penY;
-  // Both equations start at the same x, inside the brace.
-  const float equationsX = page.textEndX;
-  drawRows(page, {{0, At::After, 0, U"2=-2a+b…①"}});
-  page.textEndX = equationsX;
-  drawRows(page, {
-                     {0, At::After, 50, U"8=2a+b…②"},
-                     {3, At::Margin, 50, U"①-②"},
-                 });
+  drawBracedPair(page, 50, U"2=-2a+b…①", U"8=2a+b…②");
+  page.flowText({{3, Flow::Margin, 50, U"①-②"}});
   page.savedY(1) = page.textLineY;
 
-  page.fractionAsGiven = U" 2=-2a+b";
-  page.fractionText = U" 8= 2a+b";
-  page.columnOperator = U"-";
-  page.arcHeight = 50;
-  page.lineColor = 0;
-  page.textColor = 0;
-  page.penX = page.textMarginX;
-  page.penY = page.textLineY + 50;
-  page.drawEquationColumns();
+  subtractInColumns(page, U" 2=-2a+b", U" 8= 2a+b");
   page.savedX(1) = page.penX + 40;
-
-  // The row of signs between the two rows; the line position stays on the
-  // bottom row.
-  const float endX = page.textEndX;
-  const float lineY = page.textLineY;
-  page.drawTextPieces({{3, page.textMarginX, lineY - 25, U"+ -  -  -"}});
-  page.textEndX = endX;
-  page.textLineY = lineY;
+  drawColumnSigns(page, U"+ -  -  -");
 
   // The difference and a, under the columns' result column.
   page.textMarginX = page.columnResultX;
-  drawRows(page, {
-                     {0, At::Margin, 50, U"-6=-4a"},
-                     {3, At::Margin, 50, U" a="},
-                     {0, At::After, 0, U"ﾀ-6/-4ﾀ="},
-                     {3, At::After, 0, U"ﾀ3/2ﾀ"},
-                 });
+  page.flowText({
+      {0, Flow::Margin, 50, U"-6=-4a"},
+      {3, Flow::Margin, 50, U" a="},
+      {0, Flow::End, 0, U"ﾀ-6/-4ﾀ="},
+      {3, Flow::End, 0, U"ﾀ3/2ﾀ"},
+  });
 
   // b, right of the columns, from 70 px below the "①-②" line.
   page.textMarginX = page.savedX(1);
   page.textLineY = page.savedY(1);
-  drawRows(page, {
-                     {3, At::Margin, 70, U"a=ﾀ3/2ﾀ を①に代入して"},
-                     {0, At::Margin, 70, U"2=-2*ﾀ3/2ﾀ+b=-3+b"},
-                     {0, At::Margin, 60, U"b=2+3="},
-                     {3, At::After, 0, U"5"},
-                     {5, At::Margin, 60, U"答 y=ﾀ3/2ﾀx+5"},
-                 });
+  page.flowText({
+      {3, Flow::Margin, 70, U"a=ﾀ3/2ﾀ を①に代入して"},
+      {0, Flow::Margin, 70, U"2=-2*ﾀ3/2ﾀ+b=-3+b"},
+      {0, Flow::Margin, 60, U"b=2+3="},
+      {3, Flow::End, 0, U"5"},
+      {5, Flow::Margin, 60, U"答 y=ﾀ3/2ﾀx+5"},
+  });
 }
 
 }  // namespace

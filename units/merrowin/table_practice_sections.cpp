@@ -17,15 +17,6 @@ namespace {
 
 using Flow = Lesson::FlowPiece;
 
-// A text at a place of its own that leaves the page's line position as it was.
-void drawAside(Lesson& page, float color, float x, float y, const Text& text) {
-  const float endX = page.textEndX;
-  const float lineY = page.textLineY;
-  page.drawTextPieces({{color, x, y, text}});
-  page.textEndX = endX;
-  page.textLineY = lineY;
-}
-
 // The table of y=2x+3: an x row and a y row of eight 60 x 50 cells.
 constexpr int kCells = 8;
 const Text kTableRows[2][kCells] = {
@@ -70,78 +61,28 @@ void computeAnchors(Lesson& page) {
   }
 }
 
-// The rise label's place, beside the middle of the rise arrow.
-float riseLabelX(const Lesson& page) {
-  return page.slopeX2;
-}
-float riseLabelY(const Lesson& page) {
-  return (page.slopeY1 + page.slopeY2) / 2 - 16;
-}
-
 // The plane right of the table with y=2x+3, its intercept labelled "(0,3)"
 // and the run-and-rise triangle between x = 0.5 and x = 2.5, labelled 1 and 2.
 void drawGraph(Lesson& page) {
-  page.graphLeft = page.markX(2);
-  page.graphTop = page.markY(1) - 100;
-  page.graphXMin = -2;
-  page.graphXMax = 4;
-  page.graphYMin = -2;
-  page.graphYMax = 8;
-  page.gridUnit = 30;
-  page.lineColor = 0;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
+  page.drawPlane({page.markX(2), page.markY(1) - 100, -2, 4, -2, 8, 30, 0});
+  page.plotLine({2, 3, 3, U""});
 
-  page.curveKind = 3;
-  page.coefA = 2;
-  page.coefB = 3;
-  page.plotColor = 3;
-  page.pointLabel.clear();
-  page.plotCurve();
-
-  drawAside(page, 0, page.originX - 135, page.plotTop, U"(3)");
-
-  page.pointX = 0;
-  page.pointY = 3;
-  page.pointRadius = 8;
-  page.plotColor = 0;
-  page.pointLabel.clear();
-  page.labelDx = 0;
-  page.labelDy = 0;
-  page.plotPoint();
+  page.writeAt(0, page.originX - 135, page.plotTop, U"(3)");
+  page.plotDot({0, 3, 8, 0});
 
   page.drawTextPieces({{0, page.originX - 135, page.originY - 3.5f * page.gridUnit, U"(0,"}});
   page.markX(7) = page.textEndX;
   page.markY(7) = page.textLineY;
-  drawAside(page, 0, page.markX(7), page.markY(7), U"3)");
+  page.writeAt(0, page.markX(7), page.markY(7), U"3)");
 
-  // The points of the line at x = 0.5 and x = 2.5.
+  // The points of the line at x = 0.5 and x = 2.5; the run to the right, then
+  // the rise upwards.
   page.slopeX1 = page.originX + 0.5f * page.gridUnit;
   page.slopeY1 = page.originY - page.gridUnit * (page.coefA * 0.5f + page.coefB);
   page.slopeX2 = page.originX + 2.5f * page.gridUnit;
   page.slopeY2 = page.originY - page.gridUnit * (page.coefA * 2.5f + page.coefB);
-
-  // The run to the right, then the rise upwards; drawArrow puts the head on
-  // the second point it is given.
-  struct Arrow {
-    float fromX, fromY, toX, toY;
-  };
-  const Arrow arrows[] = {
-      {page.slopeX1, page.slopeY1, page.slopeX2, page.slopeY1},
-      {page.slopeX2, page.slopeY1, page.slopeX2, page.slopeY2},
-  };
-  for (const Arrow& arrow : arrows) {
-    page.arrowHeadX = arrow.fromX;
-    page.arrowHeadY = arrow.fromY;
-    page.arrowTailX = arrow.toX;
-    page.arrowTailY = arrow.toY;
-    page.arrowReverse = 1;
-    page.lineColor = 0;
-    page.arrowHeadSize = 16;
-    page.drawArrow();
-  }
-  drawAside(page, 0, (page.slopeX1 + page.slopeX2) / 2 - 14, page.slopeY1, U"1");
-  drawAside(page, 0, riseLabelX(page), riseLabelY(page), U"2");
+  page.runAndRiseArrows(0);
+  page.runAndRiseLabels(0, U"1", 0, U"2");
 }
 
 // The increase 2 of y between neighbouring cells: dotted arcs under the y row
@@ -198,13 +139,14 @@ void markAnswer(Lesson& page, Marking marking) {
       break;
     case Marking::TableValue:
       // Over the y value under x=0, at a fixed place near the cell's centring.
-      drawAside(page, 5, page.markX(13), page.markY(12) + 2, U"3");
+      page.writeAt(5, page.markX(13), page.markY(12) + 2, U"3");
       break;
     case Marking::RiseLabel:
-      drawAside(page, 5, riseLabelX(page), riseLabelY(page), U"2");
+      page.writeAt(5, page.slopeX2, (page.slopeY1 + page.slopeY2) / 2 - 16,
+                   U"2");  // the rise label
       break;
     case Marking::InterceptLabel:
-      drawAside(page, 5, page.markX(7), page.markY(7), U"3");
+      page.writeAt(5, page.markX(7), page.markY(7), U"3");
       break;
   }
 }

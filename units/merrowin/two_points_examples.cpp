@@ -3,18 +3,15 @@
 // two points; page ② the slope and then the intercept by substituting the
 // second point. Both show the problem on a plane with the line and the points
 // and reveal the solution one key at a time, until the pupil types 1.
-#include <cmath>
 #include <vector>
 
+#include "framework/flow_names.h"
+#include "framework/number_forms.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
 
 // One stretch of a worked solution: the slope triangle first when
 // `triangle` names its length switch ("nn" arrows only, "yy" with the
@@ -25,59 +22,25 @@ struct SolutionStep {
   bool wait;
 };
 
-// The text of a number written after a minus sign: in brackets when negative.
-Text bracketed(float value, const Text& text) {
-  return value < 0 ? U"(" + text + U")" : text;
-}
-
-// The text of a number written as a term after another: "+" when positive.
-Text signedTerm(float value, const Text& text) {
-  return value > 0 ? U"+" + text : text;
-}
-
-// The slope in front of "x": nothing for 1, "-" for -1.
-Text coefficient(float value, const Text& text) {
-  if (value == 1) return U"";
-  if (value == -1) return U"-";
-  return text;
-}
-
 // A point's coordinates as the statement and the graph label show them.
 Text pointText(const Text& x, const Text& y) {
   return U"(" + x + U"," + y + U")";
 }
 
-// The set-up of both pages, once per visit: the page cleared, the text origin
-// (40,30) kept for every example, pen width 5 (not given back).
-void startTwoPointPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-  page.textMarginX = 40;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
-  page.savedX(1) = page.textMarginX;
-  page.savedY(1) = page.textLineY;
-}
-
 }  // namespace
 
 void MerrowinUnit::pickTwoPointLine() {
-  // A whole number from k to k + n - 1.
-  auto pick = [this](float n, float k) { return std::floor(rnd() * n + k); };
   auto withinPlane = [](float y) { return y >= -10 && y <= 10; };
   // Every rejection draws the whole attempt again from the slope. A slope of
   // 1 or -1 keeps both points on the plane, so the attempts come to an end.
   for (;;) {
-    numA(1) = pick(5, 1);
-    signPick2 = pick(2, 1);
-    if (signPick2 == 2) numA(1) = -numA(1);
+    numA(1) = drawSign(drawWhole(5, 1));
     if (numA(1) == lastDrawn) continue;
     // Kept at once: a slope rejected below still may not come next.
     lastDrawn = numA(1);
-    numB(1) = pick(3, 1);
-    signPick2 = pick(2, 1);
-    if (signPick2 == 2) numB(1) = -numB(1);
-    numA(2) = -pick(3, 2);
-    numA(3) = pick(5, 2);
+    numB(1) = drawSign(drawWhole(3, 1));
+    numA(2) = -drawWhole(3, 2);
+    numA(3) = drawWhole(5, 2);
     numB(2) = numA(1) * numA(2) + numB(1);
     if (!withinPlane(numB(2))) continue;
     numB(3) = numA(1) * numA(3) + numB(1);
@@ -94,8 +57,8 @@ void MerrowinUnit::twoPointWorkingValues(float negatedSlot) {
   numB(negatedSlot) = -numB(2);
   numA(negatedSlot) = -numA(2);
   numbersToText();
-  numTextB(12) = bracketed(numB(2), numTextB(2));
-  numTextA(12) = bracketed(numA(2), numTextA(2));
+  numTextB(12) = bracketedNegative(numB(2), numTextB(2));
+  numTextA(12) = bracketedNegative(numA(2), numTextA(2));
   numTextB(negatedSlot) = signedTerm(numB(negatedSlot), numTextB(negatedSlot));
   numTextA(negatedSlot) = signedTerm(numA(negatedSlot), numTextA(negatedSlot));
   // The term -y1 follows y2's digits with no sign of its own; for y1 = 0 it
@@ -105,9 +68,7 @@ void MerrowinUnit::twoPointWorkingValues(float negatedSlot) {
 }
 
 void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& question) {
-  fillBox(0, savedY(1), 1600, savedY(1) + 1800, 15, 15);
-  textMarginX = savedX(1);
-  textLineY = savedY(1);
+  eraseExample();
   const Text first = pointText(numTextA(2), numTextB(2));
   const Text second = pointText(numTextA(3), numTextB(3));
   flowText({
@@ -119,25 +80,8 @@ void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& questio
       {0, kMargin, 50, question},
   });
 
-  // Axes only, 20 px a unit, x and y from -10 to 10: the origin at (1000,400).
-  graphLeft = 800;
-  graphTop = 200;
-  graphXMin = -10;
-  graphXMax = 10;
-  graphYMin = -10;
-  graphYMax = 10;
-  lineColor = 0;
-  noAxisNumbers = 0;
-  gridUnit = 20;
-  drawGraphPlane();
-  curveKind = 3;
-  pointLabel.clear();
-  coefA = numA(1);
-  coefB = numB(1);
-  plotColor = 0;
-  labelDx = 0;
-  labelDy = 0;
-  plotCurve();
+  // The origin at (1000,400).
+  drawExamplePlane();
 
   // Each point with its label: right of the dot for x <= 0, ending 20 px left
   // of it for x > 0; the first one's below the dot on a rising line, above it
@@ -155,16 +99,7 @@ void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& questio
       {3, second, 5, -10, &Lesson::slopeX2, &Lesson::slopeY2},
   };
   for (const Mark& mark : marks) {
-    pointLabel = mark.label;
-    workText = pointLabel;
-    measureText();
-    pointX = numA(mark.slot);
-    pointY = numB(mark.slot);
-    labelDx = pointX > 0 ? -textWidth : 20;
-    labelDy = mark.labelDy;
-    pointRadius = 8;
-    plotColor = mark.color;
-    plotPoint();
+    plotLabelledPoint(numA(mark.slot), numB(mark.slot), mark.label, mark.color, mark.labelDy);
     this->*mark.screenX = pointScreenX;
     this->*mark.screenY = pointScreenY;
   }
@@ -237,7 +172,7 @@ void MerrowinUnit::showTwoPointEquationExample() {
   twoPointWorkingValues(kNegated);
   numTextA(7) = signedTerm(numA(7), numTextA(7));
   numTextB(11) = signedTerm(numB(1), numTextB(1));
-  numTextA(11) = coefficient(numA(1), numTextA(1));
+  numTextA(11) = coefficientForm(numA(1), numTextA(1));
   twoPointProblemDisplay(U"例題2　", U"を通るとき、この一次関数を求めなさい。");
 
   std::vector<Flow> slope = slopeFormula(*this);
@@ -271,12 +206,12 @@ void MerrowinUnit::showTwoPointEquationExample() {
 }
 
 void MerrowinUnit::twoPointsSlopeExample() {
-  startTwoPointPage(*this);
+  startExamplePage();
   repeatUntilOne([this] { showTwoPointSlopeExample(); });
 }
 
 void MerrowinUnit::twoPointsEquationExample() {
-  startTwoPointPage(*this);
+  startExamplePage();
   repeatUntilOne([this] { showTwoPointEquationExample(); });
 }
 

@@ -6,68 +6,19 @@
 #include <functional>
 #include <vector>
 
+#include "framework/flow_names.h"
+#include "framework/number_forms.h"
+#include "units/merrowin/elimination.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
-constexpr Flow::Where kMargin = Flow::Margin;
-constexpr Flow::Where kEnd = Flow::End;
-constexpr Flow::Where kLabel = Flow::Label;
-
 // The text with blanks put in front up to `width` characters; a longer text
 // is left as it is.
 Text padded(const Text& text, int width) {
   return Text(static_cast<std::size_t>(std::max(0, width - kLen(text))), U' ') + text;
-}
-
-// A random whole number from k to k + n - 1, negated when the sign pick
-// (kept in signPick2) gives 2.
-float signedDraw(Lesson& page, float n, float k) {
-  const float magnitude = std::floor(page.rnd() * n + k);
-  page.signPick2 = std::floor(page.rnd() * 2 + 1);
-  return page.signPick2 == 2 ? -magnitude : magnitude;
-}
-
-// Two equations grouped by a brace: the brace at the margin `dy` below the
-// text line, the equations 40 px right of it, the second 50 px under the first
-// and starting at the same x. The text line is left on the second equation.
-void drawBracedPair(Lesson& page, float dy, const Text& first, const Text& second) {
-  page.textColor = 0;
-  page.penX = page.textMarginX;
-  page.penY = page.textLineY + dy;
-  page.boxWidth = 100;
-  page.drawBrace();
-  page.textEndX = page.textMarginX + 40;
-  page.textLineY = page.penY;
-  const float equationsX = page.textEndX;
-  page.flowText({{0, kEnd, 0, first}});
-  page.textEndX = equationsX;
-  page.flowText({{0, kEnd, 50, second}});
-}
-
-// The subtraction of two equations in columns, 50 px below the text line at
-// the margin, and the row of signs the lower equation takes, in colour 3
-// between the two rows. Leaves textLineY on the lower row and itemLabelX at
-// the rows' x, where the result rows go.
-void subtractInColumns(Lesson& page, const Text& top, const Text& bottom, const Text& signs) {
-  page.textColor = 0;
-  page.columnOperator = U"-";
-  page.penX = page.textMarginX;
-  page.penY = page.textLineY + 50;
-  page.arcHeight = 50;
-  page.lineColor = 0;
-  page.fractionAsGiven = top;
-  page.fractionText = bottom;
-  page.drawEquationColumns();
-  page.textColor = 3;
-  page.penX = page.textMarginX;
-  page.penY = page.textLineY - 25;
-  page.mathText = signs;
-  page.drawMathText();
-  page.itemLabelX = page.columnResultX;
 }
 
 // Erases the page: (0,0), 1320 wide and 1300 high.
@@ -80,12 +31,7 @@ void clearPage(Lesson& page) {
 // ---- Page ③: by simultaneous equations ------------------------------------
 
 void MerrowinUnit::twoPointsSystemExample() {
-  clearPage(*this);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
-  savedX(1) = textMarginX;
-  savedY(1) = textLineY;
+  startExamplePage();
   repeatUntilOne([this] {
     drawSystemProblem();
     showSystemSolution();
@@ -96,10 +42,10 @@ void MerrowinUnit::drawSystemProblem() {
   // About one attempt in eight passes: slopes of size 4 or 5 never do, and
   // slopes of size 3 only with x2 = 4 and b = -a.
   for (;;) {
-    numA(1) = signedDraw(*this, 4, 2);
+    numA(1) = drawSign(drawWhole(4, 2));
     if (numA(1) == lastDrawn) continue;
     lastDrawn = numA(1);
-    numB(1) = signedDraw(*this, 3, 1);
+    numB(1) = drawSign(drawWhole(3, 1));
     numA(2) = std::floor(rnd() * 2 + 1);
     numA(3) = std::floor(rnd() * 3 + 4);
     numB(2) = numA(1) * numA(2) + numB(1);
@@ -114,9 +60,9 @@ void MerrowinUnit::drawSystemProblem() {
   numA(6) = -numA(5);
   numbersToText();
   // The coefficient of a in equation ①: none when x1 is 1.
-  numTextA(12) = numA(2) == 1 ? Text() : numTextA(2);
-  numTextB(11) = numB(1) > 0 ? U"+" + numTextB(1) : numTextB(1);
-  if (numA(6) > 0) numTextA(6) = U"+" + numTextA(6);
+  numTextA(12) = coefficientForm(numA(2), numTextA(2));
+  numTextB(11) = signedTerm(numB(1), numTextB(1));
+  numTextA(6) = signedTerm(numA(6), numTextA(6));
 }
 
 void MerrowinUnit::showSystemSolution() {
@@ -126,9 +72,7 @@ void MerrowinUnit::showSystemSolution() {
   const std::function<void()> steps[] = {
       // The statement.
       [&] {
-        fillBox(0, savedY(1), 1600, savedY(1) + 1800, 15, 15);
-        textMarginX = savedX(1);
-        textLineY = savedY(1);
+        eraseExample();
         flowText({
             {7, kMargin, 0, U"例3　"},
             {0, kEnd, 0, U"yがxの一次関数で、そのグラフが2点"},
@@ -170,8 +114,9 @@ void MerrowinUnit::showSystemSolution() {
         numTextB(33) = numB(3) > 0 ? U"-" : U"+";
         numTextB(34) = numA(3) > 0 ? U"-" : U"+";
         subtractInColumns(*this, numTextB(12) + U"=" + numTextA(12) + U"a+b",
-                          numTextB(13) + U"=" + numTextA(3) + U"a+b",
-                          U"+ " + numTextB(33) + U"  " + numTextB(34) + U"  -");
+                          numTextB(13) + U"=" + numTextA(3) + U"a+b");
+        drawColumnSigns(*this, U"+ " + numTextB(33) + U"  " + numTextB(34) + U"  -");
+        itemLabelX = columnResultX;
       },
       // The result row starts one character left of the rows.
       [&] {
@@ -193,7 +138,7 @@ void MerrowinUnit::showSystemSolution() {
         flowText({{3, kMargin, 50, U"a=" + numTextA(1) + U" を①に代入して"}});
       },
       [&] {
-        numTextA(31) = numA(1) < 0 ? U"(" + numTextA(1) + U")" : numTextA(1);
+        numTextA(31) = bracketedNegative(numA(1), numTextA(1));
         flowText(
             {{0, kMargin, 60, numTextB(2) + U"=" + numTextA(2) + U"*" + numTextA(31) + U"+b"}});
       },
@@ -342,7 +287,9 @@ void drawAnswerScreen(Lesson& page, const AnswerScreen& screen) {
   page.textLineY = 30;
   if (screen.pairOnRight) drawBracedPair(page, 0, screen.first, screen.second);
   page.flowText({{3, kMargin, screen.pairOnRight ? 50.0f : 0.0f, U"①-②"}});
-  subtractInColumns(page, screen.topRow, screen.bottomRow, screen.signs);
+  subtractInColumns(page, screen.topRow, screen.bottomRow);
+  drawColumnSigns(page, screen.signs);
+  page.itemLabelX = page.columnResultX;
   page.flowText(screen.working);
 }
 

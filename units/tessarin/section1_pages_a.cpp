@@ -8,43 +8,41 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/number_forms.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 namespace {
 
-// One piece of a page's text flow. A text is written at x = textMarginX
-// (Margin), textEndX (End) or itemLabelX (Label), moved by dx, at
-// y = textLineY + dy; afterwards textEndX and textLineY follow the pen.
-// A box is an answer box of page ①: its pen position is kept in numA(box),
-// numB(box) and the box is drawn there around `text`. An answer is drawn
+using Flow = Lesson::FlowPiece;
+
+// One piece of a page's text flow. A Write piece is drawn as flowText draws
+// it. A Box is an answer box of page ①, on the line after the previous piece
+// and `xOffset` further right: its pen position is kept in numA(box),
+// numB(box) and the box is drawn there around the text. An Answer is drawn
 // whole over box `box` at its kept place and leaves the line position alone.
 struct Piece {
   enum Kind { Write, Box, Answer };
-  enum Where { Margin, End, Label };
   Kind kind;
-  float color;
-  Where where;
-  float dx, dy;
-  Text text;
+  Flow flow;
   float box = 0;
 };
 
 Piece newLine(float color, float dy, const Text& text, float dx = 0) {
-  return {Piece::Write, color, Piece::Margin, dx, dy, text};
+  return {Piece::Write, {color, Flow::Margin, dy, text, dx}};
 }
 Piece same(float color, const Text& text, float gap = 0) {
-  return {Piece::Write, color, Piece::End, gap, 0, text};
+  return {Piece::Write, {color, Flow::End, 0, text, gap}};
 }
 Piece label(float color, const Text& text) {
-  return {Piece::Write, color, Piece::Label, 0, 0, text};
+  return {Piece::Write, {color, Flow::Label, 0, text}};
 }
 Piece boxOnLine(float box, const Text& circled, float gap = 0) {
-  return {Piece::Box, 5, Piece::End, gap, 0, circled, box};
+  return {Piece::Box, {5, Flow::End, 0, circled, gap}, box};
 }
 Piece answer(float box, const Text& text) {
-  return {Piece::Answer, 5, Piece::End, 0, 0, text, box};
+  return {Piece::Answer, {5, Flow::End, 0, text}, box};
 }
 
 // The answer boxes of page ①: text in colour 5 on colour 13, border 0, in
@@ -61,36 +59,25 @@ void drawAnswerBox(Lesson& page, const Text& text) {
 
 void flow(Lesson& page, const std::vector<Piece>& pieces) {
   for (const Piece& piece : pieces) {
-    if (piece.kind == Piece::Answer) {
-      page.penX = page.numA(piece.box);
-      page.penY = page.numB(piece.box);
-      drawAnswerBox(page, piece.text);
-      continue;
-    }
-    switch (piece.where) {
-      case Piece::Margin:
-        page.penX = page.textMarginX;
+    switch (piece.kind) {
+      case Piece::Write:
+        page.flowText({piece.flow});
         break;
-      case Piece::End:
-        page.penX = page.textEndX;
+      case Piece::Box:
+        page.penX = page.textEndX + piece.flow.xOffset;
+        page.penY = page.textLineY + piece.flow.dy;
+        page.numA(piece.box) = page.penX;
+        page.numB(piece.box) = page.penY;
+        drawAnswerBox(page, piece.flow.text);
+        page.textEndX = page.penX;
+        page.textLineY = page.penY;
         break;
-      case Piece::Label:
-        page.penX = page.itemLabelX;
+      case Piece::Answer:
+        page.penX = page.numA(piece.box);
+        page.penY = page.numB(piece.box);
+        drawAnswerBox(page, piece.flow.text);
         break;
     }
-    page.penX += piece.dx;
-    page.penY = page.textLineY + piece.dy;
-    if (piece.kind == Piece::Box) {
-      page.numA(piece.box) = page.penX;
-      page.numB(piece.box) = page.penY;
-      drawAnswerBox(page, piece.text);
-    } else {
-      page.textColor = piece.color;
-      page.mathText = piece.text;
-      page.drawMathText();
-    }
-    page.textEndX = page.penX;
-    page.textLineY = page.penY;
   }
 }
 
@@ -107,80 +94,9 @@ void clearPage(Lesson& page) {
   page.fillBox(0, 0, 1600, 1800, 15, 15);
 }
 
-// A coordinate plane with grid and axis numbers: its top-left corner, its
-// extents in grid units and the pixels per unit. The steps are left at the
-// 1 that every point and curve leaves them.
-struct Plane {
-  float left, top;
-  float xMin, xMax, yMin, yMax;
-  float unit;
-};
-
-void drawPlane(Lesson& page, const Plane& plane) {
-  page.graphLeft = plane.left;
-  page.graphTop = plane.top;
-  page.graphXMin = plane.xMin;
-  page.graphXMax = plane.xMax;
-  page.graphYMin = plane.yMin;
-  page.graphYMax = plane.yMax;
-  page.gridUnit = plane.unit;
-  page.lineColor = 14;
-  page.noAxisNumbers = 0;
-  page.drawGraphPlane();
-}
-
-// The line y = a x + b over the whole plane in colour 3, its label (if any)
-// moved by labelDx from the line's last visible dot.
-void plotLine(Lesson& page, float a, float b, const Text& label, float labelDx) {
-  page.curveKind = 3;
-  page.coefA = a;
-  page.coefB = b;
-  page.plotColor = 3;
-  page.pointLabel = label;
-  page.labelDx = labelDx;
-  page.plotCurve();
-}
-
-// The hand-drawn slope steps: marks 1 to 3 are the intercept, the end of the
-// run and the end of the rise, given in grid units and kept as pixels on the
-// plane just drawn.
-struct GridPoint {
-  float x, y;
-};
-
-void setSlopeMarks(Lesson& page, const GridPoint (&points)[3]) {
-  for (int i = 0; i < 3; ++i) {
-    const float mark = static_cast<float>(i + 1);
-    page.markX(mark) = page.originX + page.gridUnit * points[i].x;
-    page.markY(mark) = page.originY - page.gridUnit * points[i].y;
-  }
-}
-
-void interceptDisc(Lesson& page) {
-  page.fillCircle(page.markX(1), page.markY(1), 8, 5);
-}
-
-// An arrow in colour 5 from mark `from` with its head at mark `to`.
-void markArrow(Lesson& page, float from, float to) {
-  page.arrowHeadX = page.markX(from);
-  page.arrowHeadY = page.markY(from);
-  page.arrowTailX = page.markX(to);
-  page.arrowTailY = page.markY(to);
-  page.arrowReverse = 1;
-  page.arrowMode = 2;
-  page.lineColor = 5;
-  page.arrowHeadSize = 16;
-  page.drawArrow();
-}
-
-void runAndRise(Lesson& page) {
-  markArrow(page, 1, 2);
-  markArrow(page, 2, 3);
-}
-
 // ---- Page ①: the solutions of 2x+y=5 become a line --------------------------
 
-const Plane kSolutionsPlane{800, 50, -6, 6, -6, 8, 35};
+const Lesson::PlaneSettings kSolutionsPlane{800, 50, -6, 6, -6, 8, 35};
 constexpr float kIndent = 34;
 
 const std::vector<Piece> kEquationTitle{
@@ -227,14 +143,7 @@ constexpr float kSolutionXs[] = {-1, 0, 0.5f, 1, 2.5f, 3};
 
 // A solution dot of radius 6 in colour 3, without label.
 void solutionDot(Lesson& page, float x, float y) {
-  page.pointX = x;
-  page.pointY = y;
-  page.pointRadius = 6;
-  page.plotColor = 3;
-  page.pointLabel.clear();
-  page.labelDx = 0;
-  page.labelDy = 0;
-  page.plotPoint();
+  page.plotDot({x, y, 6, 3});
 }
 
 // Dots of 2x+y=5 at y = first/per .. last/per, all at once.
@@ -272,18 +181,6 @@ const std::vector<Piece> kNaming{
 
 // ---- Page ②: slope and intercept of a random ax+by=c --------------------------
 
-// Puts the coefficient form of numA(i) into numTextA(10 + i): empty for 1,
-// "-" for -1, else the number's text.
-void coefficientForm(Lesson& page, float i) {
-  if (page.numA(i) == 1) {
-    page.numTextA(10 + i) = U"";
-  } else if (page.numA(i) == -1) {
-    page.numTextA(10 + i) = U"-";
-  } else {
-    page.numTextA(10 + i) = page.numTextA(i);
-  }
-}
-
 // The text of num over den in lowest terms, the sign in front.
 Text reducedText(Lesson& page, float num, float den) {
   page.fracNum = num;
@@ -313,10 +210,11 @@ void drawEquation(Lesson& page) {
   page.numbersToText();
   page.numTextA(4) = reducedText(page, -a, b);
   page.numTextB(2) = reducedText(page, c, b);
-  for (float i = 1; i <= 4; ++i) coefficientForm(page, i);
-  if (b > 0) page.numTextA(12) = U"+" + page.numTextA(12);
-  page.numTextB(11) = (c > 0 ? U"+" : U"") + page.numTextB(1);
-  page.numTextB(12) = (page.numB(2) > 0 ? U"+" : U"") + page.numTextB(2);
+  for (float i = 1; i <= 4; ++i)
+    page.numTextA(10 + i) = coefficientForm(page.numA(i), page.numTextA(i));
+  page.numTextA(12) = signedTerm(b, page.numTextA(12));
+  page.numTextB(11) = signedTerm(c, page.numTextB(1));
+  page.numTextB(12) = signedTerm(page.numB(2), page.numTextB(2));
 }
 
 // The equation as the example states it.
@@ -324,7 +222,7 @@ Text equationText(Lesson& page) {
   return page.numTextA(11) + U"x" + page.numTextA(12) + U"y=" + page.numTextB(1);
 }
 
-const Plane kExamplePlane{646, 100, -10, 10, -10, 10, 25};
+const Lesson::PlaneSettings kExamplePlane{646, 100, -10, 10, -10, 10, 25};
 
 // One example: the task, four steps of working one key apart, the slope and
 // intercept, then the line on the plane.
@@ -357,13 +255,13 @@ void slopeInterceptWorking(Lesson& page) {
                  same(5, page.numTextB(2)),
              });
 
-  drawPlane(page, kExamplePlane);
-  plotLine(page, page.numA(4), page.numB(2), equation, -297);
+  page.drawPlane(kExamplePlane);
+  page.plotLine({page.numA(4), page.numB(2), 3, equation, -297});
 }
 
 // ---- Page ③: the graph of 3x-4y=12 -----------------------------------------
 
-const Plane kWorkedPlane{646, 100, -6, 8, -8, 4, 40};
+const Lesson::PlaneSettings kWorkedPlane{646, 100, -6, 8, -8, 4, 40};
 
 const std::vector<std::vector<Piece>> kWorkedSteps{
     {newLine(3, 0, U"方程式 3x-4y=12 のグラフをかこう。")},
@@ -382,7 +280,7 @@ void TessarinUnit::solutionsBecomeLinePage() {
   textMarginX = 40;
   textLineY = 30;
   setDrawWidth(3);
-  drawPlane(*this, kSolutionsPlane);
+  drawPlane(kSolutionsPlane);
   flow(*this, kEquationTitle);
   savedY(1) = penY;
   flow(*this, kPairRows);
@@ -412,9 +310,9 @@ void TessarinUnit::solutionsBecomeLinePage() {
 
   // The dots give way to the line.
   fillBox(plotLeft, 0, plotLeft + 1600, 1800, 15, 15);
-  drawPlane(*this, kSolutionsPlane);
+  drawPlane(kSolutionsPlane);
   setDrawWidth(5);
-  plotLine(*this, -2, 5, U"", 0);
+  plotLine({-2, 5, 3, U""});
   waitKeyPrompt();
 
   // Intercept and slope from the figure and from the equation.
@@ -422,8 +320,8 @@ void TessarinUnit::solutionsBecomeLinePage() {
   textMarginX = 40;
   textLineY = 30;
   reveal(*this, kInterceptQuestion);
-  setSlopeMarks(*this, {{0, 5}, {1, 5}, {1, 3}});
-  interceptDisc(*this);
+  setSlopeMarks(1, 0, 5, 1, -2);
+  fillCircle(markX(1), markY(1), 8, 5);
   textColor = 5;
   penX = originX - 135;
   penY = markY(1);
@@ -431,7 +329,7 @@ void TessarinUnit::solutionsBecomeLinePage() {
   drawMathText();
   waitKeyPrompt();
   reveal(*this, kInterceptAnswer);
-  runAndRise(*this);
+  runAndRiseMarks(1, 5);
   waitKeyPrompt();
   reveal(*this, kSlopeAndSolving);
   flow(*this, kNaming);
@@ -450,16 +348,16 @@ void TessarinUnit::showEquationGraphExample() {
   textMarginX = 38;
   textLineY = 30;
   setDrawWidth(5);
-  drawPlane(*this, kWorkedPlane);
+  drawPlane(kWorkedPlane);
   reveal(*this, kWorkedSteps);
 
   // The intercept, the run of 4 and the rise of 3, then the line.
-  setSlopeMarks(*this, {{0, -3}, {4, -3}, {4, 0}});
-  interceptDisc(*this);
+  setSlopeMarks(1, 0, -3, 4, 3);
+  fillCircle(markX(1), markY(1), 8, 5);
   waitKeyPrompt();
-  runAndRise(*this);
+  runAndRiseMarks(1, 5);
   waitKeyPrompt();
-  plotLine(*this, 0.75f, -3, U"3x-4y=12", -297);
+  plotLine({0.75f, -3, 3, U"3x-4y=12", -297});
   waitKeyPrompt();
   flow(*this, {newLine(7, 80, U"教科書P78 問1　をやろう。")});
 }

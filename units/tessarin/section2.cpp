@@ -1,9 +1,29 @@
-// Section 2: the lines y=k and x=h.
+// Section 2: the lines y=k and x=h. The entry shows the section's goal once,
+// then the sub-menu, to which every page of the section returns.
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
-// Not built yet: back to the menu.
-void TessarinUnit::constantLineSection() {}
+void TessarinUnit::showParallelGoal() {
+  clearWholeWindow();
+  textMarginX = 44;
+  textLineY = 240;
+  flowText({
+      {3, FlowPiece::Margin, 0, U"<めあて>"},
+      {0, FlowPiece::Margin, 65, U"二元一次方程式 ax+by+c=0 で"},
+      {0, FlowPiece::Margin, 65, U"　　a=0やb=0 の場合のグラフをかこう。"},
+  });
+}
+
+void TessarinUnit::constantLineSection() {
+  showParallelGoal();
+  runSubMenu(U"①y=k例　②問3　③x=h例　④問4　⑤問5　⑥まとめ　⑦終了", 7, [this](int item) {
+    openPage(*this,
+             {&TessarinUnit::horizontalLineExamplePage, &TessarinUnit::horizontalLineAnswersPage,
+              &TessarinUnit::verticalLineExamplePage, &TessarinUnit::verticalLineAnswersPage,
+              &TessarinUnit::axisLineAnswersPage, &TessarinUnit::constantLineSummaryPage},
+             item);
+  });
+}
 
 }  // namespace lesson

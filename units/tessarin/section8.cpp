@@ -1,9 +1,121 @@
-// Section 8: the second review set.
+// Section 8: the worked answers to the eight review problems of textbook page
+// 92. The section has no goal banner: entered from the main menu's cleared
+// window it is its one-line sub-menu alone, and each item is one answer page
+// under the two header tags. This file holds the entry, the header and the
+// shapes the answer pages share.
+#include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
-// Not built yet: back to the menu.
-void TessarinUnit::masterLearningSection() {}
+void TessarinUnit::masterLearningSection() {
+  runSubMenu(U"P92 学びを身につけよう ①～⑧解答　　⑨終了", 9, [this](int item) {
+    openPage(*this,
+             {&TessarinUnit::masterAnswer1Page, &TessarinUnit::masterAnswer2Page,
+              &TessarinUnit::masterAnswer3Page, &TessarinUnit::masterAnswer4Page,
+              &TessarinUnit::masterAnswer5Page, &TessarinUnit::masterAnswer6Page,
+              &TessarinUnit::masterAnswer7Page, &TessarinUnit::masterAnswer8Page},
+             item);
+  });
+}
+
+void TessarinUnit::masterPageHeader(float gap, const Text& number) {
+  struct Tag {
+    float gap;
+    float width;
+    float color, border, fill;
+    Text text;
+  };
+  const Tag tags[] = {
+      {0, 360, 0, 3, 13, U"学びを身につけよう"},
+      {gap, 40, 13, 4, 3, number},
+  };
+  textEndX = textMarginX;
+  for (const Tag& tag : tags) {
+    penX = textEndX + tag.gap;
+    penY = textLineY;
+    workText = tag.text;
+    boxWidth = tag.width;
+    boxHeight = 48;
+    textColor = tag.color;
+    lineColor = tag.border;
+    plotColor = tag.fill;
+    drawTextBox();
+    textEndX = penX;
+    textLineY = penY;
+  }
+}
+
+namespace master {
+
+void startPage(Lesson& page, float labelX, float marginX, float lineY) {
+  page.clearWholeWindow();
+  page.itemLabelX = labelX;
+  page.textMarginX = marginX;
+  page.textLineY = lineY;
+  page.setDrawWidth(5);
+}
+
+void revealSteps(Lesson& page, const std::vector<Step>& steps) {
+  for (const Step& step : steps) {
+    page.flowText(step);
+    page.waitKeyPrompt();
+  }
+}
+
+void revealToEnd(Lesson& page, const std::vector<Step>& steps) {
+  if (steps.empty()) return;
+  revealSteps(page, {steps.begin(), steps.end() - 1});
+  page.flowText(steps.back());
+}
+
+void plotCurves(Lesson& page, const std::vector<Curve>& curves) {
+  for (const Curve& curve : curves) {
+    page.curveKind = curve.kind;
+    page.coefA = curve.a;
+    page.coefB = curve.b;
+    page.coefC = curve.c;
+    page.plotColor = curve.color;
+    page.pointLabel = curve.label;
+    page.labelDx = curve.dx;
+    page.labelDy = curve.dy;
+    page.plotCurve();
+  }
+}
+
+float drawBracedPair(Lesson& page, const Text& first, const Text& second) {
+  const float top = page.textLineY + 50;
+  page.textColor = 0;
+  page.penX = page.textMarginX;
+  page.penY = top;
+  page.boxWidth = 100;
+  page.drawBrace();
+  // Both equations start at one x, so the line's end is not taken back after
+  // the first.
+  const float x = page.textMarginX + 40;
+  page.writeAt(0, x, top, first);
+  page.writeAt(0, x, top + 50, second);
+  page.textEndX = x;
+  page.textLineY = top + 50;
+  return top;
+}
+
+void drawSubtraction(Lesson& page, const Subtraction& columns) {
+  page.penX = page.textMarginX;
+  page.penY = page.textLineY + 50;
+  page.fractionAsGiven = columns.top;
+  page.columnOperator = U"-";
+  page.fractionText = columns.bottom;
+  page.arcHeight = 50;
+  page.lineColor = 0;
+  page.textColor = 0;
+  page.drawEquationColumns();
+  // drawEquationColumns leaves textLineY at the bottom row's top.
+  page.writeAt(3, page.textMarginX, page.textLineY - 25, columns.signs);
+  page.textEndX = page.columnResultX;
+  page.flowText({{0, Flow::End, 50, columns.difference}});
+}
+
+}  // namespace master
 
 }  // namespace lesson

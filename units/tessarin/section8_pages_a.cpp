@@ -1,0 +1,209 @@
+// Section 8 answers ① to ③. ① finds the equations of four lines from their
+// conditions, one sub-question a key, in two columns on two screens: each
+// screen erases the column it writes in. ② reads the equations of three lines
+// from a graph, marking the points that fix each line. ③ matches four
+// equations to five graphed lines.
+#include <utility>
+#include <vector>
+
+#include "units/tessarin/section8_shapes.h"
+#include "units/tessarin/tessarin.h"
+
+namespace lesson {
+
+namespace {
+
+using master::Curve;
+using master::Flow;
+using master::Step;
+
+// ---- Answer ①: equations of lines from their conditions ---------------------
+
+constexpr float kLeftColumn = 40;
+constexpr float kRightColumn = 640;
+
+// (1) parallel to a line, through a point.
+const Step kParallelThroughPoint{
+    {3, Flow::Label, 60, U"(1)"},
+    {0, Flow::End, 0, U"直線 y=ﾀ1/2ﾀx+1に平行だから"},
+    {0, Flow::Label, 70, U"求める式を"},
+    {3, Flow::End, 0, U"y=ﾀ1/2ﾀx+b"},
+    {0, Flow::End, 0, U"とする。"},
+    {0, Flow::Margin, 60, U"点(-2,2)を通るから"},
+    {3, Flow::Margin, 50, U"x=-2,y=2 を代入して"},
+    {0, Flow::Margin, 60, U"2=ﾀ1/2ﾀ*(-2)+b"},
+    {0, Flow::End, 0, U"2=-1+b", 40},
+    {3, Flow::Margin, 60, U"b="},
+    {0, Flow::End, 0, U"2+1="},
+    {3, Flow::End, 0, U"3"},
+    {5, Flow::End, 0, U"答　y=ﾀ1/2ﾀx+3", 40},
+};
+
+// (2) a given intercept, through a point.
+const Step kInterceptThroughPoint{
+    {3, Flow::Label, 80, U"(2)"},
+    {0, Flow::End, 0, U"求める式を"},
+    {3, Flow::End, 0, U"y=ax-1"},
+    {0, Flow::End, 0, U"とする。"},
+    {0, Flow::Margin, 50, U"点(-1,0)を通るから"},
+    {3, Flow::Margin, 50, U"x=-1,y=0 を代入して"},
+    {0, Flow::Margin, 50, U"0=a*(-1)-1"},
+    {0, Flow::Margin, 50, U"0=-a-1"},
+    {3, Flow::Margin, 50, U"a=-1"},
+    {5, Flow::Margin, 50, U"答　y=-x-1"},
+};
+
+// (3) the increases of x and y, and a point.
+const Step kIncreasesAndPoint{
+    {3, Flow::Label, 110, U"(3)"},
+    {0, Flow::End, 0, U"求める式を"},
+    {3, Flow::End, 0, U"y=ax+b"},
+    {0, Flow::End, 0, U"とする。"},
+    {0, Flow::Margin, 50, U"xの増加量が3のとき、"},
+    {0, Flow::Margin, 50, U"yの増加量が-2だから、傾きaは、"},
+    {3, Flow::Margin, 70, U"a="},
+    {0, Flow::End, 0, U"ﾀ-2/3ﾀ="},
+    {3, Flow::End, 0, U"-ﾀ2/3ﾀ"},
+    {0, Flow::Margin, 70, U"求める一次関数の式は"},
+    {3, Flow::End, 0, U"y=-ﾀ2/3ﾀx+b"},
+    {3, Flow::Margin, 60, U"x=2,y=0を代入して、"},
+    {0, Flow::Margin, 70, U"0=-ﾀ2/3ﾀ*2+b"},
+    {0, Flow::End, 0, U"0=-ﾀ4/3ﾀ+b", 40},
+    {3, Flow::Margin, 70, U"b=ﾀ4/3ﾀ"},
+    {5, Flow::End, 0, U"答　y=-ﾀ2/3ﾀx+ﾀ4/3ﾀ", 40},
+};
+
+// (4) through two points: the two equations, their difference, then b.
+const Step kTwoPointsTask{
+    {3, Flow::Label, 0, U"(4)"},
+    {0, Flow::End, 0, U"求める式を"},
+    {3, Flow::End, 0, U"y=ax+b"},
+    {0, Flow::End, 0, U"とする。"},
+    // Starts left of the column to fit the column's width.
+    {0, Flow::Margin, 50, U"x=-3,y=4とx=12,y=-1を代入して", -102},
+};
+const master::Subtraction kTwoPointsDifference{U" 4=-3a+b", U"-1=12a+b", U"+ +  -  -", U" 5=-15a"};
+const Step kTwoPointsSolution{
+    {3, Flow::End, 0, U" a=", 40},
+    {0, Flow::End, 0, U"ﾀ5/-15ﾀ="},
+    {3, Flow::End, 0, U"-ﾀ1/3ﾀ"},
+    {3, Flow::Margin, 70, U"a=-ﾀ1/3ﾀ を①に代入して"},
+    {0, Flow::Margin, 70, U"4=-3*(-ﾀ1/3ﾀ)+b=1+b"},
+    {0, Flow::End, 0, U"b=4-1", 40},
+    {3, Flow::Margin, 70, U"b=3"},
+    {5, Flow::End, 0, U"答 y=-ﾀ1/3ﾀx+3", 40},
+};
+
+// A column of the page: its label and body x, its first line at y 30.
+void openColumn(Lesson& page, float x) {
+  page.itemLabelX = x;
+  page.textMarginX = x;
+  page.textLineY = 30;
+}
+
+// ---- Answer ②: three lines read from a graph ---------------------------------
+
+// The points that fix a line, marked as discs in slots 1, 2, ..., then the line.
+struct MarkedLine {
+  std::vector<std::pair<float, float>> points;
+  Curve line;
+};
+
+const std::vector<MarkedLine> kReadLines{
+    {{{-2, 0}, {0, -5}}, {3, -2.5f, -5, 0, 3, U"(3)"}},
+    {{{-7, 6}, {-7, -9}}, {4, 1, 0, -7, 7, U"(2)"}},
+    {{{0, -4}}, {3, 0, -4, 0, 9, U"(1)"}},
+};
+
+const std::vector<Step> kReadEquations{
+    {{5, Flow::End, 0, U"y=-4"}, {3, Flow::Label, 60, U"(2) "}},
+    {{5, Flow::End, 0, U"x=-7"}, {3, Flow::Label, 60, U"(3) "}},
+    {{0, Flow::End, 0, U"切片が-5で、"},
+     {0, Flow::Margin, 70, U"傾き -ﾀ5/2ﾀ の直線だから"},
+     {5, Flow::Margin, 70, U"y=-ﾀ5/2ﾀx-5"}},
+};
+
+// ---- Answer ③: four equations matched to five lines ---------------------------
+
+// Line ④ is drawn but matches none of the equations.
+const std::vector<Curve> kFiveLines{
+    {3, 2, 3, 0, 3, U"②"}, {3, -2, 0, 0, 3, U"③"},    {3, 0, -2, 0, 7, U"⑤"},
+    {4, 1, 0, 4, 7, U"①"}, {3, -0.5f, 2, 0, 3, U"④"},
+};
+
+const std::vector<Step> kMatches{
+    {{3, Flow::Label, 80, U"ア yについて解くと、y=2x+3"},
+     {0, Flow::Margin, 60, U"切片が3で、右上がりの直線だから"},
+     {5, Flow::End, 0, U"②"}},
+    {{3, Flow::Label, 70, U"イ x軸に平行な直線だから"}, {5, Flow::End, 0, U"⑤"}},
+    {{3, Flow::Label, 70, U"ウ  yについて解くと、y=-2x"},
+     {0, Flow::Margin, 50, U"切片が0で、右下がりの直線だから"},
+     {5, Flow::End, 0, U"③"}},
+    {{3, Flow::Label, 70, U"エ  x=4 y軸に平行な直線だから"}, {5, Flow::End, 0, U"①"}},
+};
+
+constexpr float kIndent = 34;
+
+}  // namespace
+
+void TessarinUnit::masterAnswer1Page() {
+  master::startPage(*this, kLeftColumn, kLeftColumn, 30);
+  masterPageHeader(30, U"1");
+  flowText(kParallelThroughPoint);
+  waitKeyPrompt();
+
+  // (2) beside (1), nothing erased.
+  openColumn(*this, kRightColumn);
+  flowText(kInterceptThroughPoint);
+  waitKeyPrompt();
+
+  // The second screen: (3) replaces (1) under the header, (2) stays.
+  fillBox(0, 0, kRightColumn, 1800, 15, 15);
+  openColumn(*this, kLeftColumn);
+  setDrawWidth(5);
+  masterPageHeader(30, U"2");
+  flowText(kIncreasesAndPoint);
+  waitKeyPrompt();
+
+  // (4) replaces (2).
+  fillBox(kRightColumn, 0, 2 * kRightColumn, 1800, 15, 15);
+  openColumn(*this, kRightColumn);
+  setDrawWidth(5);
+  flowText(kTwoPointsTask);
+  master::drawBracedPair(*this, U"4=-3a+b…①", U"-1=12a+b…②");
+  flowText({{3, Flow::Margin, 50, U"①-②"}});
+  master::drawSubtraction(*this, kTwoPointsDifference);
+  flowText(kTwoPointsSolution);
+}
+
+void TessarinUnit::masterAnswer2Page() {
+  master::startPage(*this, 40, 40 + kIndent, 30);
+  masterPageHeader(30, U"2");
+  flowText({{3, Flow::Label, 70, U"グラフをかくと"}});
+  waitKeyPrompt();
+
+  drawPlane({720, 60, -10, 5, -10, 7, 30});
+  for (const MarkedLine& marked : kReadLines) {
+    float slot = 1;
+    for (const auto& [x, y] : marked.points) {
+      setMark(slot, x, y);
+      fillCircle(markX(slot), markY(slot), 8, 5);
+      ++slot;
+    }
+    master::plotCurves(*this, {marked.line});
+  }
+  flowText({{3, Flow::Label, 60, U"(1) "}});
+  waitKeyPrompt();
+  master::revealToEnd(*this, kReadEquations);
+}
+
+void TessarinUnit::masterAnswer3Page() {
+  master::startPage(*this, 40, 40 + kIndent, 30);
+  masterPageHeader(30, U"3");
+  drawPlane({720, 60, -6, 6, -6, 6, 40});
+  master::plotCurves(*this, kFiveLines);
+  waitKeyPrompt();
+  master::revealToEnd(*this, kMatches);
+}
+
+}  // namespace lesson
