@@ -57,6 +57,12 @@ TEST(TessarinSection2, BannerSubMenuAndPagesOneStepPerKey) {
       {kSection + " 8 Enter", Foot::SubMenu, 0, {kGoalHeading, kGoalSecond}, {}},
       {kSection + " Enter", Foot::SubMenu, 0, {kGoalHeading, kGoalSecond}, {}},
       {kSection + " - 1 Enter", Foot::SubMenu, 0, {kGoalHeading, kGoalSecond}, {}},
+      // A value within 1..7 that is not whole passes the range test and opens
+      // the item it rounds to; one just outside reads again.
+      {kSection + " 2.5 Enter", Foot::KeyWait, 1, {{38, 30, 3, "方程式3x=6"}}, {kGoalHeading}},
+      {kSection + " 5/2 Enter", Foot::KeyWait, 1, {{38, 30, 3, "方程式3x=6"}}, {kGoalHeading}},
+      {kSection + " 0.5 Enter", Foot::SubMenu, 0, {kGoalHeading, kGoalSecond}, {}},
+      {kSection + " 7.5 Enter", Foot::SubMenu, 0, {kGoalHeading, kGoalSecond}, {}},
       // 7 goes back to the main menu, from the banner or after a page.
       {kSection + " 7 Enter", Foot::MainMenu, 0, {}, {kGoalHeading}},
       {kSummary + " 7 Enter", Foot::MainMenu, 0, {}, {{76, 30, 3, "<二元一次方程式とグラフ>"}}},
@@ -338,6 +344,14 @@ TEST(TessarinSection2, SummaryPlanesStandSideBySide) {
   EXPECT_EQ(run.unit.originX, 734);
   EXPECT_EQ(run.unit.originY, 490);
   EXPECT_EQ(run.unit.textLineY, 230);
+  // The frame round the statements: an outline in colour 9 drawn at width 10,
+  // before the planes set the width to 5.
+  int frames = 0;
+  for (const DrawOp& op : run.draws()) {
+    frames += op.kind == DrawOp::Kind::Box && op.x1 == 38 && op.y1 == 16 && op.x2 == 950 &&
+              op.y2 == 291 && op.color == 9 && op.width == 10;
+  }
+  EXPECT_EQ(frames, 1);
   // No grid: every thin line of colour 0 and width 1 is missing; only the
   // axes (width 4) are drawn, two per plane.
   int axes = 0, gridLines = 0;

@@ -280,6 +280,31 @@ TEST(TessarinSections37, HeaderTagsStandAtTheLeftXWithThePenWidthInForce) {
   }
 }
 
+// Section 3's two tags at (121,30) and 40 px after the first, framed with the
+// pen width in force: 3 from start-up, 5 after the summary of section 2.
+TEST(TessarinSections37, PracticeTagsTakeThePenWidthInForce) {
+  struct Case {
+    std::string keys;
+    int width;
+  } cases[] = {
+      {kPractice + "1 Enter", 3},
+      {"2 Enter 6 Enter 7 Enter " + kPractice + "1 Enter", 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    TessarinRun run(c.keys);
+    int title = 0, number = 0;
+    for (const DrawOp& f : ofKind(run.draws(), DrawOp::Kind::Fill)) {
+      title += f.x1 == 121 && f.y1 == 30 && f.x2 == 291 && f.y2 == 76 && f.color == 3 &&
+               f.fill == 13 && f.width == c.width;
+      number += f.x1 == 331 && f.y1 == 30 && f.x2 == 371 && f.y2 == 74 && f.color == 4 &&
+                f.fill == 3 && f.width == c.width;
+    }
+    EXPECT_EQ(title, 1);
+    EXPECT_EQ(number, 1);
+  }
+}
+
 // A plane's dots of one colour, taken back to plane units.
 struct PlaneDots {
   float originX, originY, unit;
