@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/platform/trace.h"
@@ -66,6 +67,7 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
        {{38, 30, 7, "Q"},
         {kAny, 30, 0, "をいいなさい。"},
         {38, 90, 0, "(1)y=2x3"},
+        {38, 270, 0, "(2)"},
         {kAny, 323, 0, "11357…"},
         {799, 40, 0, "(3)"},
         {799, 175, 0, "(0,3)"},
@@ -223,6 +225,8 @@ TEST(MerrowinSections45, SubMenusRedrawTheirLineOrReturnToTheMenu) {
       {kSection4 + "Enter", 2, false, {{76, 305, 0, "表・式・グラフの関係をまとめよう。"}}},
       {kSection4 + wholePage + "3 Enter", 3, false, {{kAny, 400, 3, "切片"}}},
       {kSection4 + "2 Enter", 1, true, {}},
+      // 3/2 passes the range test and is made whole (halves away from zero): item 2.
+      {kSection4 + "3/2 Enter", 1, true, {}},
       {kSection4 + wholePage + "2 Enter", 2, true, {}},
       {kSection5 + "0 Enter", 2, false, {}},
       {kSection5 + "1 Enter 5 Enter", 3, false, {{121, 490, 5, "答　y=3x7"}}},
@@ -282,6 +286,12 @@ TEST(MerrowinSections45, TablePageFigure) {
   }));
   EXPECT_TRUE(hasLine(ops, 949, 160, 1009, 160, 0)) << "run";
   EXPECT_TRUE(hasLine(ops, 1009, 160, 1009, 40, 0)) << "rise";
+  // The run label under the run's middle, the rise label beside the rise's.
+  for (const auto& [x, y] : {std::pair{965.0f, 160.0f}, std::pair{1009.0f, 84.0f}}) {
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(),
+                            [&](const DrawOp& op) { return isGlyphAt(op, x, y) && op.color == 0; }))
+        << x << "," << y;
+  }
 
   // Thirteen dots to an arc, hanging from y 370 down to 390 at the middle of
   // neighbouring cell centres.
@@ -331,6 +341,8 @@ TEST(MerrowinSections45, PracticePagesHeadingTags) {
                               }))
           << t.x1 << "," << t.y1;
     }
+    // The brace and the columns set their own widths back: the page's 3 stays.
+    EXPECT_EQ(run.unit.getDrawWidth(), 3);
   }
 }
 
@@ -364,8 +376,13 @@ TEST(MerrowinSections45, Problem6Layout) {
   EXPECT_TRUE(hasLine(ops, 547, 380, 577 + std::max(topWidth, bottomWidth), 380, 0));
 
   const std::vector<TextLine> lines = run.lines();
-  expectAnchors(lines, {{restX, 370, 0, "2=2×"}, {restX, 430, 0, "b=23="}, {kAny, 430, 3, "5"}}, {},
-                showing);
+  // (6)'s answer has a half-width blank after "答", which draws nothing.
+  expectAnchors(lines,
+                {{restX, 370, 0, "2=2×"},
+                 {restX, 430, 0, "b=23="},
+                 {kAny, 430, 3, "5"},
+                 {restX, 490, 5, "答y="}},
+                {}, showing);
   EXPECT_EQ(run.unit.savedX(1), restX);
   EXPECT_EQ(run.unit.savedY(1), 230);
 }

@@ -107,7 +107,8 @@ TEST(TessarinSection1B, PagesRevealOneStepPerKeyAndReturn) {
        {{kAny, 140, 0, "のとき"}}},
       {kPage7 + spaces(1), Foot::KeyWait, {{kAny, 140, 0, "のとき"}}, {{kAny, 140, 3, "y="}}},
       {kPage7 + spaces(4), Foot::KeyWait, {{kAny, 190, 3, "x=7"}}, {{kAny, 190, 5, "かけない"}}},
-      {kPage7 + spaces(5), Foot::KeyWait, {{kAny, 190, 5, "かけない"}}, {}},
+      // "かけない" 30 px after the end of "x=7" (341 + 27), not at the margin.
+      {kPage7 + spaces(5), Foot::KeyWait, {{398, 190, 5, "かけない"}}, {}},
       {kPage7 + spaces(9), Foot::KeyWait, {{44, 378, 3, "x"}}, {{kAny, 400, 0, "=3×(1)"}}},
       {kPage7 + spaces(10), Foot::KeyWait, {{kAny, 400, 0, "=3×(1)"}, {kAny, 400, 3, "=4"}}, {}},
       {kPage7 + spaces(12),
