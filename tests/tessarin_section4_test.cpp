@@ -268,6 +268,14 @@ TEST(TessarinSection4, AnswerPageStaysInsideItsClear) {
 std::string digits(float value) {
   return std::to_string(static_cast<int>(std::fabs(value)));
 }
+// A slope in front of "x" in an equation: no digit for 1 and -1.
+std::string coefficient(float slope) {
+  return std::fabs(slope) == 1 ? "" : digits(slope);
+}
+// An intercept after the x term: nothing for 0.
+std::string constant(float intercept) {
+  return intercept == 0 ? "" : digits(intercept);
+}
 
 // Over many seeds: the pair meets in a whole point with slopes that differ and
 // intercepts within -10..10, both lines pass through it, the column rows put
@@ -311,6 +319,10 @@ TEST(TessarinSection4, RandomPairsMeetInAWholePoint) {
     EXPECT_TRUE(top.size() == 5 || top.size() == 8) << top.size();
     EXPECT_TRUE(bottom.size() == 5 || bottom.size() == 8) << bottom.size();
     EXPECT_EQ(u.numTextA(14).size(), 2u);
+    // The sign row shows the signs of ②'s x term and constant once subtracted
+    // (a constant of 0 counts as not positive).
+    EXPECT_EQ(u.numTextB(33), m2 > 0 ? U"-" : U"+");
+    EXPECT_EQ(u.numTextB(34), b2 > 0 ? U"-" : U"+");
 
     const std::vector<TextLine> lines = run.lines();
     const bool unitDifference = m1 - m2 == 1;
@@ -319,6 +331,15 @@ TEST(TessarinSection4, RandomPairsMeetInAWholePoint) {
     EXPECT_EQ(showing(lines, {kAny, 380, 0, "x="}), !unitDifference) << dump(lines);
     EXPECT_TRUE(showing(lines, {kAny, 380, 3, "x=" + digits(x0)})) << dump(lines);
     EXPECT_TRUE(showing(lines, {kAny, 530, 5, "答(" + digits(x0) + "," + digits(y0) + ")"}))
+        << dump(lines);
+    // The problem writes a slope of 1 or -1 without a digit; the substitution
+    // writes the slope as it is and a negative x0 in brackets.
+    EXPECT_TRUE(showing(lines, {40, 80, 3, "y=" + coefficient(m1) + "x" + constant(b1) + "…①"}))
+        << dump(lines);
+    EXPECT_TRUE(showing(lines, {kAny, 80, 3, "y=" + coefficient(m2) + "x" + constant(b2) + "…②"}))
+        << dump(lines);
+    const std::string factor = x0 < 0 ? "(" + digits(x0) + ")" : digits(x0);
+    EXPECT_TRUE(showing(lines, {40, 480, 0, "y=" + digits(m1) + "×" + factor + constant(b1)}))
         << dump(lines);
 
     sawUnitDifference |= unitDifference;

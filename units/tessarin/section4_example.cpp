@@ -111,9 +111,7 @@ void showExample(Lesson& page) {
   const Text second = U"y=" + page.numTextA(13) + U"x" + page.numTextB(13) + U"…②";
   widenColumnTexts(page);
 
-  page.fillBox(0, page.savedY(1), 1600, page.savedY(1) + 1800, 15, 15);
-  page.textMarginX = page.savedX(1);
-  page.textLineY = page.savedY(1);
+  page.eraseExample();
   page.drawPlane(kPlane);
   page.plotLine({page.numA(2), page.numB(2), 3, U"①"});
   page.plotLine({page.numA(3), page.numB(3), 7, U"②", 0, -50});
@@ -146,10 +144,7 @@ void showExample(Lesson& page) {
 }  // namespace
 
 void TessarinUnit::randomIntersectionExamplePage() {
-  startPage(*this, 1320, 1300, 40);
-  setDrawWidth(5);
-  savedX(1) = textMarginX;
-  savedY(1) = textLineY;
+  startExamplePage();
   repeatUntilOne([this] { showExample(*this); });
   waitKeyPrompt();
   drawTextPieces({{7, 38, 600, U"教科書P83 問2　をやってみよう。"}});
