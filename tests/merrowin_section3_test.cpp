@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 #include <string>
@@ -249,6 +250,71 @@ TEST(MerrowinSection3, ExamplesAcrossSeeds) {
   // they need not come among these seeds (and ±5 never does).
   for (float a : {-3.0f, -2.0f, -1.0f, 1.0f, 2.0f, 3.0f}) EXPECT_TRUE(slopes.count(a)) << a;
   EXPECT_GT(zeroY1, 0) << "no example with y1 = 0 among the seeds";
+}
+
+// The draws of the section's random pages, as a model fed the same random
+// numbers: the slope's size and sign, drawn again while it equals the slope
+// kept last, which is kept at once (before the range tests); then the
+// intercept, x1 and x2; a point off the range draws everything again. The slope
+// kept is one value for all the pages, so it carries from page to page.
+struct DrawRules {
+  float slopeSizes, smallestSlope;
+  float x1Sign, x1Sizes, smallestX1;
+  float x2Sizes, smallestX2;
+  float yLimit;
+};
+constexpr DrawRules kTwoPointDraw{5, 1, -1, 3, 2, 5, 2, 10};  // pages ① and ②
+constexpr DrawRules kSystemDraw{4, 2, 1, 2, 1, 3, 4, 9};      // page ③
+
+struct DrawModel {
+  Random random;
+  float lastDrawn = 0;
+
+  float whole(float n, float k) { return std::floor(random.next() * n + k); }
+  float withSign(float size) { return whole(2, 1) == 2 ? -size : size; }
+
+  // a, b, x1, x2 of the next example shown.
+  std::array<float, 4> draw(const DrawRules& r) {
+    for (;;) {
+      const float a = withSign(whole(r.slopeSizes, r.smallestSlope));
+      if (a == lastDrawn) continue;
+      lastDrawn = a;
+      const float b = withSign(whole(3, 1));
+      const float x1 = r.x1Sign * whole(r.x1Sizes, r.smallestX1);
+      const float x2 = whole(r.x2Sizes, r.smallestX2);
+      if (std::fabs(a * x1 + b) > r.yLimit || std::fabs(a * x2 + b) > r.yLimit) continue;
+      return {a, b, x1, x2};
+    }
+  }
+};
+
+TEST(MerrowinSection3, DrawsKeepTheLastSlopeAcrossPages) {
+  const struct Stage {
+    std::string keys;  // added to the keys before: one more example worked
+    const DrawRules& rules;
+  } stages[] = {
+      {"3 Enter 2 Enter" + spaces(kEquationWaits), kTwoPointDraw},
+      {" 0 Enter" + spaces(kEquationWaits), kTwoPointDraw},
+      {" 1 Enter 1 Enter" + spaces(kSlopeWaits), kTwoPointDraw},
+      {" 5 Enter" + spaces(kSlopeWaits), kTwoPointDraw},
+      {" 1 Enter 3 Enter" + spaces(11), kSystemDraw},
+      {" Enter" + spaces(11), kSystemDraw},
+      {" 1 Enter 1 Enter" + spaces(kSlopeWaits), kTwoPointDraw},
+  };
+  for (int seed = 0; seed < 10; ++seed) {
+    DrawModel model;
+    model.random.seed(seed);  // the clock 00:00:ss seeds with ss
+    std::string keys;
+    for (const Stage& stage : stages) {
+      keys += stage.keys;
+      SCOPED_TRACE(clockFor(seed) + " " + keys);
+      const std::array<float, 4> expected = model.draw(stage.rules);
+      MerrowinRun run(keys, clockFor(seed));
+      ASSERT_EQ(run.status, kReplayWaiting);
+      const Lesson& u = run.unit;
+      EXPECT_EQ((std::array<float, 4>{u.numA(1), u.numB(1), u.numA(2), u.numA(3)}), expected);
+    }
+  }
 }
 
 // The solution is revealed in its steps, one key each; 1 ends the page and any

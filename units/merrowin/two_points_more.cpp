@@ -116,7 +116,6 @@ void MerrowinUnit::showSystemSolution() {
         subtractInColumns(*this, numTextB(12) + U"=" + numTextA(12) + U"a+b",
                           numTextB(13) + U"=" + numTextA(3) + U"a+b");
         drawColumnSigns(*this, U"+ " + numTextB(33) + U"  " + numTextB(34) + U"  -");
-        itemLabelX = columnResultX;
       },
       // The result row starts one character left of the rows.
       [&] {
