@@ -398,6 +398,29 @@ TEST(MerrowinSection1, IntegerSlopePracticeNeverRepeatsAnIntercept) {
   EXPECT_EQ(slopes.size(), 6u);
 }
 
+// The value page ③ avoids is shared with section 3's drills: right after a
+// section-3 drill has accepted a slope, page ③'s first intercept differs
+// from it.
+TEST(MerrowinSection1, IntegerSlopePracticeAvoidsTheSlopeASection3DrillKept) {
+  int reachable = 0;  // runs whose kept slope is a possible intercept
+  for (const std::string& clock : clocks(16)) {
+    SCOPED_TRACE(clock);
+    // Section 3 page ②, one example, waiting at its next-step prompt (the
+    // spaces beyond its key waits are ignored there).
+    const std::string drill = "3 Enter 2 Enter" + spaces(20);
+    MerrowinRun before(drill, clock);
+    ASSERT_EQ(before.status, kReplayWaiting);
+    const float kept = before.unit.numA(1);
+    reachable += std::fabs(kept) <= 3;
+
+    MerrowinRun after(drill + " 1 Enter 6 Enter " + kSection + "3 Enter", clock);
+    ASSERT_EQ(after.status, kReplayWaiting);
+    ASSERT_TRUE(showing(after.lines(), {40, 30, 7, "練習1図の直線の式を求めなさい。"}));
+    EXPECT_NE(after.unit.numB(1), kept);
+  }
+  EXPECT_GE(reachable, 3);
+}
+
 // Page ④: p/q in lowest terms and never whole, the second point on the plane.
 TEST(MerrowinSection1, FractionSlopePracticeDrawsProperSlopes) {
   std::set<float> slopes;
