@@ -141,6 +141,8 @@ TEST(TessarinSections37, PagesShowTheirAnswersStepByStep) {
        Foot::SubMenu,
        {{kAny, 30, 13, "3"}, {kAny, kAny, 3, "y="}, {kAny, kAny, 7, "y=3"}, {kAny, kAny, 5, "y="}},
        {}},
+      // A choice inside 1..9 that is not whole opens the item it rounds to.
+      {kReview + "5/2 Enter", Foot::SubMenu, {{kAny, 30, 13, "3"}}, {}},
       // Item ④: the dotted line first, the working after the key.
       {reviewPage(4), Foot::KeyWait, {{kAny, 30, 13, "4"}}, {{40, 90, 0, "のとき"}}},
       {reviewPage(4, 1),
