@@ -336,6 +336,26 @@ std::set<std::pair<float, float>> dotsOf(const std::vector<DrawOp>& ops, int col
   return out;
 }
 
+// Whether a glyph `ch` stands with its top-left corner at (x, y) in a colour.
+bool glyphAt(const std::vector<DrawOp>& ops, float x, float y, int color, char32_t ch) {
+  return std::any_of(ops.begin(), ops.end(), [&](const DrawOp& op) {
+    return op.kind == DrawOp::Kind::Symbol && op.x1 == x && op.y1 == y && op.color == color &&
+           op.text == std::u32string(1, ch);
+  });
+}
+
+// The point's label "(x,y)" (27 px a character) stands 40 px above its dot on
+// the side towards the y axis: from the dot's centre for x < 0, ending 20 px
+// left of it for x > 0.
+void expectPointLabel(const std::vector<DrawOp>& ops, float x, float y, const std::u32string& label,
+                      int color) {
+  const float dotX = 1000 + 20 * x, top = 400 - 20 * y - 40;
+  const float width = 27 * static_cast<float>(label.size());
+  const float left = x > 0 ? dotX - 20 - width : dotX;
+  EXPECT_TRUE(glyphAt(ops, left, top, color, U'(')) << left << "," << top;
+  EXPECT_TRUE(glyphAt(ops, left + width - 27, top, color, U')')) << left << "," << top;
+}
+
 // The keys of a run through `count` examples of a page: seven keys to the
 // end of each example, then a value other than 1 (in turn 2, an empty entry,
 // 5/2 and 0) for the next, and 1 after the last.
@@ -409,6 +429,7 @@ TEST(MerrowinSection2, SlopeExamplesWorkOutTheirAnswers) {
       EXPECT_ROW(readRow(ops, 550, 5), U"y=" + coefficient(a) + U"x" + term(b));
       // The point on the plane whose origin is (1000,400), 20 px a unit.
       EXPECT_EQ(dotsOf(ops, 5), (std::set<std::pair<float, float>>{{1000 + 20 * x, 400 - 20 * y}}));
+      expectPointLabel(ops, x, y, U"(" + xs + U"," + ys + U")", 5);
 
       const std::u32string values = digits(a) + U"," + xs + U"," + ys;
       changes += !previous.empty() && values != previous;
@@ -466,6 +487,10 @@ TEST(MerrowinSection2, InterceptExamplesWorkOutTheirAnswers) {
       // The point in colour 3 and the intercept (0, b) in colour 5.
       EXPECT_EQ(dotsOf(ops, 3), (std::set<std::pair<float, float>>{{1000 + 20 * x, 400 - 20 * y}}));
       EXPECT_EQ(dotsOf(ops, 5), (std::set<std::pair<float, float>>{{1000, 400 - 20 * b}}));
+      expectPointLabel(ops, x, y, U"(" + xs + U"," + ys + U")", 3);
+      // The intercept's label starts 6 px right of the y axis, 40 px above the
+      // dot (a minus sign is a stroke in the first character's place).
+      EXPECT_TRUE(glyphAt(ops, b < 0 ? 1033 : 1006, 400 - 20 * b - 40, 5, digits(std::fabs(b))[0]));
 
       const std::u32string values = digits(b) + U"," + xs + U"," + ys;
       changes += !previous.empty() && values != previous;
