@@ -189,8 +189,10 @@ TEST(CorbiskDrawing, FixedPagesFigureMarks) {
       EXPECT_TRUE(drawnArrow(ops, a))
           << a.fromX << "," << a.fromY << " -> " << a.headX << "," << a.headY;
     }
-    // The pages leave pen width 5 for the sub-menu.
+    // The pages leave pen width 5 for the sub-menu, and their text margin at
+    // x 38 (second lines of the worked examples are indented from it).
     EXPECT_EQ(run.unit.getDrawWidth(), 5);
+    EXPECT_EQ(run.unit.textMarginX, 38);
   }
 }
 

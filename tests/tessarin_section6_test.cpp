@@ -289,6 +289,40 @@ TEST(TessarinSection6, StageFiguresStandInTheirFrames) {
   }
 }
 
+TEST(TessarinSection6, LengthArcsBulgeToTheirSides) {
+  // The side lengths of (ｱ) (dots in colour 3) and the distances P has gone
+  // (colour 7) bulge out of the rectangles; only (10-x) cm, from D down to P in
+  // (ｳ) (colour 5), bulges into its rectangle.
+  struct Case {
+    std::string keys;
+    float top;
+    int outsideDots;  // at least this many dots in colours 3 and 7
+    int insideDots;   // at least this many in colour 5
+  } cases[] = {{kPage1 + " 1 Space", 230, 50, 0}, {kPage2 + spaces(13), 180, 250, 20}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    TessarinRun run(c.keys);
+    const std::vector<DrawOp> ops = run.draws();
+    const float bottom = c.top + 210;
+    // Strictly inside figure f's rectangle, a pixel in from its sides.
+    auto inside = [&](const DrawOp& dot, int f) {
+      const float left = 152 + 350 * static_cast<float>(f);
+      return dot.x1 > left + 1 && dot.x1 < left + 279 && dot.y1 > c.top + 1 && dot.y1 < bottom - 1;
+    };
+    int outside = 0;
+    for (int color : {3, 7}) {
+      for (const DrawOp& dot : discs(ops, 0.5f, color)) {
+        for (int f = 0; f < 3; ++f) EXPECT_FALSE(inside(dot, f)) << dot.x1 << "," << dot.y1;
+        ++outside;
+      }
+    }
+    EXPECT_GE(outside, c.outsideDots);
+    int in = 0;
+    for (const DrawOp& dot : discs(ops, 0.5f, 5)) in += inside(dot, 2);
+    EXPECT_GE(in, c.insideDots);
+  }
+}
+
 TEST(TessarinSection6, AreaGraphPiecesLieOnTheirDomains) {
   TessarinRun run(kPage3 + spaces(7));
   const std::vector<DrawOp> ops = run.draws();

@@ -126,6 +126,10 @@ void renderBox(cairo_t* cr, const DrawOp& op, int fill) {
     return;
   }
   double w = right - left, h = bottom - top;
+  // Boxes are drawn without antialiasing: a box's edges then cover whole
+  // device pixels at any window scale, so an erase drawn over a box covers
+  // exactly what the box painted and leaves no faint seam at its edges.
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   if (fill >= 0) {
     setColor(cr, fill);
     cairo_rectangle(cr, left, top, w, h);

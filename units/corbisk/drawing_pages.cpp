@@ -15,6 +15,9 @@ namespace {
 
 // ---- Pages ① and ② ---------------------------------------------------------
 
+// The indent of a sentence's second line from the margin.
+constexpr float kIndent = 38;
+
 // What a stage of a worked example draws after its text.
 enum class Figure { None, Plane, InterceptPoint, RunArrow, RiseArrow, SecondPoint, Line };
 
@@ -25,8 +28,8 @@ struct Stage {
 };
 
 // A worked example: the line through (0, intercept) and (run, intercept + rise).
-// The item labels and the sentences' first lines stand at x 38, their second
-// lines at x 76.
+// The item labels and the sentences' first lines stand at the margin, x 38;
+// their second lines are indented by kIndent.
 struct WorkedExample {
   Lesson::PlaneSettings plane;
   float intercept, run, rise;
@@ -55,18 +58,18 @@ const WorkedExample kIntegerSlopeExample{
     -54,
     0,
     {
-        {{{0, kLabel, 0, U"問　一次関数 y=-2x+3 のグラフを、"},
-          {0, kMargin, 50, U"傾きと切片を使ってかきなさい。"}},
+        {{{0, kMargin, 0, U"問　一次関数 y=-2x+3 のグラフを、"},
+          {0, kMargin, 50, U"傾きと切片を使ってかきなさい。", kIndent}},
          Figure::Plane},
-        {{{5, kLabel, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
-        {{{0, kLabel, 80, U"①切片が3 だから、"}}, Figure::None},
+        {{{5, kMargin, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
+        {{{0, kMargin, 80, U"①切片が3 だから、"}}, Figure::None},
         {{{3, kEnd, 0, U"(0,3)に点をうつ"}}, Figure::None},
         {{}, Figure::InterceptPoint},
-        {{{0, kLabel, 80, U"②傾きが-2だから、右へ1進むと、"}}, Figure::RunArrow},
-        {{{0, kMargin, 50, U"下へ2進むから　"}}, Figure::RiseArrow},
-        {{{3, kMargin, 50, U"(1,1)に点をうつ"}}, Figure::None},
+        {{{0, kMargin, 80, U"②傾きが-2だから、右へ1進むと、"}}, Figure::RunArrow},
+        {{{0, kMargin, 50, U"下へ2進むから　", kIndent}}, Figure::RiseArrow},
+        {{{3, kMargin, 50, U"(1,1)に点をうつ", kIndent}}, Figure::None},
         {{}, Figure::SecondPoint},
-        {{{0, kLabel, 80, U"③2点を通る直線をひく。"}}, Figure::None},
+        {{{0, kMargin, 80, U"③2点を通る直線をひく。"}}, Figure::None},
         {{}, Figure::Line},
     },
 };
@@ -87,19 +90,19 @@ const WorkedExample kFractionSlopeExample{
     -108,
     -70,
     {
-        {{{0, kLabel, 0, U"問　一次関数 y=ﾀ1/2ﾀx+1 のグラフを、"},
-          {0, kMargin, 60, U"傾きと切片を使ってかきなさい。"}},
+        {{{0, kMargin, 0, U"問　一次関数 y=ﾀ1/2ﾀx+1 のグラフを、"},
+          {0, kMargin, 60, U"傾きと切片を使ってかきなさい。", kIndent}},
          Figure::Plane},
-        {{{5, kLabel, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
-        {{{0, kLabel, 80, U"①切片が1 だから、"}}, Figure::None},
+        {{{5, kMargin, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
+        {{{0, kMargin, 80, U"①切片が1 だから、"}}, Figure::None},
         {{{3, kEnd, 0, U"(0,1)に点をうつ"}}, Figure::None},
         {{}, Figure::InterceptPoint},
-        {{{0, kLabel, 80, U"②傾きがﾀ1/2ﾀだから、"}}, Figure::None},
+        {{{0, kMargin, 80, U"②傾きがﾀ1/2ﾀだから、"}}, Figure::None},
         {{{3, kEnd, 0, U"右へ2進むと、"}}, Figure::RunArrow},
-        {{{0, kMargin, 60, U"上へ1進むから　"}}, Figure::RiseArrow},
-        {{{3, kMargin, 50, U"(2,2)に点をうつ"}}, Figure::None},
+        {{{0, kMargin, 60, U"上へ1進むから　", kIndent}}, Figure::RiseArrow},
+        {{{3, kMargin, 50, U"(2,2)に点をうつ", kIndent}}, Figure::None},
         {{}, Figure::SecondPoint},
-        {{{0, kLabel, 80, U"③2点を通る直線をひく。"}}, Figure::None},
+        {{{0, kMargin, 80, U"③2点を通る直線をひく。"}}, Figure::None},
         {{}, Figure::Line},
     },
 };
@@ -141,8 +144,7 @@ void drawStageFigure(Lesson& page, const WorkedExample& ex, Figure figure) {
 
 void runWorkedExample(Lesson& page, const WorkedExample& ex) {
   page.fillBox(0, 0, 1320, 1300, 15, 15);
-  page.itemLabelX = 38;
-  page.textMarginX = page.itemLabelX + 38;
+  page.textMarginX = 38;
   page.textLineY = 30;
   page.setDrawWidth(5);
   for (std::size_t i = 0; i < ex.stages.size(); ++i) {
