@@ -223,6 +223,46 @@ std::vector<Dot> discs(const std::vector<DrawOp>& ops, std::vector<float> radii)
   return out;
 }
 
+// The formula row whose glyph tops are at y (raised letters up to 30 px above
+// it) in `color` between x `left` and `right`, hand-drawn signs included.
+std::u32string readRow(const std::vector<DrawOp>& ops, float y, int color, float left,
+                       float right) {
+  auto across = [&](const DrawOp& op) { return op.x1 >= left && op.x1 < right; };
+  return testing::readFormula(
+      ops, color,
+      [&](const DrawOp& glyph) { return across(glyph) && glyph.y1 <= y && glyph.y1 > y - 30; },
+      [&](const DrawOp& stroke) { return across(stroke) && stroke.y1 > y && stroke.y1 < y + 44; });
+}
+
+TEST(TessarinSection8, SubtractionColumnsPutTheSignsBetweenTheRows) {
+  // Rows 50 px apart from the column's top; the signs each term of the
+  // bottom row takes, in colour 3, 25 px below the top row; the difference
+  // under the bar.
+  struct Case {
+    std::string keys;
+    float left, top;  // the column's x and its top row's y
+    std::u32string topRow, signs, bottomRow, difference;
+  } cases[] = {
+      {page(1) + spaces(3), 640, 280, U"4=-3a+b", U"++--", U"-1=12a+b", U"5=-15a"},
+      {page(6) + spaces(8), 30, 480, U"9y=3x+27", U"+--+", U"2y=3x-5", U"7y=32"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    TessarinRun run(c.keys);
+    // What the screen shows: the ops after the last erase of a whole column.
+    auto ops = run.draws();
+    const auto erase = std::find_if(ops.rbegin(), ops.rend(), [](const DrawOp& op) {
+      return op.kind == DrawOp::Kind::Fill && op.fill == 15 && op.y2 == 1800;
+    });
+    ops.erase(ops.begin(), erase.base());
+    const float rows = c.left + 54;  // right of the ")" before the bottom row
+    EXPECT_EQ(readRow(ops, c.top, 0, rows, rows + 300), c.topRow);
+    EXPECT_EQ(readRow(ops, c.top + 25, 3, c.left, rows + 300), c.signs);
+    EXPECT_EQ(readRow(ops, c.top + 50, 0, rows, rows + 300), c.bottomRow);
+    EXPECT_EQ(readRow(ops, c.top + 100, 0, rows, rows + 300), c.difference);
+  }
+}
+
 TEST(TessarinSection8, AnswerTwoMarksThePointsThatFixEachLine) {
   // Plane origin (1020, 270), 30 px a unit: (-2,0) and (0,-5) for (3),
   // (-7,6) and (-7,-9) for (2), (0,-4) for (1).

@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <deque>
@@ -184,14 +185,32 @@ struct WindowPlatform::Impl {
     if (!ensureSurface()) return;
     if (canvas.pruned() != prunedSeen) stale = true;
     bool drawn = false;
-    // The last operation was replaced after it was rendered: draw the new one
-    // over it.
-    bool redrawLast =
-        canvas.replaced() != replacedSeen && rendered == canvas.ops().size() && rendered > 0;
-    if (redrawLast) --rendered;
-    if (stale || rendered < canvas.ops().size()) {
+    // The last operation was replaced after it was rendered (the blinking
+    // cursor dot): its place is rendered again from the whole list, so the
+    // antialiased edge of what it covered leaves no ring.
+    bool redrawLast = !stale && canvas.replaced() != replacedSeen &&
+                      rendered == canvas.ops().size() && rendered > 0;
+    if (stale || redrawLast || rendered < canvas.ops().size()) {
       if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
       cairo_t* cr = cairo_create(surface);
+      if (redrawLast) {
+        const DrawOp& last = canvas.ops().back();
+        double pad = static_cast<double>(last.radius) + last.width + 2;
+        cairo_translate(cr, offsetX, offsetY);
+        cairo_scale(cr, scale, scale);
+        cairo_rectangle(cr, last.x1 - pad, last.y1 - pad, 2 * pad, 2 * pad);
+        if (last.kind == DrawOp::Kind::Fill) {
+          cairo_new_path(cr);
+          cairo_rectangle(cr, std::min(last.x1, last.x2) - 2, std::min(last.y1, last.y2) - 2,
+                          std::abs(last.x2 - last.x1) + 4, std::abs(last.y2 - last.y1) + 4);
+        }
+        cairo_clip(cr);
+        Rgb page = paletteRgb(15);
+        cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
+        cairo_paint(cr);
+        rendered = 0;
+        cairo_identity_matrix(cr);
+      }
       if (stale) {
         cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
         cairo_paint(cr);
