@@ -111,6 +111,9 @@ class Lesson : public Runtime {
 
   // ---- Formula text -------------------------------------------------------
   void drawMathText();
+  // Draws mathText as written, with no markup: every character in the plain
+  // Gothic glyph of a formula line (a name, not a formula).
+  void drawTextAsWritten();
   void drawGlyphRun();
   void drawStackedFraction();
   void measureText();

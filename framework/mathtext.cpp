@@ -244,6 +244,20 @@ void Lesson::drawMathText() {
   }
 }
 
+void Lesson::drawTextAsWritten() {
+  setFontName(kGothic);
+  setFontSize(16);
+  setFontBold(true);
+  for (char32_t c : mathText) {
+    const Text ch(1, c);
+    const bool wide = byteLength(ch) == 2;
+    if (c != U' ') symbol(penX, penY, wide ? 2 : 3, 3, textColor, ch);
+    penX += wide ? 34 : 27;
+  }
+  mathText.clear();
+  setFontBold(false);
+}
+
 void Lesson::drawGlyphRun() {
   glyphRunX = penX;
   glyphRunY = penY;

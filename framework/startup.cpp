@@ -92,7 +92,13 @@ int Lesson::askUnitMenu(const UnitMenu& menu) {
   textColor = 15;
   penX = 264;
   penY = 30;
-  mathText = U"＜" + programTitle + U"　メニュー＞";
+  // The program's name is a name, not a formula: its letters are not read as
+  // the formula's italic or script letters.
+  mathText = U"＜";
+  drawMathText();
+  mathText = programTitle;
+  drawTextAsWritten();
+  mathText = U"　メニュー＞";
   drawMathText();
   for (const MenuItem& item : menu.items) {
     textColor = item.color;

@@ -410,6 +410,17 @@ TEST(ReplayTool, MainMenus) {
     ASSERT_FALSE(r.events.empty());
     EXPECT_EQ(r.events.back().kind, Event::Kind::Wait);
     expectLine(r, m.title, 264, 30, 15);
+    // The name is shown as written: every glyph of the title in the upright
+    // Gothic face on the title's line, the letters one 27-px cell apart.
+    for (const TextLine& title : r.linesWith(m.title)) {
+      for (const DrawOp& g : title.glyphs) {
+        EXPECT_EQ(g.face, U"ゴシック") << toUtf8(g.text);
+        EXPECT_FALSE(g.italic) << toUtf8(g.text);
+        EXPECT_EQ(g.y1, 30) << toUtf8(g.text);
+      }
+      ASSERT_GT(title.glyphs.size(), 2u);
+      EXPECT_EQ(title.glyphs[2].x1 - title.glyphs[1].x1, 27);
+    }
     for (const MenuItem& item : m.items) expectLine(r, item.text, item.x, item.y, item.color);
     expectLine(r, kPrompt, 816, 648, 0, static_cast<std::size_t>(m.promptDraws));
     for (const TextLine& line : r.linesWith(kPrompt)) {
