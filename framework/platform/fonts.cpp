@@ -130,6 +130,25 @@ Family familyOf(const std::u32string& face) {
   return Family::Gothic;
 }
 
+// How a face's em and baseline follow the size and the two magnification
+// factors, one rule per face name for every character: the em is width x size
+// x fx across and size x fy down, and the baseline lies fy x (lead + drop x
+// size) below the op's y; the Gothic face keeps its baseline at its own ascent
+// on the em. The serif letters of the formula rows sit on the line of the
+// Gothic digits beside them and inside their advances, and the plane's "x"
+// just above its axis; docs/ARCHITECTURE.md gives the measurements.
+struct FaceScale {
+  double width = 1;
+  double lead = 0;
+  double drop = 0;  // 0: at the face's ascent
+};
+
+FaceScale scaleOf(const std::u32string& face) {
+  if (face == U"Times New Roman") return {0.55, 2.59, 0.76};
+  if (face == U"MT Extra") return {0.72, 3.1, 0.64};
+  return {};
+}
+
 // Cairo's defaults follow the machine's settings; fixed options make the
 // output the same everywhere.
 const cairo_font_options_t* textOptions() {
@@ -189,8 +208,10 @@ std::string glyphFamily(const std::u32string& face, bool bold, bool italic, char
 }
 
 void drawSymbol(cairo_t* cr, const DrawOp& op) {
-  double sx = static_cast<double>(op.size) * op.fx;
-  double sy = static_cast<double>(op.size) * op.fy;
+  const FaceScale scale = scaleOf(op.face);
+  const double size = op.size;
+  double sx = scale.width * size * op.fx;
+  double sy = size * op.fy;
   // A zero scale would leave cr in an error state for good.
   if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return;
   if (!std::isfinite(op.x1) || !std::isfinite(op.y1)) return;
@@ -200,7 +221,8 @@ void drawSymbol(cairo_t* cr, const DrawOp& op) {
   cairo_matrix_t matrix;
   cairo_matrix_init_scale(&matrix, sx, sy);
   double x = op.x1;
-  double baseline = op.y1 + selected.ascent * sy;
+  double drop = scale.drop == 0 ? selected.ascent * sy : op.fy * (scale.lead + scale.drop * size);
+  double baseline = op.y1 + drop;
 
   cairo_save(cr);
   cairo_set_font_options(cr, textOptions());

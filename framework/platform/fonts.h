@@ -19,7 +19,8 @@ bool checkLessonFonts(std::string& error);
 
 // Draws a text operation (DrawOp::Kind::Symbol) in cr's current source, in
 // logical canvas units: the first character's cell has its top-left at
-// (x1, y1), the em is `size` scaled by fx across and fy down.
+// (x1, y1); fx widens and fy heightens the em, and the face's own rule gives
+// the em's width and the baseline (docs/ARCHITECTURE.md, "Text on the canvas").
 void drawSymbol(cairo_t* cr, const DrawOp& op);
 
 // The family of the installed font that draws character c of a text in the
