@@ -12,6 +12,7 @@
 #include "framework/platform/fonts.h"
 #include "framework/platform/palette.h"
 #include "framework/platform/window_keys.h"
+#include "framework/platform/x11_errors.h"
 
 namespace lesson {
 
@@ -265,7 +266,14 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
   // With neither an X nor a Wayland display named there is nothing to probe
   // (probing would only print the libraries' own complaints first).
   bool named = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-  if (!std::getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  // X11 unless only a Wayland display is named: on a Wayland desktop with
+  // XWayland too, SDL2 would otherwise choose Wayland where the compositor
+  // draws window borders, and SDL2 shows a Wayland window surface only through GL.
+  if (std::getenv("DISPLAY") || !std::getenv("WAYLAND_DISPLAY")) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  }
+  // Before SDL_Init: SDL keeps the handler in force then and passes errors on to it.
+  ignoreEventsSentToClosedWindows();
   if (!named || SDL_Init(SDL_INIT_VIDEO) != 0 || showsNothing(SDL_GetCurrentVideoDriver())) {
     SDL_Quit();
     error =
