@@ -92,7 +92,8 @@ def status_kb(pid, name):
 
 def gl_mapped(pid):
     with open(f"/proc/{pid}/maps") as f:
-        return sorted({line.split()[-1] for line in f if GL_LIBRARIES.search(line)})
+        return sorted({os.path.basename(line.split()[-1]) for line in f
+                       if GL_LIBRARIES.search(line)})
 
 
 def cpu_percent(pid, seconds):
