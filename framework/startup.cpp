@@ -55,7 +55,13 @@ void Lesson::errorHandler(const RuntimeError& error) {
   glyphChar = str(scratchB);
   symbol(288, 432, 1, 1, 13,
          workText + U"," + glyphChar + U"エラーが発生しました。マウスで×をクリックして下さい。");
-  for (;;) idle(IdleKind::ErrorScreen);
+  // The screen stays until the window is closed. Keys pressed meanwhile are
+  // taken and dropped: a key left queued would keep every wait from waiting.
+  for (;;) {
+    while (!inkey().empty()) {
+    }
+    idle(IdleKind::ErrorScreen);
+  }
 }
 
 void Lesson::clearPageArea() {

@@ -22,7 +22,7 @@ std::unique_ptr<Lesson> makeProgram(const std::string& id, Platform& platform) {
   return nullptr;
 }
 
-int runInWindow(const std::string& id) {
+int runInWindow(const std::string& id, const std::function<void(Lesson&)>& prepare) {
   std::string error;
   auto platform = WindowPlatform::open(error);
   if (!platform) {
@@ -30,6 +30,7 @@ int runInWindow(const std::string& id) {
     return 1;
   }
   auto program = makeProgram(id, *platform);
+  if (prepare) prepare(*program);
   return program->run();
 }
 

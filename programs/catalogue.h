@@ -2,6 +2,7 @@
 // own name.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +17,8 @@ const std::vector<std::string>& programIds();
 // The program's lesson run on the given platform, or nullptr for an unknown id.
 std::unique_ptr<Lesson> makeProgram(const std::string& id, Platform& platform);
 
-// Runs the program in its own window; returns the exit status.
-int runInWindow(const std::string& id);
+// Runs the program in its own window; returns the exit status. `prepare`, when
+// given, is called on the lesson before it starts (the tests set fault hooks).
+int runInWindow(const std::string& id, const std::function<void(Lesson&)>& prepare = {});
 
 }  // namespace lesson

@@ -255,6 +255,31 @@ TEST(ErrorScreen, FaultAtAWaitShowsTheErrorScreen) {
   }
 }
 
+// Keys pressed while the error screen shows are taken and dropped, so that
+// its waits wait: a key left queued makes every wait return at once (in the
+// window, a core busy until the window is closed; here, a hang).
+TEST(ErrorScreen, KeysPressedAtItAreTakenAndDropped) {
+  struct KeysAtErrorScreen : HeadlessPlatform {
+    using HeadlessPlatform::HeadlessPlatform;
+    int errorWaits = 0;
+    std::size_t drawsAtFirstWait = 0;
+    void idle(IdleKind kind) override {
+      if (kind == IdleKind::ErrorScreen && ++errorWaits == 1) {
+        drawsAtFirstWait = canvas().ops().size();
+        for (const ScriptKey& k : LessonFixture::keys("5 Enter Esc Clear")) pressKey(k);
+        return;
+      }
+      HeadlessPlatform::idle(kind);
+    }
+  };
+  KeysAtErrorScreen platform(std::vector<ScriptKey>{});
+  auto program = makeProgram("corbisk", platform);
+  program->injectFaultAtIdle(1);
+  EXPECT_EQ(runHeadless(*program, platform), kReplayErrorScreen);
+  EXPECT_EQ(platform.errorWaits, 2);
+  EXPECT_EQ(platform.canvas().ops().size(), platform.drawsAtFirstWait);  // the keys draw nothing
+}
+
 // A filled box as the prompts draw it: corners, border, fill and pen width.
 struct Box {
   float x1, y1, x2, y2;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 #include "framework/platform/canvas.h"
 #include "framework/platform/fonts.h"
@@ -106,13 +107,67 @@ TEST(RenderBox, CoversExactlyTheRectangleBetweenItsCorners) {
   }
 }
 
-TEST(RenderBox, ZeroHeightBoxIsALine) {
-  Canvas canvas;
-  canvas.add(fillBox(840, 520, 1200, 520, 11, 11, 3));
-  Picture picture(canvas);
-  EXPECT_EQ(picture.at(1000, 520), paletteRgb(11));
-  EXPECT_EQ(picture.at(1000, 519), paletteRgb(11));
-  EXPECT_EQ(picture.at(1000, 523), paletteRgb(15));
+// The device pixels of a canvas rendered at a window scale that are not the
+// page colour, counted inside and outside a rectangle of the canvas.
+struct ScaledInk {
+  int inside = 0, outside = 0;
+};
+ScaledInk scaledInk(const Canvas& canvas, double scale, double left, double top, double right,
+                    double bottom) {
+  int w = static_cast<int>(std::ceil(kCanvasWidth * scale));
+  int h = static_cast<int>(std::ceil(kCanvasHeight * scale));
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_scale(cr, scale, scale);
+  canvas.render(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  int stride = cairo_image_surface_get_stride(surface);
+  // The device pixels whose centres lie in the rectangle; the ink is looked
+  // for within 20 px of it.
+  auto first = [&](double v) { return static_cast<int>(std::ceil(v * scale - 0.5)); };
+  int l = first(left), t = first(top), r = first(right), b = first(bottom);
+  ScaledInk ink;
+  for (int y = std::max(0, t - 20); y < std::min(h, b + 20); ++y) {
+    for (int x = std::max(0, l - 20); x < std::min(w, r + 20); ++x) {
+      auto pixel = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
+      if ((pixel & 0xFFFFFF) == 0xFFFFFF) continue;
+      ++(x >= l && x < r && y >= t && y < b ? ink.inside : ink.outside);
+    }
+  }
+  cairo_surface_destroy(surface);
+  return ink;
+}
+
+// A box paints nothing outside the rectangle between its corners at any window
+// scale. One without height or width covers no pixels: it paints nothing, not
+// the pen-wide stroke across its edge that once showed below the wall of an
+// empty tank and above the water under a layer not yet filled.
+TEST(RenderBox, NeverPaintsOutsideItsRectangleAtAnyScale) {
+  const DrawOp cases[] = {
+      fillBox(840, 280, 1200, 600, 0, 1, 5),  box(1200, 600, 840, 280, 0, 5),
+      fillBox(840, 600, 1200, 600, 3, 3, 5),  box(1200, 600, 840, 600, 13, 10),
+      fillBox(500, 100, 500, 300, 13, 4, 3),  fillBox(70, 70, 70, 70, 5, 5, 5),
+      fillBox(100, 100, 101, 101, 13, 13, 5),  // a single pixel
+  };
+  for (const DrawOp& op : cases) {
+    Canvas canvas;
+    canvas.add(op);
+    double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+    double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+    for (double scale : {1.0, 1.2, 0.75, 2.0, 4.0 / 3}) {
+      SCOPED_TRACE(testing::Message() << "box " << op.x1 << "," << op.y1 << " - " << op.x2 << ","
+                                      << op.y2 << " pen " << op.width << " at scale " << scale);
+      ScaledInk ink = scaledInk(canvas, scale, left, top, right, bottom);
+      EXPECT_EQ(ink.outside, 0);
+      if (scale >= 1 && left < right && top < bottom) {
+        EXPECT_GT(ink.inside, 0);
+      }
+    }
+  }
 }
 
 TEST(RenderCircle, ArcsTurnClockwiseOnScreenAndFilledArcsAreSectors) {

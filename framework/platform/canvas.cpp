@@ -114,22 +114,18 @@ bool finite(const DrawOp& op) {
 
 // A box covers exactly the rectangle between its corners: the fill is that
 // rectangle and the border a ring of the pen width inside it, so an erase
-// touches nothing outside its corners. A box without height or width is a line.
+// touches nothing outside its corners. A box without height or width covers
+// no pixels and paints nothing (the water of an empty tank leaves no line
+// across the tank's wall or above the water under it).
 void renderBox(cairo_t* cr, const DrawOp& op, int fill) {
   double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
   double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
-  if (left == right || top == bottom) {
-    setColor(cr, op.color);
-    cairo_move_to(cr, op.x1, op.y1);
-    cairo_line_to(cr, op.x2, op.y2);
-    cairo_stroke(cr);
-    return;
-  }
-  double w = right - left, h = bottom - top;
+  if (left == right || top == bottom) return;
   // Boxes are drawn without antialiasing: a box's edges then cover whole
   // device pixels at any window scale, so an erase drawn over a box covers
   // exactly what the box painted and leaves no faint seam at its edges.
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  double w = right - left, h = bottom - top;
   if (fill >= 0) {
     setColor(cr, fill);
     cairo_rectangle(cr, left, top, w, h);

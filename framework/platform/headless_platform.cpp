@@ -65,8 +65,13 @@ std::optional<char32_t> HeadlessPlatform::pollKey() {
 }
 
 void HeadlessPlatform::idle(IdleKind kind) {
+  if (!queue_.empty()) {
+    // A key is still pending: no wait, as in the window. A loop that idles
+    // without ever taking it counts towards a hang.
+    step();
+    return;
+  }
   if (kind == IdleKind::ErrorScreen) throw ReplayStop{kReplayErrorScreen};
-  if (!queue_.empty()) return;  // a key is still pending: no wait
   events_.push_back({Event::Kind::Wait, {}, {}, 0});
   sinceWait_ = 0;
   if (script_.empty()) throw ReplayStop{kReplayWaiting};

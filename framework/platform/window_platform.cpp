@@ -9,10 +9,10 @@
 #include <ctime>
 #include <deque>
 
-#include "framework/basic.h"
 #include "framework/platform/fonts.h"
-#include "framework/platform/headless_platform.h"
 #include "framework/platform/palette.h"
+#include "framework/platform/window_keys.h"
+#include "framework/platform/x11_errors.h"
 
 namespace lesson {
 
@@ -20,34 +20,6 @@ namespace {
 
 // Round the canvas: a neutral grey, so that the white page stands out.
 constexpr double kMarginGrey = 0.82;
-
-// The key code of a special key, or 0 for keys that come as text (or not at all).
-char32_t specialKey(SDL_Keycode sym) {
-  switch (sym) {
-    case SDLK_RETURN:
-    case SDLK_RETURN2:
-    case SDLK_KP_ENTER:
-      return key::kEnter;
-    case SDLK_BACKSPACE:
-      return key::kBackspace;
-    case SDLK_TAB:
-      return key::kTab;
-    case SDLK_ESCAPE:
-      return key::kEsc;
-    case SDLK_DELETE:
-      return key::kClear;
-    case SDLK_RIGHT:
-      return key::kRight;
-    case SDLK_LEFT:
-      return key::kLeft;
-    case SDLK_UP:
-      return key::kUp;
-    case SDLK_DOWN:
-      return key::kDown;
-    default:
-      return 0;
-  }
-}
 
 // SDL falls back to video drivers that show nothing when there is no display.
 bool showsNothing(const char* driver) {
@@ -128,9 +100,7 @@ struct WindowPlatform::Impl {
         if (char32_t k = specialKey(e.key.keysym.sym)) keys.push_back(k);
         break;
       case SDL_TEXTINPUT:
-        for (char32_t c : fromUtf8(e.text.text)) {
-          if (c >= 0x20 && c != 0x7F && c != 0xFFFD) keys.push_back(halfWidthKey(c));
-        }
+        for (char32_t k : textKeys(e.text.text)) keys.push_back(k);
         break;
       default:
         break;
@@ -178,46 +148,59 @@ struct WindowPlatform::Impl {
     return true;
   }
 
+  // The device pixels that cover a rectangle of the logical canvas, within the surface.
+  SDL_Rect deviceRect(double x, double y, double w, double h) const {
+    int left = std::max(0, static_cast<int>(std::floor(offsetX + x * scale)));
+    int top = std::max(0, static_cast<int>(std::floor(offsetY + y * scale)));
+    int right = std::min(width, static_cast<int>(std::ceil(offsetX + (x + w) * scale)));
+    int bottom = std::min(height, static_cast<int>(std::ceil(offsetY + (y + h) * scale)));
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+  }
+
+  // Where the last operation can have painted, in device pixels, with a margin
+  // for antialiased edges.
+  SDL_Rect lastOpArea() const {
+    const DrawOp& last = canvas.ops().back();
+    if (last.kind == DrawOp::Kind::Fill) {
+      return deviceRect(std::min(last.x1, last.x2) - 2, std::min(last.y1, last.y2) - 2,
+                        std::abs(last.x2 - last.x1) + 4, std::abs(last.y2 - last.y1) + 4);
+    }
+    double pad = static_cast<double>(last.radius) + last.width + 2;
+    return deviceRect(last.x1 - pad, last.y1 - pad, 2 * pad, 2 * pad);
+  }
+
   // Brings the window up to date with the canvas: new operations are drawn
   // onto the kept picture; after a resize, or when the canvas dropped
-  // operations, the picture is rendered again from scratch.
+  // operations, the picture is rendered again from scratch. Only the pixels
+  // that changed are sent to the window when one replaced operation (the
+  // blinking cursor dot) is all that is new.
   void present() {
     if (!ensureSurface()) return;
     if (canvas.pruned() != prunedSeen) stale = true;
-    bool drawn = false;
-    // The last operation was replaced after it was rendered (the blinking
-    // cursor dot): its place is rendered again from the whole list, so the
-    // antialiased edge of what it covered leaves no ring.
+    // The last operation was replaced after it was rendered: its place is
+    // rendered again from the whole list, so the antialiased edge of what it
+    // covered leaves no ring.
     bool redrawLast = !stale && canvas.replaced() != replacedSeen &&
                       rendered == canvas.ops().size() && rendered > 0;
-    if (stale || redrawLast || rendered < canvas.ops().size()) {
+    bool grown = rendered < canvas.ops().size();
+    SDL_Rect whole{0, 0, width, height};
+    SDL_Rect changed = whole;
+    if (stale || redrawLast || grown) {
       if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
       cairo_t* cr = cairo_create(surface);
-      if (redrawLast) {
-        const DrawOp& last = canvas.ops().back();
-        double pad = static_cast<double>(last.radius) + last.width + 2;
-        cairo_translate(cr, offsetX, offsetY);
-        cairo_scale(cr, scale, scale);
-        cairo_rectangle(cr, last.x1 - pad, last.y1 - pad, 2 * pad, 2 * pad);
-        if (last.kind == DrawOp::Kind::Fill) {
-          cairo_new_path(cr);
-          cairo_rectangle(cr, std::min(last.x1, last.x2) - 2, std::min(last.y1, last.y2) - 2,
-                          std::abs(last.x2 - last.x1) + 4, std::abs(last.y2 - last.y1) + 4);
-        }
-        cairo_clip(cr);
-        Rgb page = paletteRgb(15);
-        cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
-        cairo_paint(cr);
-        rendered = 0;
-        cairo_identity_matrix(cr);
-      }
       if (stale) {
         cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
         cairo_paint(cr);
+      } else if (redrawLast) {
+        changed = lastOpArea();
+        // Whole device pixels, so that the page painted under the clip and
+        // the operations rendered again meet the pixels round it exactly.
+        cairo_rectangle(cr, changed.x, changed.y, changed.w, changed.h);
+        cairo_clip(cr);
       }
       cairo_translate(cr, offsetX, offsetY);
       cairo_scale(cr, scale, scale);
-      if (stale) {
+      if (stale || redrawLast) {
         Rgb page = paletteRgb(15);
         cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
         cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
@@ -232,21 +215,23 @@ struct WindowPlatform::Impl {
       prunedSeen = canvas.pruned();
       replacedSeen = canvas.replaced();
       stale = false;
-      drawn = true;
+    } else if (!unshown) {
+      return;
     }
-    if (drawn || unshown) {
-      if (!direct) copyToTarget();
-      SDL_UpdateWindowSurface(window);
-      unshown = false;
-    }
+    if (unshown) changed = whole;
+    if (changed.w <= 0 || changed.h <= 0) return;
+    if (!direct) copyToTarget(changed);
+    SDL_UpdateWindowSurfaceRects(window, &changed, 1);
+    unshown = false;
   }
 
-  void copyToTarget() {
+  void copyToTarget(SDL_Rect area) {
     SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(
         cairo_image_surface_get_data(surface), width, height, 32,
         cairo_image_surface_get_stride(surface), SDL_PIXELFORMAT_RGB888);
     if (!picture) return;
-    SDL_BlitSurface(picture, nullptr, target, nullptr);
+    SDL_Rect to = area;
+    SDL_BlitSurface(picture, &area, target, &to);
     SDL_FreeSurface(picture);
   }
 
@@ -281,12 +266,27 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
   // With neither an X nor a Wayland display named there is nothing to probe
   // (probing would only print the libraries' own complaints first).
   bool named = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-  if (!std::getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  // X11 unless only a Wayland display is named: on a Wayland desktop with
+  // XWayland too, SDL2 would otherwise choose Wayland where the compositor
+  // draws window borders, and SDL2 shows a Wayland window surface only through GL.
+  if (std::getenv("DISPLAY") || !std::getenv("WAYLAND_DISPLAY")) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  }
+  // Before SDL_Init: SDL keeps the handler in force then and passes errors on to it.
+  ignoreEventsSentToClosedWindows();
   if (!named || SDL_Init(SDL_INIT_VIDEO) != 0 || showsNothing(SDL_GetCurrentVideoDriver())) {
     SDL_Quit();
     error =
         "no display available: this program needs a graphical desktop (" + noDisplayReason() + ")";
     return nullptr;
+  }
+  // The picture is drawn by cairo straight into the window surface's pixels,
+  // which the X11 driver shows through shared memory. Left to choose, SDL would
+  // put a GL texture behind that surface and load the whole GL stack (a
+  // software GL driver where there is no GPU) only to copy pixels. SDL2's
+  // Wayland driver has no such path of its own, so there SDL's choice stands.
+  if (std::string(SDL_GetCurrentVideoDriver()) == "x11") {
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
   }
   std::unique_ptr<WindowPlatform> platform(new WindowPlatform);
   Impl& impl = *platform->impl_;
@@ -305,8 +305,9 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return nullptr;
   }
+  // The first picture goes to the window at the program's first wait or
+  // pause, when the menu is drawn: one push of the window's pixels, not two.
   SDL_StartTextInput();
-  impl.present();
   return platform;
 }
 
