@@ -159,8 +159,8 @@ TEST(RenderBox, NeverPaintsOutsideItsRectangleAtAnyScale) {
     double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
     double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
     for (double scale : {1.0, 1.2, 0.75, 2.0, 4.0 / 3}) {
-      SCOPED_TRACE(testing::Message() << "box " << op.x1 << "," << op.y1 << " - " << op.x2 << ","
-                                      << op.y2 << " pen " << op.width << " at scale " << scale);
+      SCOPED_TRACE(::testing::Message() << "box " << op.x1 << "," << op.y1 << " - " << op.x2 << ","
+                                        << op.y2 << " pen " << op.width << " at scale " << scale);
       ScaledInk ink = scaledInk(canvas, scale, left, top, right, bottom);
       EXPECT_EQ(ink.outside, 0);
       if (scale >= 1 && left < right && top < bottom) {
