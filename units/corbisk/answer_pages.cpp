@@ -5,7 +5,7 @@
 // two screens.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -31,11 +31,7 @@ void drawColumns(Lesson& page, const std::vector<Column>& columns) {
 // Clears the window and draws the heading tags "練習問題" and the exercise's
 // number box; the text line is left on the tags' line, at the number box's end.
 void startExerciseScreen(Lesson& page, const Text& number, float numberBoxWidth) {
-  page.fillBox(0, 0, 1760, 1800, 15, 15);
-  page.itemLabelX = 40;
-  page.textMarginX = page.itemLabelX + 81;
-  page.textLineY = 30;
-  page.setDrawWidth(3);
+  startPage(page, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30, .penWidth = 3});
 
   struct Tag {
     float gap;  // from the previous tag's right edge

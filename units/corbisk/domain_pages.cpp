@@ -4,22 +4,13 @@
 #include <cmath>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-// Draws the stretches of a text flow with a key wait between two stretches;
-// the last stretch has none.
-void revealStretches(Lesson& page, const std::vector<std::vector<Flow>>& stretches) {
-  for (std::size_t i = 0; i < stretches.size(); ++i) {
-    if (i > 0) page.waitKeyPrompt();
-    page.flowText(stretches[i]);
-  }
-}
 
 // ---- Page ① ------------------------------------------------------------------
 
@@ -30,7 +21,7 @@ const std::vector<Flow> kExampleProblem{
 };
 
 // The reasoning under the problem, one piece per key.
-const std::vector<std::vector<Flow>> kExampleReasoning{
+const std::vector<Stretch> kExampleReasoning{
     {{3, kMargin, 80, U"グラフから"}}, {{0, kMargin, 50, U"x=5 のとき　"}},
     {{3, kEnd, 0, U"最小値 y=45"}},    {{0, kMargin, 50, U"x=10 のとき　"}},
     {{3, kEnd, 0, U"最大値 y=70"}},    {{0, kMargin, 50, U"したがって、yの変域は　"}},
@@ -68,7 +59,7 @@ const MarkStroke kExampleStrokes[] = {
 // the text line starting at startY; a key wait between two stretches.
 struct AnswerColumn {
   float labelX, startY;
-  std::vector<std::vector<Flow>> stretches;
+  std::vector<Stretch> stretches;
 };
 
 const AnswerColumn kAnswerColumns[] = {
@@ -122,10 +113,7 @@ const AnswerColumn kAnswerColumns[] = {
 }  // namespace
 
 void CorbiskUnit::domainRangeExample() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText(kExampleProblem);
 
   // The plane counts grid lines (steps 1); its numbers then read 1 per line in
@@ -167,7 +155,7 @@ void CorbiskUnit::domainRangeExample() {
     waitKeyPrompt();
   }
 
-  revealStretches(*this, kExampleReasoning);
+  revealStretches(*this, kExampleReasoning, KeyWait::Between);
 }
 
 void CorbiskUnit::domainRangeDrill() {
@@ -220,9 +208,7 @@ void CorbiskUnit::showDomainRangeProblem() {
   numTextA(12) = bracketedNegative(numA(2), numTextA(2));
   numTextA(13) = bracketedNegative(numA(3), numTextA(3));
 
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = savedX(1);
-  textLineY = savedY(1);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = savedX(1), .firstLine = savedY(1)});
   flowText({
       {7, kMargin, 0, U"練習　"},
       {0, kEnd, 0, U"一次関数 "},
@@ -236,8 +222,7 @@ void CorbiskUnit::showDomainRangeProblem() {
 
   drawPlane({640, 50, -10, 10, -10, 10, 30, 0});
   plotLine({a, b, 0, U""});
-  flowText({{3, kMargin, 50, U"<解答>"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{3, kMargin, 50, U"<解答>"}});
 
   // The domain on the x axis, its ends' texts hanging below the axis: p's
   // ending at p (30 px a character), q's starting at q.
@@ -269,8 +254,7 @@ void CorbiskUnit::showDomainRangeProblem() {
       {3, 13, 5, 6, &Lesson::slopeX2, &Lesson::slopeY2},
   };
   for (const DomainEnd& end : ends) {
-    flowText({{0, kMargin, 50, U"x=" + numTextA(end.slot) + U" のとき　"}});
-    waitKeyPrompt();
+    flowThenWait(*this, {{0, kMargin, 50, U"x=" + numTextA(end.slot) + U" のとき　"}});
     flowText({
         {3, kMargin, 50, U"y="},
         {0, kEnd, 0, numTextA(1) + U"*" + numTextA(end.substituted) + numTextB(11) + U"="},
@@ -300,8 +284,7 @@ void CorbiskUnit::showDomainRangeProblem() {
   setDrawWidth(5);
   waitKeyPrompt();
 
-  flowText({{0, kMargin, 50, U"グラフから、yの変域は　"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{0, kMargin, 50, U"グラフから、yの変域は　"}});
   // The smaller value first: y at p when the line rises, y at q when it falls.
   const Text low = a > 0 ? numTextB(2) : numTextB(3);
   const Text high = a > 0 ? numTextB(3) : numTextB(2);
@@ -318,7 +301,7 @@ void CorbiskUnit::domainRangeAnswerPage() {
     textMarginX = itemLabelX + 54;
     textLineY = column.startY;
     setDrawWidth(5);
-    revealStretches(*this, column.stretches);
+    revealStretches(*this, column.stretches, KeyWait::Between);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -42,10 +43,7 @@ struct DrillLine {
 // points and the line, a key wait after each but the last, which the caller's
 // next-step prompt follows.
 void drawDrillExample(Lesson& page, const Text& task, const std::vector<DrillLine>& lines) {
-  page.clearWholeWindow();
-  page.textMarginX = 88;
-  page.itemLabelX = page.textMarginX - 44;
-  page.textLineY = 30;
+  startPage(page, {.labelX = 88 - 44, .marginX = 88, .firstLine = 30});
   page.flowText({{0, Flow::Label, 0, task}});
 
   page.drawPlane({680, 50, -10, 10, -10, 10, 25, 1});

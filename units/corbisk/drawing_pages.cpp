@@ -6,7 +6,7 @@
 // section's sub-menu without a key wait.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -143,15 +143,11 @@ void drawStageFigure(Lesson& page, const WorkedExample& ex, Figure figure) {
 }
 
 void runWorkedExample(Lesson& page, const WorkedExample& ex) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-  page.textMarginX = 38;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
-  for (std::size_t i = 0; i < ex.stages.size(); ++i) {
-    if (i > 0) page.waitKeyPrompt();
-    page.flowText(ex.stages[i].text);
-    drawStageFigure(page, ex, ex.stages[i].figure);
-  }
+  startPage(page, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
+  revealEach(page, ex.stages, KeyWait::Between, [&page, &ex](const Stage& stage) {
+    page.flowText(stage.text);
+    drawStageFigure(page, ex, stage.figure);
+  });
 }
 
 // ---- Page ⑤ ----------------------------------------------------------------
@@ -182,10 +178,7 @@ void CorbiskUnit::fractionSlopeExamplePage() {
 }
 
 void CorbiskUnit::graphDrawingAnswers() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText({{3, kMargin, 0, U"教科書P70 問4　解答"}});
   drawPlane({342, 50, -9, 9, -9, 9, 30});
   for (const Answer& answer : kTextbookAnswers) {

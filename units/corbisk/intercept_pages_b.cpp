@@ -8,7 +8,7 @@
 // right after its last step.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -16,10 +16,6 @@ namespace lesson {
 namespace {
 
 // ---- Shapes of the three pages ------------------------------------------------
-
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-}
 
 using Plane = Lesson::PlaneSettings;
 using GraphLine = Lesson::GraphLine;
@@ -108,18 +104,15 @@ const std::vector<Flow> kInterceptAnswers{
 }  // namespace
 
 void CorbiskUnit::shiftDownExamplePage() {
-  clearPage(*this);
-  itemLabelX = 40;
-  textMarginX = itemLabelX;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(
+      *this,
+      {.width = 1320, .height = 1300, .labelX = 40, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText(kShiftQuestion);
   drawPlane(kShiftPlane);
   plotLine(kShiftGiven);
   waitKeyPrompt();
 
-  flowText(kShiftAnswer);
-  waitKeyPrompt();
+  flowThenWait(*this, kShiftAnswer);
 
   // The points of y=-x at x = -5 to 3 moved down by 2: maths coordinates into
   // numA 1..9 (x) and 11..19 (y), then turned into pixels in place.
@@ -145,10 +138,7 @@ void CorbiskUnit::shiftDownExamplePage() {
 }
 
 void CorbiskUnit::parallelLinesAnswerPage() {
-  clearPage(*this);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText(kParallelTitle);
   drawPlane(kParallelPlane);
   for (const GraphLine& line : kParallelGiven) plotLine(line);
@@ -162,11 +152,12 @@ void CorbiskUnit::parallelLinesAnswerPage() {
 }
 
 void CorbiskUnit::interceptDefinitionPage() {
-  clearPage(*this);
-  textMarginX = 76;
-  itemLabelX = textMarginX - 38;
-  textLineY = 30;
-  setDrawWidth(10);
+  startPage(*this, {.width = 1320,
+                    .height = 1300,
+                    .labelX = 76 - 38,
+                    .marginX = 76,
+                    .firstLine = 30,
+                    .penWidth = 10});
 
   drawBox(38, 16, 38 + 722, 16 + 175, 9);
   flowText(kRecap);
@@ -182,14 +173,11 @@ void CorbiskUnit::interceptDefinitionPage() {
   textMarginX = 76;
   textLineY = textLineY + 90;
   drawBox(38, textLineY - 10, 38 + 608, textLineY - 10 + 225, 3);
-  flowText(kDefinition);
-  waitKeyPrompt();
+  flowThenWait(*this, kDefinition);
 
-  flowText(kSummary);
-  waitKeyPrompt();
+  flowThenWait(*this, kSummary);
 
-  flowText(kInterceptTask);
-  waitKeyPrompt();
+  flowThenWait(*this, kInterceptTask);
 
   flowText(kInterceptAnswers);
 }

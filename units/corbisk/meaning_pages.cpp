@@ -4,7 +4,7 @@
 // after the last step without waiting.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -88,7 +88,7 @@ const std::vector<Flow> kTemperatureProblem{
 };
 
 // The answers, one step per key: labels at x 38, text at x 72.
-const std::vector<std::vector<Flow>> kTemperatureSteps{
+const std::vector<Stretch> kTemperatureSteps{
     {{3, kLabel, 50, U"①"}, {0, kMargin, 0, U"1kmごとに6℃低くなるからxkmでは、"}},
     {{3, kMargin, 50, U"6x℃低くなる。"}},
     {{0, kMargin, 50, U"地上の気温が20℃ だから　"}},
@@ -104,13 +104,9 @@ const std::vector<std::vector<Flow>> kTemperatureSteps{
 }  // namespace
 
 void CorbiskUnit::showLinearFunctionMeaning() {
-  fillBox(0, 0, 1760, 1800, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.marginX = 76, .firstLine = 30, .penWidth = 5});
   drawBox(38, 16, 38 + 532, 16 + 275, 5);
-  flowText(kDefinition);
-  waitKeyPrompt();
+  flowThenWait(*this, kDefinition);
 
   flowText(kTwoParts);
   savedX(1) = textMarginX;
@@ -120,11 +116,9 @@ void CorbiskUnit::showLinearFunctionMeaning() {
   textMarginX = kRightColumnX;
   textLineY = 30;
   drawTextPieces(kQuizHeading);
-  flowText(kQuiz);
-  waitKeyPrompt();
+  flowThenWait(*this, kQuiz);
 
-  flowText(kQuizAnswer);
-  waitKeyPrompt();
+  flowThenWait(*this, kQuizAnswer);
 
   // Written under the left column while the right column's line stays put.
   for (std::size_t i = 0; i < kSpecialCase.size(); ++i) {
@@ -132,29 +126,22 @@ void CorbiskUnit::showLinearFunctionMeaning() {
   }
   waitKeyPrompt();
 
-  flowText(kTextbookQuestion);
-  waitKeyPrompt();
+  flowThenWait(*this, kTextbookQuestion);
 
-  flowText(kTextbookAnswer);
-  waitKeyPrompt();
+  flowThenWait(*this, kTextbookAnswer);
 
   flowText(kProportionalParts);
 }
 
 void CorbiskUnit::showTemperatureExample() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30});
   flowText(kTemperatureProblem);
   drawAltitudeFigure();
   waitKeyPrompt();
 
   itemLabelX = 38;
   textMarginX = itemLabelX + 34;
-  for (std::size_t step = 0; step < kTemperatureSteps.size(); ++step) {
-    if (step > 0) waitKeyPrompt();
-    flowText(kTemperatureSteps[step]);
-  }
+  revealStretches(*this, kTemperatureSteps, KeyWait::Between);
 }
 
 void CorbiskUnit::drawAltitudeFigure() {

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -210,8 +210,7 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
   float dy = 70;
   float column = 12;
   for (const Substitution& value : part.values) {
-    page.flowText({{0, kMargin, dy, value.when, part.substitutionDx}});
-    page.waitKeyPrompt();
+    flowThenWait(page, {{0, kMargin, dy, value.when, part.substitutionDx}});
     page.flowText({{0, kEnd, 0, value.working}, {3, kEnd, 0, value.value}});
     drawCell(page, page.markX(column), page.markY(12), 60, 3, value.value);
     page.waitKeyPrompt();
@@ -219,11 +218,9 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
     column = 14;
   }
 
-  page.flowText({{0, kMargin, 50, U"だから、", 114}});
-  page.waitKeyPrompt();
+  flowThenWait(page, {{0, kMargin, 50, U"だから、", 114}});
   for (const IncreaseWorking& increase : part.increases) {
-    page.flowText({{0, kMargin, 50, increase.name}});
-    page.waitKeyPrompt();
+    flowThenWait(page, {{0, kMargin, 50, increase.name}});
     for (std::size_t i = 0; i < increase.working.size(); ++i) {
       page.flowText({{0, kEnd, 0, increase.working[i]}});
       if (i + 1 == increase.working.size()) {
@@ -241,7 +238,7 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
 
 // The worked example ① and the line that opens the random examples; a key wait
 // follows every step but the last.
-const std::vector<std::vector<Flow>> kExampleSteps = {
+const std::vector<Stretch> kExampleSteps = {
     {{3, kMargin, 80, U"① "}, {0, kEnd, 0, U"xの値が1から4まで変わるとき、変化の割合は？"}},
     {{3, kEnd, 0, U"ﾀ-1-5/4-1ﾀ", 30}},
     {{3, kEnd, 0, U"=ﾀ-6/3ﾀ"}},
@@ -252,10 +249,7 @@ const std::vector<std::vector<Flow>> kExampleSteps = {
 }  // namespace
 
 void CorbiskUnit::valueChangeTablePage() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  setDrawWidth(5);
-  textMarginX = 38;
-  textLineY = 30;
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText({{3, kMargin, 0, U"P63 ひろげよう"}, {0, kEnd, 0, U"y=2x+1", 60}});
 
   // The table's left edge, its first value column and the centres of the
@@ -294,9 +288,7 @@ void CorbiskUnit::valueChangeTablePage() {
 }
 
 void CorbiskUnit::increaseAmountPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30});
   flowText(
       {{0, kMargin, 0, U"Q1"}, {3, kEnd, 0, U" 一次関数 y=2x+1で、xとyの増加量を求めなさい。"}});
   workIncreasePart(*this, kIncreaseParts[0]);
@@ -313,10 +305,7 @@ void CorbiskUnit::increaseAmountPage() {
 }
 
 void CorbiskUnit::rateOfChangeExamplePage() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText({{3, kMargin, 0, U"P64 ひろげよう"}, {0, kEnd, 0, U"y=-2x+7", 60}});
 
   markX(11) = textMarginX;
@@ -328,18 +317,15 @@ void CorbiskUnit::rateOfChangeExamplePage() {
   revealYValues(*this, markY(12), -2, 7);
   waitKeyPrompt();
 
-  for (std::size_t i = 0; i < kExampleSteps.size(); ++i) {
-    flowText(kExampleSteps[i]);
-    if (i + 1 != kExampleSteps.size()) waitKeyPrompt();
-  }
+  revealStretches(*this, kExampleSteps, KeyWait::Between);
 
   savedX(1) = textMarginX;
   savedY(1) = textLineY + 60;
   repeatUntilOne([this] { drawRateExample(); });
   waitKeyPrompt();
 
-  flowText({{3, kMargin, 80, U"③ "}, {0, kEnd, 0, U"xの増加量が1のとき、yの増加量は？"}});
-  waitKeyPrompt();
+  flowThenWait(*this,
+               {{3, kMargin, 80, U"③ "}, {0, kEnd, 0, U"xの増加量が1のとき、yの増加量は？"}});
   flowText({{5, kEnd, 0, U"-2", 40}});
 }
 
@@ -377,18 +363,16 @@ void CorbiskUnit::drawRateExample() {
   textMarginX = savedX(1);
   textLineY = savedY(1) + 10;
 
-  flowText({{0, kMargin, 0, U"　 " + numTextA(1) + U"から" + numTextA(2) + U"まで  "}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{0, kMargin, 0, U"　 " + numTextA(1) + U"から" + numTextA(2) + U"まで  "}});
   if (negative) {
-    flowText({{3, kEnd, 0,
-               U"ﾀ" + numTextB(2) + numTextB(11) + U"/" + numTextA(2) + numTextA(11) + U"ﾀ="}});
-    waitKeyPrompt();
+    flowThenWait(*this,
+                 {{3, kEnd, 0,
+                   U"ﾀ" + numTextB(2) + numTextB(11) + U"/" + numTextA(2) + numTextA(11) + U"ﾀ="}});
   }
-  flowText(
+  flowThenWait(
+      *this,
       {{3, kEnd, 0, U"ﾀ" + numTextB(2) + numTextB(21) + U"/" + numTextA(2) + numTextA(21) + U"ﾀ"}});
-  waitKeyPrompt();
-  flowText({{3, kEnd, 0, U"=ﾀ" + numTextB(3) + U"/" + numTextA(3) + U"ﾀ"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{3, kEnd, 0, U"=ﾀ" + numTextB(3) + U"/" + numTextA(3) + U"ﾀ"}});
   flowText({{5, kEnd, 0, U"=-2"}});
 }
 

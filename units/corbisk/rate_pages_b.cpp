@@ -4,7 +4,7 @@
 // sub-menu right after its last piece.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -13,13 +13,13 @@ namespace {
 
 // One step of a page's text. A step that opens a column first moves the text
 // line to the column's top (y 30) with its item-label x and margin.
-struct Step {
+struct ColumnStep {
   bool opensColumn;
   float labelX, marginX;
   std::vector<Flow> pieces;
 };
 
-void drawStep(Lesson& page, const Step& step) {
+void drawStep(Lesson& page, const ColumnStep& step) {
   if (step.opensColumn) {
     page.itemLabelX = step.labelX;
     page.textMarginX = step.marginX;
@@ -28,12 +28,10 @@ void drawStep(Lesson& page, const Step& step) {
   page.flowText(step.pieces);
 }
 
-// Draws the steps in order, with a key wait between two steps when asked.
-void drawSteps(Lesson& page, const std::vector<Step>& steps, bool waitBetween) {
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0 && waitBetween) page.waitKeyPrompt();
-    drawStep(page, steps[i]);
-  }
+// The steps revealed one key at a time, a key wait between two steps.
+void revealColumnSteps(Lesson& page, const std::vector<ColumnStep>& steps) {
+  revealEach(page, steps, KeyWait::Between,
+             [&page](const ColumnStep& step) { drawStep(page, step); });
 }
 
 // The number text of a value with its blanks removed ("-3", "0", "6").
@@ -48,7 +46,7 @@ Text plainNumber(Lesson& page, float value) {
 // The rule in its frame and the two cases in the left column (case labels
 // 38 px left of the body text); question Q in the right column, its labels at
 // x 646 and its body at 727.
-const std::vector<Step> kLinearRateSteps{
+const std::vector<ColumnStep> kLinearRateSteps{
     {true,
      38,
      76,
@@ -97,7 +95,7 @@ const std::vector<Step> kLinearRateSteps{
 
 // Two columns drawn at once, the body 81 px right of the labels, each further
 // line 80 px below the one before.
-const std::vector<Step> kYIncreaseAnswer{
+const std::vector<ColumnStep> kYIncreaseAnswer{
     {true,
      40,
      40 + 81,
@@ -131,7 +129,7 @@ const std::vector<Flow> kInverseQuestion{
 
 // The working under the table, one step per key. The fractions stand 30 px
 // after their question.
-const std::vector<Step> kInverseWorking{
+const std::vector<ColumnStep> kInverseWorking{
     {false,
      0,
      0,
@@ -180,23 +178,18 @@ Text inverseValueText(Lesson& page, float x) {
 }  // namespace
 
 void CorbiskUnit::linearRateOfChangePage() {
-  fillBox(0, 0, 1760, 1800, 15, 15);
-  setDrawWidth(10);
+  startPage(*this, {.penWidth = 10});
   drawBox(38, 16, 38 + 570, 16 + 275, 9);
-  drawSteps(*this, kLinearRateSteps, true);
+  revealColumnSteps(*this, kLinearRateSteps);
 }
 
 void CorbiskUnit::yIncreaseAnswerPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  setDrawWidth(3);
-  drawSteps(*this, kYIncreaseAnswer, false);
+  startPage(*this, {.width = 1320, .height = 1300, .penWidth = 3});
+  for (const ColumnStep& step : kYIncreaseAnswer) drawStep(*this, step);
 }
 
 void CorbiskUnit::inverseProportionRatePage() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText(kInverseQuestion);
 
   // The x row with the values of x, then the y row with its value cells empty.
@@ -240,7 +233,7 @@ void CorbiskUnit::inverseProportionRatePage() {
   }
   waitKeyPrompt();
 
-  drawSteps(*this, kInverseWorking, true);
+  revealColumnSteps(*this, kInverseWorking);
 }
 
 }  // namespace lesson

@@ -6,6 +6,7 @@
 // Both pages reveal one step per key and end by returning to the sub-menu.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -163,9 +164,7 @@ void plotReviewCurve(Lesson& lesson, const ReviewCurve& curve) {
 }  // namespace
 
 void CorbiskUnit::showReviewTables() {
-  clearWholeWindow();
-  textMarginX = 44;
-  textLineY = 30;
+  startPage(*this, {.marginX = 44, .firstLine = 30});
   drawTextPieces({{7, 44, 30, U"課1 "}});
 
   // Each cell is a 44 x 50 box chained to the right from x 44.
@@ -221,20 +220,17 @@ void CorbiskUnit::showReviewTables() {
 }
 
 void CorbiskUnit::showReviewGraphs() {
-  clearWholeWindow();
-  textMarginX = 44;
-  textLineY = 30;
+  startPage(*this, {.marginX = 44, .firstLine = 30});
   flowText({
       {7, Flow::Margin, 0, U"課2 "},
       {0, Flow::End, 0, U"①y=2x ②y=ﾀ6/xﾀ "},
   });
   drawReviewGraphs();
   itemLabelX = textMarginX + 44;
-  flowText({
-      {0, Flow::Margin, 80, U"(1)①,②の関数のグラフは？"},
-      {0, Flow::Label, 50, U" ①"},
-  });
-  waitKeyPrompt();
+  flowThenWait(*this, {
+                          {0, Flow::Margin, 80, U"(1)①,②の関数のグラフは？"},
+                          {0, Flow::Label, 50, U" ①"},
+                      });
 
   for (const GraphsStepPart& part : kGraphsSteps) {
     itemLabelX = part.labelX;

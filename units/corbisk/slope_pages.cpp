@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -18,11 +18,6 @@ namespace {
 
 using Plane = Lesson::PlaneSettings;
 using Line = Lesson::GraphLine;
-
-// The clear of the section's pages.
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-}
 
 // Converts markX/markY(1..count) from grid units to pixels on the plane just
 // drawn (its steps are 1).
@@ -51,7 +46,7 @@ const std::vector<Line> kThreeLines{
     {3, 2, 7, U"y=3x+2", 0, 0},
 };
 // Revealed one per key after the three lines.
-const std::vector<std::vector<Flow>> kThreeLinesSteps{
+const std::vector<Stretch> kThreeLinesSteps{
     {{3, kMargin, 50, U"y=ax+b のaの値が大きいほど、"},
      {3, kMargin, 50, U"直線の傾きぐあいが急になる。"}},
     {{0, kMargin, 50, U"aの値を、直線の"}, {5, kEnd, 0, U"傾き"}, {0, kEnd, 0, U"という。"}},
@@ -118,10 +113,11 @@ const StepScreen kFallingSteps{
 };
 
 void startSlopeScreen(Lesson& page) {
-  clearPage(page);
-  page.textMarginX = kSlopeMarginX;
-  page.itemLabelX = kSlopeIndentX;
-  page.textLineY = 30;
+  startPage(page, {.width = 1320,
+                   .height = 1300,
+                   .labelX = kSlopeIndentX,
+                   .marginX = kSlopeMarginX,
+                   .firstLine = 30});
 }
 
 // The five unit steps between the six points, labelled as `labels` says
@@ -156,11 +152,9 @@ void showSteps(Lesson& page, const StepScreen& screen) {
   unitSteps(page, U"ny");
   page.waitKeyPrompt();
 
-  page.flowText(screen.direction);
-  page.waitKeyPrompt();
+  flowThenWait(page, screen.direction);
 
-  page.flowText(screen.longStepQuestion);
-  page.waitKeyPrompt();
+  flowThenWait(page, screen.longStepQuestion);
 
   page.slopeX1 = page.markX(1);
   page.slopeY1 = page.markY(1);
@@ -314,11 +308,12 @@ const ChangePage kDecrease{
 };
 
 void showChange(Lesson& page, const ChangePage& change) {
-  clearPage(page);
-  page.textMarginX = 60;
-  page.itemLabelX = page.textMarginX - 30;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
+  startPage(page, {.width = 1320,
+                   .height = 1300,
+                   .labelX = 60 - 30,
+                   .marginX = 60,
+                   .firstLine = 30,
+                   .penWidth = 5});
   page.flowText({
       {7, kLabel, 0, U"Q "},
       {0, kEnd, 0, U"一次関数 " + change.function + U" で、xが増加するとき、"},
@@ -345,8 +340,7 @@ void showChange(Lesson& page, const ChangePage& change) {
   arrowBetween(7, 2, 3);
   page.waitKeyPrompt();
 
-  page.flowText({change.answer});
-  page.waitKeyPrompt();
+  flowThenWait(page, {change.answer});
 
   page.flowText({change.rule});
   arrowBetween(5, 4, 5);
@@ -364,11 +358,8 @@ void CorbiskUnit::slopePage() {
   flowText(kThreeLinesQuestion);
   drawPlane(kThreeLinesPlane);
   for (const Line& line : kThreeLines) plotLine(line);
-  for (const std::vector<Flow>& step : kThreeLinesSteps) {
-    waitKeyPrompt();
-    flowText(step);
-  }
   waitKeyPrompt();
+  revealStretches(*this, kThreeLinesSteps, KeyWait::AfterEach);
 
   showSteps(*this, kRisingSteps);
   waitKeyPrompt();
@@ -376,10 +367,7 @@ void CorbiskUnit::slopePage() {
 }
 
 void CorbiskUnit::slopeExplanationPage() {
-  clearPage(*this);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(10);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 10});
   drawBox(38, 16, 38 + 570, 16 + 175, 9);
   flowText(kGraphStatement);
   setDrawWidth(5);
@@ -410,13 +398,12 @@ void CorbiskUnit::slopeInterceptDrill() {
     textMarginX = itemLabelX + 36;
     textLineY = kDrillTop;
     fillBox(kDrillLeft, kDrillTop, kDrillLeft + 600, kDrillTop + 300, 15, 15);
-    flowText({
-        {0, kLabel, 0, U"問 1次関数 y=" + numTextA(11) + U"x" + numTextA(12) + U"　で"},
-        {0, kMargin, 50, U"傾きと切片をいいなさい。"},
-    });
-    waitKeyPrompt();
-    flowText({{0, kMargin, 50, U"傾き…"}, {5, kEnd, 0, numTextA(1)}});
-    waitKeyPrompt();
+    flowThenWait(
+        *this, {
+                   {0, kLabel, 0, U"問 1次関数 y=" + numTextA(11) + U"x" + numTextA(12) + U"　で"},
+                   {0, kMargin, 50, U"傾きと切片をいいなさい。"},
+               });
+    flowThenWait(*this, {{0, kMargin, 50, U"傾き…"}, {5, kEnd, 0, numTextA(1)}});
     flowText({{0, kMargin, 50, U"切片…"}, {5, kEnd, 0, numTextA(2)}});
   });
   waitKeyPrompt();

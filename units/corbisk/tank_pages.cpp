@@ -4,6 +4,7 @@
 // with the tank beside it, and leads through its questions to the formula.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -146,10 +147,7 @@ void CorbiskUnit::revealTankMinutes(const std::function<void()>& paintAtMinute, 
 }
 
 void CorbiskUnit::showEmptyTankQuestion() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 5});
   setTankGeometry();
   showLines(*this, kEmptyTankQuestion);
 
@@ -170,10 +168,7 @@ void CorbiskUnit::showEmptyTankQuestion() {
 }
 
 void CorbiskUnit::showPrefilledTankQuestion() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 5});
   setTankGeometry();
   markY(37) = markY(31) - 80;
   showLines(*this, kPrefilledTankQuestion);

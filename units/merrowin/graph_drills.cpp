@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -73,8 +74,7 @@ Text upDownWord(float rise) {
 // line y=ax+c) and the intercept in one of three forms (a point on the y axis,
 // the intercept, y at x=0), in either order; a key, then the equation.
 void MerrowinUnit::conditionProblems() {
-  fillBox(0, 0, 1760, 1300, 15, 15);
-  setDrawWidth(5);
+  startPage(*this, {.width = 1760, .height = 1300, .penWidth = 5});
   repeatUntilOne([this] {
     numA(1) = drawSigned(*this, 5);
     numA(2) = drawSigned(*this, 5);
@@ -99,8 +99,7 @@ void MerrowinUnit::conditionProblems() {
     textLineY = 30;
     fillBox(120, 30, 120 + 600, 30 + 300, 15, 15);
     drawTextPieces({{0, 120, textLineY, U"問 次の条件をみたす1次関数の式を求めなさい。"}});
-    flowText({{3, Flow::Margin, 50, textList(1)}, {3, Flow::Margin, 50, textList(2)}});
-    waitKeyPrompt();
+    flowThenWait(*this, {{3, Flow::Margin, 50, textList(1)}, {3, Flow::Margin, 50, textList(2)}});
     flowText({{0, Flow::Margin, 80, U"答…"},
               {5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextA(12)}});
   });

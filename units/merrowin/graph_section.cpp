@@ -4,6 +4,7 @@
 // random pages ①, ③ and ④ are in graph_drills.cpp.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -40,8 +41,7 @@ void MerrowinUnit::fromGraphSection() {
 // of 2 to the right and 3 up, shown as arrows; the answer and the rule. Each of
 // the eight blocks after the figure follows a key wait.
 void MerrowinUnit::equationFromGraphExample() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76});
   itemLabelX = textMarginX - 38;  // the numbered lines, the answer and the rule
   textLineY = 30;
   setDrawWidth(5);
@@ -81,10 +81,7 @@ void MerrowinUnit::equationFromGraphExample() {
 // intercept and its run and rise arrows, and the equations left of the plane;
 // drawn whole, without a key wait.
 void MerrowinUnit::question1Answer() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText({{3, Flow::Margin, 0, U"教科書P73 問1　解答"}});
 
   drawPlane({380, 100, -6, 6, -6, 6, 40});

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -27,13 +28,6 @@ void MerrowinUnit::pointSlopeMenu() {
               &MerrowinUnit::pointSlopeExplainPage},
              item);
   });
-}
-
-void MerrowinUnit::revealSteps(const std::vector<std::vector<FlowPiece>>& steps) {
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0) waitKeyPrompt();
-    flowText(steps[i]);
-  }
 }
 
 // Slope a (numA(1)), intercept b (numB(1)) and the point (x, y) (numA(2),
@@ -80,38 +74,40 @@ void MerrowinUnit::slopePointExample() {
     const Text& yText = numTextB(2);
 
     eraseExample();
-    flowText({
-        {7, Flow::Margin, 0, U"例2-1　"},
-        {0, Flow::End, 0, U"yがxの一次関数で、そのグラフの傾きが"},
-        {3, Flow::End, 0, aText},
-        {0, Flow::End, 0, U"で、"},
-        {0, Flow::Margin, 50, U"点"},
-        {3, Flow::End, 0, U"(" + xText + U"," + yText + U")"},
-        {0, Flow::End, 0, U"を通るとき、この一次関数を求めなさい。"},
-    });
-    waitKeyPrompt();
+    flowThenWait(*this, {
+                            {7, Flow::Margin, 0, U"例2-1　"},
+                            {0, Flow::End, 0, U"yがxの一次関数で、そのグラフの傾きが"},
+                            {3, Flow::End, 0, aText},
+                            {0, Flow::End, 0, U"で、"},
+                            {0, Flow::Margin, 50, U"点"},
+                            {3, Flow::End, 0, U"(" + xText + U"," + yText + U")"},
+                            {0, Flow::End, 0, U"を通るとき、この一次関数を求めなさい。"},
+                        });
     drawPointFigure(5);
     waitKeyPrompt();
-    revealSteps({
+    revealStretches(
+        *this,
         {
-            {3, Flow::Margin, 50, U"<解答>"},
-            {0, Flow::Margin, 70, U"傾きが" + aText + U"だから、求める一次関数の式を"},
-            {3, Flow::Margin, 50, U"y=" + numTextA(11) + U"x+b …①　"},
-            {0, Flow::End, 0, U"とする。"},
+            {
+                {3, Flow::Margin, 50, U"<解答>"},
+                {0, Flow::Margin, 70, U"傾きが" + aText + U"だから、求める一次関数の式を"},
+                {3, Flow::Margin, 50, U"y=" + numTextA(11) + U"x+b …①　"},
+                {0, Flow::End, 0, U"とする。"},
+            },
+            {
+                {0, Flow::Margin, 50, U"点(" + xText + U"," + yText + U")を通るから"},
+                {3, Flow::Margin, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"},
+                {0, Flow::End, 0, U"と"},
+            },
+            {{0, Flow::Margin, 50, yText + U"=" + aText + U"*" + numTextA(22) + U"+b"}},
+            {{0, Flow::Margin, 50, yText + U"=" + numTextA(3) + U"+b"}},
+            {
+                {0, Flow::Margin, 50, U"b=" + yText + numTextA(4) + U"=" + numTextB(1)},
+                {0, Flow::Margin, 50, U"求める式は "},
+            },
+            {{5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}},
         },
-        {
-            {0, Flow::Margin, 50, U"点(" + xText + U"," + yText + U")を通るから"},
-            {3, Flow::Margin, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"},
-            {0, Flow::End, 0, U"と"},
-        },
-        {{0, Flow::Margin, 50, yText + U"=" + aText + U"*" + numTextA(22) + U"+b"}},
-        {{0, Flow::Margin, 50, yText + U"=" + numTextA(3) + U"+b"}},
-        {
-            {0, Flow::Margin, 50, U"b=" + yText + numTextA(4) + U"=" + numTextB(1)},
-            {0, Flow::Margin, 50, U"求める式は "},
-        },
-        {{5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}},
-    });
+        KeyWait::Between);
   });
 }
 
@@ -141,40 +137,42 @@ void MerrowinUnit::interceptPointExample() {
                                : xText + U"a=" + yText + numTextA(3) + U"=" + numTextA(4);
 
     eraseExample();
-    flowText({
-        {7, Flow::Margin, 0, U"例2-2　"},
-        {0, Flow::End, 0, U"yがxの一次関数で、そのグラフの切片が"},
-        {3, Flow::End, 0, bText},
-        {0, Flow::End, 0, U"で、"},
-        {0, Flow::Margin, 50, U"点"},
-        {3, Flow::End, 0, U"(" + xText + U"," + yText + U")"},
-        {0, Flow::End, 0, U"を通るとき、この一次関数を求めなさい。"},
-    });
-    waitKeyPrompt();
+    flowThenWait(*this, {
+                            {7, Flow::Margin, 0, U"例2-2　"},
+                            {0, Flow::End, 0, U"yがxの一次関数で、そのグラフの切片が"},
+                            {3, Flow::End, 0, bText},
+                            {0, Flow::End, 0, U"で、"},
+                            {0, Flow::Margin, 50, U"点"},
+                            {3, Flow::End, 0, U"(" + xText + U"," + yText + U")"},
+                            {0, Flow::End, 0, U"を通るとき、この一次関数を求めなさい。"},
+                        });
     drawPointFigure(3);
     // The intercept on the y axis, its label just right of the axis.
     plotDot({0, b, 8, 5, bText, 26});
     waitKeyPrompt();
-    revealSteps({
+    revealStretches(
+        *this,
         {
-            {3, Flow::Margin, 50, U"<解答>"},
-            {0, Flow::Margin, 70, U"切片が" + bText + U"だから、求める一次関数の式を"},
-            {3, Flow::Margin, 50, U"y=ax" + numTextB(11) + U" …①　"},
-            {0, Flow::End, 0, U"とする。"},
+            {
+                {3, Flow::Margin, 50, U"<解答>"},
+                {0, Flow::Margin, 70, U"切片が" + bText + U"だから、求める一次関数の式を"},
+                {3, Flow::Margin, 50, U"y=ax" + numTextB(11) + U" …①　"},
+                {0, Flow::End, 0, U"とする。"},
+            },
+            {
+                {0, Flow::Margin, 50, U"点(" + xText + U"," + yText + U")を通るから"},
+                {3, Flow::Margin, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"},
+                {0, Flow::End, 0, U"と"},
+            },
+            {{0, Flow::Margin, 50, yText + U"=" + xText + U"a" + numTextB(11)}},
+            {{0, Flow::Margin, 50, solved}},
+            {
+                {3, Flow::Margin, 70, U"a=" + slopeFractionText(2)},
+                {0, Flow::Margin, 60, U"求める式は "},
+            },
+            {{5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}},
         },
-        {
-            {0, Flow::Margin, 50, U"点(" + xText + U"," + yText + U")を通るから"},
-            {3, Flow::Margin, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"},
-            {0, Flow::End, 0, U"と"},
-        },
-        {{0, Flow::Margin, 50, yText + U"=" + xText + U"a" + numTextB(11)}},
-        {{0, Flow::Margin, 50, solved}},
-        {
-            {3, Flow::Margin, 70, U"a=" + slopeFractionText(2)},
-            {0, Flow::Margin, 60, U"求める式は "},
-        },
-        {{5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}},
-    });
+        KeyWait::Between);
   });
 }
 

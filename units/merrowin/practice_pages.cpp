@@ -7,6 +7,7 @@
 // ② and ③), its lines following one another down the column.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/merrowin/elimination.h"
 #include "units/merrowin/merrowin.h"
 
@@ -56,11 +57,7 @@ void drawTag(Lesson& page, float x, float y, const Text& text, float width, floa
 // The whole window erased, pen width 3 for the page, and the two heading
 // tags "練習問題" and "1".
 void drawPracticeFrame(Lesson& page, float marginDx) {
-  page.clearWholeWindow();
-  page.itemLabelX = 40;
-  page.textMarginX = page.itemLabelX + marginDx;
-  page.textLineY = 30;
-  page.setDrawWidth(3);
+  startPage(page, {.labelX = 40, .marginX = 40 + marginDx, .firstLine = 30, .penWidth = 3});
   drawTag(page, 40, 30, U"練習問題", 170, 46, 3, 13, 0);
   drawTag(page, page.textEndX + 40, page.textLineY, U"1", 44, 44, 4, 3, 13);
 }

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -160,10 +161,7 @@ void MerrowinUnit::tableEquationGraphSection() {
 }
 
 void MerrowinUnit::tableEquationGraphPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 5});
 
   // The question and the three forms, drawn at once.
   itemLabelX = textMarginX - 38;

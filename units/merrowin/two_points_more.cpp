@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/elimination.h"
 #include "units/merrowin/merrowin.h"
 
@@ -19,11 +19,6 @@ namespace {
 // is left as it is.
 Text padded(const Text& text, int width) {
   return Text(static_cast<std::size_t>(std::max(0, width - kLen(text))), U' ') + text;
-}
-
-// Erases the page: (0,0), 1320 wide and 1300 high.
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
 }
 
 }  // namespace
@@ -161,27 +156,23 @@ void MerrowinUnit::showSystemSolution() {
 // ---- Page ④: the summary --------------------------------------------------
 
 void MerrowinUnit::twoPointsSummaryPage() {
-  clearPage(*this);
-  textMarginX = 114;
-  textLineY = 30;
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 114, .firstLine = 30});
   flowText({{3, kMargin, 50, U"<まとめ>"}});
   // The frame around the two rules; the textbook task goes under it at its
   // left edge.
   setDrawWidth(9);
   itemLabelX = textMarginX - 38;
   drawBox(itemLabelX, textLineY + 60, itemLabelX + 798, textLineY + 210, 9);
-  flowText({
-      {5, kMargin, 75, U"2点を通る"},
-      {0, kEnd, 0, U"　→　"},
-      {5, kEnd, 0, U"傾きを求め、y=△x+b"},
-  });
-  waitKeyPrompt();
-  flowText({
-      {5, kMargin, 75, U"2点を通る"},
-      {0, kEnd, 0, U"　→　"},
-      {5, kEnd, 0, U"y=ax+bに代入,連立方程式"},
-  });
-  waitKeyPrompt();
+  flowThenWait(*this, {
+                          {5, kMargin, 75, U"2点を通る"},
+                          {0, kEnd, 0, U"　→　"},
+                          {5, kEnd, 0, U"傾きを求め、y=△x+b"},
+                      });
+  flowThenWait(*this, {
+                          {5, kMargin, 75, U"2点を通る"},
+                          {0, kEnd, 0, U"　→　"},
+                          {5, kEnd, 0, U"y=ax+bに代入,連立方程式"},
+                      });
   flowText({{0, kLabel, 80, U"教科書P75 問3,問4 をしなさい。"}});
 }
 
@@ -275,11 +266,8 @@ const AnswerScreen kAnswerScreens[] = {
 };
 
 void drawAnswerScreen(Lesson& page, const AnswerScreen& screen) {
-  clearPage(page);
-  page.textMarginX = 38;
-  page.textLineY = 30;
-  page.flowText(screen.bySlope);
-  page.waitKeyPrompt();
+  startPage(page, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30});
+  flowThenWait(page, screen.bySlope);
   page.flowText(screen.otherHead);
   if (!screen.pairOnRight) drawBracedPair(page, 50, screen.first, screen.second);
   page.textMarginX = 760;

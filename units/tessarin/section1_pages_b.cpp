@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -17,8 +18,6 @@ namespace {
 
 // ---- Shapes the pages share -------------------------------------------------
 
-using Flow = Lesson::FlowPiece;
-
 // Marks two points of the plane in slots 1 and 2 and draws their dots: filled
 // discs of radius 8 in colour 5.
 void markTwoPoints(Lesson& page, float x1, float y1, float x2, float y2) {
@@ -26,30 +25,6 @@ void markTwoPoints(Lesson& page, float x1, float y1, float x2, float y2) {
   page.setMark(2, x2, y2);
   page.fillCircle(page.markX(1), page.markY(1), 8, 5);
   page.fillCircle(page.markX(2), page.markY(2), 8, 5);
-}
-
-// One step of a page: a figure (if any), then text pieces, then a key wait if
-// asked.
-struct Step {
-  std::function<void()> figure;
-  std::vector<Flow> pieces;
-  bool waitAfter;
-};
-
-void runSteps(Lesson& page, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    if (step.figure) step.figure();
-    page.flowText(step.pieces);
-    if (step.waitAfter) page.waitKeyPrompt();
-  }
-}
-
-// A new page: its area cleared, its text origin (margin, 30) and pen width 5.
-void startPage(Lesson& page, float width, float height, float margin) {
-  page.fillBox(0, 0, width, height, 15, 15);
-  page.textMarginX = margin;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
 }
 
 const Lesson::PlaneSettings kQuestion1Plane{680, 60, -6, 6, -6, 8, 35};
@@ -62,42 +37,46 @@ const Lesson::PlaneSettings kIntegerPointsPlane{684, 60, -6, 6, -7, 7, 40};
 // ---- Page ④: answers to question 1 -----------------------------------------
 
 void TessarinUnit::showQuestion1Answers() {
-  itemLabelX = 40;
-  startPage(*this, 1600, 1800, itemLabelX + 81);
+  startPage(*this, {.width = 1600,
+                    .height = 1800,
+                    .labelX = 40,
+                    .marginX = 40 + 81,
+                    .firstLine = 30,
+                    .penWidth = 5});
   drawPlane(kQuestion1Plane);
-  runSteps(*this, {
-                      {nullptr,
-                       {
-                           {3, Flow::Margin, 0, U"教科書P78 問1　解答"},
-                           {7, Flow::Label, 50, U"(1)"},
-                           {0, Flow::Margin, 0, U"x-2y=6"},
-                           {0, Flow::Margin, 50, U"-2y=-x+6"},
-                           {3, Flow::Margin, 80, U"y"},
-                           {0, Flow::End, 0, U"=ﾀ-1/-2ﾀx+ﾀ6/-2ﾀ"},
-                           {3, Flow::End, 0, U"=ﾀ1/2ﾀx-3"},
-                       },
-                       true},
-                      {[this] { drawSlopeSteps(1, 0, -3, 2, 1, 5); }, {}, true},
-                      {[this] {
-                         plotLine({0.5f, -3, 3, U"(1)", 0, 0});
-                       },
-                       {},
-                       true},
-                      {nullptr,
-                       {
-                           {7, Flow::Label, 80, U"(2)"},
-                           {0, Flow::Margin, 0, U"4x+3y=0"},
-                           {0, Flow::Margin, 50, U"3y=-4x"},
-                           {3, Flow::Margin, 80, U"y=-ﾀ4/3ﾀx"},
-                       },
-                       true},
-                      {[this] { drawSlopeSteps(1, 0, 0, 3, -4, 5); }, {}, true},
-                      {[this] {
-                         plotLine({-4.0f / 3.0f, 0, 3, U"(2)", 0, 0});
-                       },
-                       {},
-                       false},
-                  });
+  revealSteps(*this, {
+                         {nullptr,
+                          {
+                              {3, Flow::Margin, 0, U"教科書P78 問1　解答"},
+                              {7, Flow::Label, 50, U"(1)"},
+                              {0, Flow::Margin, 0, U"x-2y=6"},
+                              {0, Flow::Margin, 50, U"-2y=-x+6"},
+                              {3, Flow::Margin, 80, U"y"},
+                              {0, Flow::End, 0, U"=ﾀ-1/-2ﾀx+ﾀ6/-2ﾀ"},
+                              {3, Flow::End, 0, U"=ﾀ1/2ﾀx-3"},
+                          },
+                          true},
+                         {[this] { drawSlopeSteps(1, 0, -3, 2, 1, 5); }, {}, true},
+                         {[this] {
+                            plotLine({0.5f, -3, 3, U"(1)", 0, 0});
+                          },
+                          {},
+                          true},
+                         {nullptr,
+                          {
+                              {7, Flow::Label, 80, U"(2)"},
+                              {0, Flow::Margin, 0, U"4x+3y=0"},
+                              {0, Flow::Margin, 50, U"3y=-4x"},
+                              {3, Flow::Margin, 80, U"y=-ﾀ4/3ﾀx"},
+                          },
+                          true},
+                         {[this] { drawSlopeSteps(1, 0, 0, 3, -4, 5); }, {}, true},
+                         {[this] {
+                            plotLine({-4.0f / 3.0f, 0, 3, U"(2)", 0, 0});
+                          },
+                          {},
+                          false},
+                     });
 }
 
 // ---- Page ⑤: random example, the graph through two points -------------------
@@ -122,44 +101,43 @@ void TessarinUnit::makeInterceptEquation() {
 }
 
 void TessarinUnit::interceptGraphExample() {
-  startPage(*this, 1320, 1300, 40);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 40, .firstLine = 30, .penWidth = 5});
   savedX(31) = textMarginX;
   savedY(31) = textLineY;
   repeatUntilOne([this] {
     makeInterceptEquation();
-    fillBox(0, 0, 1600, 1800, 15, 15);
-    textMarginX = savedX(31);
-    textLineY = savedY(31);
+    startPage(*this,
+              {.width = 1600, .height = 1800, .marginX = savedX(31), .firstLine = savedY(31)});
     drawPlane(kExamplePlane);
     setMark(1, 0, numA(2));
     setMark(2, numA(1), 0);
-    runSteps(*this,
-             {
-                 {nullptr,
-                  {
-                      {3, Flow::Margin, 0, U"例1"},
-                      {0, Flow::End, 0, U" 次の方程式のグラフを"},
-                      {0, Flow::Margin, 50, U"2点を求めてかきなさい。", 64},
-                      {3, Flow::Margin, 60,
-                       numTextA(14) + U"x" + numTextA(13) + U"y=" + numTextB(1), 80},
-                  },
-                  true},
-                 {nullptr, {{0, Flow::Margin, 50, U"x=0 を代入すると、"}}, true},
-                 {nullptr, {{0, Flow::Margin, 50, numTextA(3) + U"y=" + numTextB(1)}}, true},
-                 {nullptr, {{0, Flow::End, 0, U"y=" + numTextA(2), 50}}, true},
-                 {nullptr, {{3, Flow::Margin, 50, U"点(0," + numTextA(2) + U")を通る。"}}, true},
-                 {[this] { fillCircle(markX(1), markY(1), 8, 5); }, {}, true},
-                 {nullptr, {{0, Flow::Margin, 50, U"y=0 を代入すると、"}}, true},
-                 {nullptr, {{0, Flow::Margin, 50, numTextA(14) + U"x=" + numTextB(1)}}, true},
-                 {nullptr, {{0, Flow::End, 0, U"x=" + numTextA(1), 50}}, true},
-                 {nullptr, {{3, Flow::Margin, 50, U"点(" + numTextA(1) + U",0)を通る。"}}, true},
-                 {[this] { fillCircle(markX(2), markY(2), 8, 5); }, {}, true},
-                 {[this] {
-                    plotLine({numA(5), numB(5), 3, U"", 0, 0});
-                  },
-                  {},
-                  false},
-             });
+    revealSteps(*this,
+                {
+                    {nullptr,
+                     {
+                         {3, Flow::Margin, 0, U"例1"},
+                         {0, Flow::End, 0, U" 次の方程式のグラフを"},
+                         {0, Flow::Margin, 50, U"2点を求めてかきなさい。", 64},
+                         {3, Flow::Margin, 60,
+                          numTextA(14) + U"x" + numTextA(13) + U"y=" + numTextB(1), 80},
+                     },
+                     true},
+                    {nullptr, {{0, Flow::Margin, 50, U"x=0 を代入すると、"}}, true},
+                    {nullptr, {{0, Flow::Margin, 50, numTextA(3) + U"y=" + numTextB(1)}}, true},
+                    {nullptr, {{0, Flow::End, 0, U"y=" + numTextA(2), 50}}, true},
+                    {nullptr, {{3, Flow::Margin, 50, U"点(0," + numTextA(2) + U")を通る。"}}, true},
+                    {[this] { fillCircle(markX(1), markY(1), 8, 5); }, {}, true},
+                    {nullptr, {{0, Flow::Margin, 50, U"y=0 を代入すると、"}}, true},
+                    {nullptr, {{0, Flow::Margin, 50, numTextA(14) + U"x=" + numTextB(1)}}, true},
+                    {nullptr, {{0, Flow::End, 0, U"x=" + numTextA(1), 50}}, true},
+                    {nullptr, {{3, Flow::Margin, 50, U"点(" + numTextA(1) + U",0)を通る。"}}, true},
+                    {[this] { fillCircle(markX(2), markY(2), 8, 5); }, {}, true},
+                    {[this] {
+                       plotLine({numA(5), numB(5), 3, U"", 0, 0});
+                     },
+                     {},
+                     false},
+                });
   });
   waitKeyPrompt();
   drawTextPieces({{7, textMarginX, 540, U"教科書P79 問2　をやってみよう。"}});
@@ -168,86 +146,86 @@ void TessarinUnit::interceptGraphExample() {
 // ---- Page ⑥: answers to question 2 -----------------------------------------
 
 void TessarinUnit::interceptAnswersPage() {
-  startPage(*this, 1600, 1800, 114);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 114, .firstLine = 30, .penWidth = 5});
   drawPlane(kQuestion2Plane);
-  runSteps(*this, {
-                      {nullptr,
-                       {
-                           {3, Flow::Margin, 0, U"教科書P79 問2　解答"},
-                           {3, Flow::Margin, 50, U"(1) x-y=5", -76},
-                       },
-                       true},
-                      {nullptr,
-                       {
-                           {0, Flow::Margin, 50, U"x=0 のとき y=-5"},
-                           {0, Flow::Margin, 50, U"y=0 のとき x=5"},
-                       },
-                       true},
-                      {[this] { markTwoPoints(*this, 0, -5, 5, 0); }, {}, true},
-                      {[this] {
-                         plotLine({1, -5, 3, U"(1)", -81, -70});
-                       },
-                       {{3, Flow::Margin, 70, U"(2) x+2y=-2", -76}},
-                       true},
-                      {nullptr,
-                       {
-                           {0, Flow::Margin, 50, U"x=0 のとき y=-1"},
-                           {0, Flow::Margin, 50, U"y=0 のとき x=-2"},
-                       },
-                       true},
-                      {[this] { markTwoPoints(*this, 0, -1, -2, 0); }, {}, true},
-                      {[this] {
-                         plotLine({-0.5f, -1, 3, U"(2)", -54, -80});
-                       },
-                       {},
-                       false},
-                  });
+  revealSteps(*this, {
+                         {nullptr,
+                          {
+                              {3, Flow::Margin, 0, U"教科書P79 問2　解答"},
+                              {3, Flow::Margin, 50, U"(1) x-y=5", -76},
+                          },
+                          true},
+                         {nullptr,
+                          {
+                              {0, Flow::Margin, 50, U"x=0 のとき y=-5"},
+                              {0, Flow::Margin, 50, U"y=0 のとき x=5"},
+                          },
+                          true},
+                         {[this] { markTwoPoints(*this, 0, -5, 5, 0); }, {}, true},
+                         {[this] {
+                            plotLine({1, -5, 3, U"(1)", -81, -70});
+                          },
+                          {{3, Flow::Margin, 70, U"(2) x+2y=-2", -76}},
+                          true},
+                         {nullptr,
+                          {
+                              {0, Flow::Margin, 50, U"x=0 のとき y=-1"},
+                              {0, Flow::Margin, 50, U"y=0 のとき x=-2"},
+                          },
+                          true},
+                         {[this] { markTwoPoints(*this, 0, -1, -2, 0); }, {}, true},
+                         {[this] {
+                            plotLine({-0.5f, -1, 3, U"(2)", -54, -80});
+                          },
+                          {},
+                          false},
+                     });
 }
 
 // ---- Page ⑦: the integer points of x-3y=7 -----------------------------------
 
 void TessarinUnit::integerPointsExplainPage() {
-  startPage(*this, 1600, 1800, 40);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 5});
   drawPlane(kIntegerPointsPlane);
-  runSteps(*this,
-           {
-               {nullptr,
-                {
-                    {7, Flow::Margin, 0, U"次の方程式のグラフを2点を求めてかこう。"},
-                    {3, Flow::Margin, 50, U"x-3y=7"},
-                },
-                true},
-               // Through the intercepts: (0,-7/3) is no grid point and (7,0) lies
-               // off the plane.
-               {nullptr, {{3, Flow::Margin, 60, U"x=0"}, {0, Flow::End, 0, U" のとき "}}, true},
-               {nullptr, {{3, Flow::End, 0, U"y=-ﾀ7/3ﾀ"}}, true},
-               {nullptr, {{3, Flow::Margin, 50, U"y=0"}, {0, Flow::End, 0, U" のとき "}}, true},
-               {nullptr, {{3, Flow::End, 0, U"x=7"}}, true},
-               {nullptr, {{5, Flow::End, 0, U"かけない", 30}}, true},
-               // Points whose coordinates are both whole numbers.
-               {nullptr, {{7, Flow::Margin, 60, U"x,yの値が整数になるのは？"}}, true},
-               {nullptr, {{0, Flow::Margin, 50, U"x=3y+7 だから、"}}, true},
-               {nullptr, {{3, Flow::Margin, 50, U"y=-1"}, {0, Flow::End, 0, U" のとき "}}, true},
-               {nullptr, {{3, Flow::Margin, 50, U"x"}}, true},
-               {nullptr, {{0, Flow::End, 0, U"=3*(-1)+7=-3+7"}, {3, Flow::End, 0, U"=4"}}, true},
-               {nullptr, {{3, Flow::Margin, 50, U"y=-2"}, {0, Flow::End, 0, U" のとき "}}, true},
-               {nullptr,
-                {
-                    {3, Flow::Margin, 50, U"x"},
-                    {0, Flow::End, 0, U"=3*(-2)+7=-6+7"},
-                    {3, Flow::End, 0, U"=1"},
-                    {0, Flow::Margin, 50, U"だから、"},
-                },
-                true},
-               {[this] { markTwoPoints(*this, 4, -1, 1, -2); },
-                {{3, Flow::Margin, 50, U"2点(4,-1),(1,-2)を通る。"}},
-                true},
-               {[this] {
-                  plotLine({1.0f / 3.0f, -7.0f / 3.0f, 3, U"x-3y=7", -216, -50});
-                },
-                {},
-                false},
-           });
+  revealSteps(*this,
+              {
+                  {nullptr,
+                   {
+                       {7, Flow::Margin, 0, U"次の方程式のグラフを2点を求めてかこう。"},
+                       {3, Flow::Margin, 50, U"x-3y=7"},
+                   },
+                   true},
+                  // Through the intercepts: (0,-7/3) is no grid point and (7,0) lies
+                  // off the plane.
+                  {nullptr, {{3, Flow::Margin, 60, U"x=0"}, {0, Flow::End, 0, U" のとき "}}, true},
+                  {nullptr, {{3, Flow::End, 0, U"y=-ﾀ7/3ﾀ"}}, true},
+                  {nullptr, {{3, Flow::Margin, 50, U"y=0"}, {0, Flow::End, 0, U" のとき "}}, true},
+                  {nullptr, {{3, Flow::End, 0, U"x=7"}}, true},
+                  {nullptr, {{5, Flow::End, 0, U"かけない", 30}}, true},
+                  // Points whose coordinates are both whole numbers.
+                  {nullptr, {{7, Flow::Margin, 60, U"x,yの値が整数になるのは？"}}, true},
+                  {nullptr, {{0, Flow::Margin, 50, U"x=3y+7 だから、"}}, true},
+                  {nullptr, {{3, Flow::Margin, 50, U"y=-1"}, {0, Flow::End, 0, U" のとき "}}, true},
+                  {nullptr, {{3, Flow::Margin, 50, U"x"}}, true},
+                  {nullptr, {{0, Flow::End, 0, U"=3*(-1)+7=-3+7"}, {3, Flow::End, 0, U"=4"}}, true},
+                  {nullptr, {{3, Flow::Margin, 50, U"y=-2"}, {0, Flow::End, 0, U" のとき "}}, true},
+                  {nullptr,
+                   {
+                       {3, Flow::Margin, 50, U"x"},
+                       {0, Flow::End, 0, U"=3*(-2)+7=-6+7"},
+                       {3, Flow::End, 0, U"=1"},
+                       {0, Flow::Margin, 50, U"だから、"},
+                   },
+                   true},
+                  {[this] { markTwoPoints(*this, 4, -1, 1, -2); },
+                   {{3, Flow::Margin, 50, U"2点(4,-1),(1,-2)を通る。"}},
+                   true},
+                  {[this] {
+                     plotLine({1.0f / 3.0f, -7.0f / 3.0f, 3, U"x-3y=7", -216, -50});
+                   },
+                   {},
+                   false},
+              });
 }
 
 }  // namespace lesson

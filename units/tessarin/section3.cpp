@@ -4,6 +4,7 @@
 // lines on one plane, drawn at once without a key wait.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -63,10 +64,7 @@ void TessarinUnit::equationPracticeSection() {
 // The whole window is cleared, the foot bar included. The page sets no pen
 // width: the tags' frames take the one in force.
 void TessarinUnit::practiceAnswersPage() {
-  clearWholeWindow();
-  itemLabelX = 40;
-  textMarginX = itemLabelX + 81;
-  textLineY = 30;
+  startPage(*this, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30});
   textEndX = textMarginX;
 
   for (const Tag& tag : kTags) {

@@ -4,6 +4,7 @@
 // the sub-menu, to which every page returns. Page ① steps P round the
 // rectangle one key at a time, then shows the three stages of the triangle
 // side by side; pages ② and ③ are in section6_pages.cpp.
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -210,10 +211,7 @@ void TessarinUnit::drawPointStages() {
 }
 
 void TessarinUnit::movingPointPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText({
       {7, FlowPiece::Margin, 0, U"教科書P88 "},
       {0, FlowPiece::End, 0, U"点Pは毎秒1cm の速さでA→B→C→Dと動く。"},

@@ -6,6 +6,7 @@
 // key at a time and return to the sub-menu after the last step without waiting.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -76,10 +77,7 @@ const GraphPiece kAreaGraph[] = {{2, 0, 0, 3}, {0, 6, 3, 7}, {-2, 20, 7, 10}};
 }  // namespace
 
 void TessarinUnit::areaFormulaPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 5});
   flowText({{7, FlowPiece::Margin, 0, U"xとyの関係は？ また、xの変域は？"}});
 
   // The three stages in 15 x 3 cells of 70 px; the figures replace the grid.
@@ -122,11 +120,12 @@ void TessarinUnit::areaFormulaPage() {
 }
 
 void TessarinUnit::areaGraphPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textLineY = 30;
-  setDrawWidth(5);
-  itemLabelX = 40;
-  textMarginX = itemLabelX + 76;
+  startPage(*this, {.width = 1320,
+                    .height = 1300,
+                    .labelX = 40,
+                    .marginX = 40 + 76,
+                    .firstLine = 30,
+                    .penWidth = 5});
   flowText({
       {7, FlowPiece::Margin, 0, U"グラフをかこう"},
       {3, FlowPiece::Label, 50, U"(1)PがAB上"},
@@ -155,18 +154,15 @@ void TessarinUnit::areaGraphPage() {
     waitKeyPrompt();
   }
 
-  flowText({{7, FlowPiece::Label, 80, U"教科書P88 問8 をやろう"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{7, FlowPiece::Label, 80, U"教科書P88 問8 をやろう"}});
 
   // The area 4 cm² as the line y = 4 over the domain: it meets the graph at
   // x = 2 and x = 8.
   graphXMin = 0;
   graphXMax = 10;
   plotLine({0, 4, 3, U""});
-  flowText({{0, FlowPiece::Margin, 50, U"グラフのy=4 となるx座標を求めると"}});
-  waitKeyPrompt();
-  flowText({{3, FlowPiece::Margin, 50, U"x=2,8 だから"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{0, FlowPiece::Margin, 50, U"グラフのy=4 となるx座標を求めると"}});
+  flowThenWait(*this, {{3, FlowPiece::Margin, 50, U"x=2,8 だから"}});
   flowText({{5, FlowPiece::Margin, 50, U"2秒後と8秒後"}});
 }
 

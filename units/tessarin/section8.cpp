@@ -48,27 +48,6 @@ void TessarinUnit::masterPageHeader(float gap, const Text& number) {
 
 namespace master {
 
-void startPage(Lesson& page, float labelX, float marginX, float lineY) {
-  page.clearWholeWindow();
-  page.itemLabelX = labelX;
-  page.textMarginX = marginX;
-  page.textLineY = lineY;
-  page.setDrawWidth(5);
-}
-
-void revealSteps(Lesson& page, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    page.flowText(step);
-    page.waitKeyPrompt();
-  }
-}
-
-void revealToEnd(Lesson& page, const std::vector<Step>& steps) {
-  if (steps.empty()) return;
-  revealSteps(page, {steps.begin(), steps.end() - 1});
-  page.flowText(steps.back());
-}
-
 void plotCurves(Lesson& page, const std::vector<Curve>& curves) {
   for (const Curve& curve : curves) {
     page.curveKind = curve.kind;

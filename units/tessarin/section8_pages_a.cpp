@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
@@ -14,8 +15,6 @@ namespace lesson {
 namespace {
 
 using master::Curve;
-using master::Flow;
-using master::Step;
 
 // ---- Answer ①: equations of lines from their conditions ---------------------
 
@@ -23,7 +22,7 @@ constexpr float kLeftColumn = 40;
 constexpr float kRightColumn = 640;
 
 // (1) parallel to a line, through a point.
-const Step kParallelThroughPoint{
+const Stretch kParallelThroughPoint{
     {3, Flow::Label, 60, U"(1)"},
     {0, Flow::End, 0, U"直線 y=ﾀ1/2ﾀx+1に平行だから"},
     {0, Flow::Label, 70, U"求める式を"},
@@ -40,7 +39,7 @@ const Step kParallelThroughPoint{
 };
 
 // (2) a given intercept, through a point.
-const Step kInterceptThroughPoint{
+const Stretch kInterceptThroughPoint{
     {3, Flow::Label, 80, U"(2)"},
     {0, Flow::End, 0, U"求める式を"},
     {3, Flow::End, 0, U"y=ax-1"},
@@ -54,7 +53,7 @@ const Step kInterceptThroughPoint{
 };
 
 // (3) the increases of x and y, and a point.
-const Step kIncreasesAndPoint{
+const Stretch kIncreasesAndPoint{
     {3, Flow::Label, 110, U"(3)"},
     {0, Flow::End, 0, U"求める式を"},
     {3, Flow::End, 0, U"y=ax+b"},
@@ -74,7 +73,7 @@ const Step kIncreasesAndPoint{
 };
 
 // (4) through two points: the two equations, their difference, then b.
-const Step kTwoPointsTask{
+const Stretch kTwoPointsTask{
     {3, Flow::Label, 0, U"(4)"},
     {0, Flow::End, 0, U"求める式を"},
     {3, Flow::End, 0, U"y=ax+b"},
@@ -83,7 +82,7 @@ const Step kTwoPointsTask{
     {0, Flow::Margin, 50, U"x=-3,y=4とx=12,y=-1を代入して", -102},
 };
 const master::Subtraction kTwoPointsDifference{U" 4=-3a+b", U"-1=12a+b", U"+ +  -  -", U" 5=-15a"};
-const Step kTwoPointsSolution{
+const Stretch kTwoPointsSolution{
     {3, Flow::End, 0, U" a=", 40},
     {0, Flow::End, 0, U"ﾀ5/-15ﾀ="},
     {3, Flow::End, 0, U"-ﾀ1/3ﾀ"},
@@ -115,7 +114,7 @@ const std::vector<MarkedLine> kReadLines{
     {{{0, -4}}, {3, 0, -4, 0, 9, U"(1)"}},
 };
 
-const std::vector<Step> kReadEquations{
+const std::vector<Stretch> kReadEquations{
     {{5, Flow::End, 0, U"y=-4"}, {3, Flow::Label, 60, U"(2) "}},
     {{5, Flow::End, 0, U"x=-7"}, {3, Flow::Label, 60, U"(3) "}},
     {{0, Flow::End, 0, U"切片が-5で、"},
@@ -131,7 +130,7 @@ const std::vector<Curve> kFiveLines{
     {4, 1, 0, 4, 7, U"①"}, {3, -0.5f, 2, 0, 3, U"④"},
 };
 
-const std::vector<Step> kMatches{
+const std::vector<Stretch> kMatches{
     {{3, Flow::Label, 80, U"ア yについて解くと、y=2x+3"},
      {0, Flow::Margin, 60, U"切片が3で、右上がりの直線だから"},
      {5, Flow::End, 0, U"②"}},
@@ -147,23 +146,20 @@ constexpr float kIndent = 34;
 }  // namespace
 
 void TessarinUnit::masterAnswer1Page() {
-  master::startPage(*this, kLeftColumn, kLeftColumn, 30);
+  startPage(*this, {.labelX = kLeftColumn, .marginX = kLeftColumn, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"1");
-  flowText(kParallelThroughPoint);
-  waitKeyPrompt();
+  flowThenWait(*this, kParallelThroughPoint);
 
   // (2) beside (1), nothing erased.
   openColumn(*this, kRightColumn);
-  flowText(kInterceptThroughPoint);
-  waitKeyPrompt();
+  flowThenWait(*this, kInterceptThroughPoint);
 
   // The second screen: (3) replaces (1) under the header, (2) stays.
   fillBox(0, 0, kRightColumn, 1800, 15, 15);
   openColumn(*this, kLeftColumn);
   setDrawWidth(5);
   masterPageHeader(30, U"2");
-  flowText(kIncreasesAndPoint);
-  waitKeyPrompt();
+  flowThenWait(*this, kIncreasesAndPoint);
 
   // (4) replaces (2).
   fillBox(kRightColumn, 0, 2 * kRightColumn, 1800, 15, 15);
@@ -177,10 +173,9 @@ void TessarinUnit::masterAnswer1Page() {
 }
 
 void TessarinUnit::masterAnswer2Page() {
-  master::startPage(*this, 40, 40 + kIndent, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40 + kIndent, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"2");
-  flowText({{3, Flow::Label, 70, U"グラフをかくと"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{3, Flow::Label, 70, U"グラフをかくと"}});
 
   drawPlane({720, 60, -10, 5, -10, 7, 30});
   for (const MarkedLine& marked : kReadLines) {
@@ -192,18 +187,17 @@ void TessarinUnit::masterAnswer2Page() {
     }
     master::plotCurves(*this, {marked.line});
   }
-  flowText({{3, Flow::Label, 60, U"(1) "}});
-  waitKeyPrompt();
-  master::revealToEnd(*this, kReadEquations);
+  flowThenWait(*this, {{3, Flow::Label, 60, U"(1) "}});
+  revealStretches(*this, kReadEquations, KeyWait::Between);
 }
 
 void TessarinUnit::masterAnswer3Page() {
-  master::startPage(*this, 40, 40 + kIndent, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40 + kIndent, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"3");
   drawPlane({720, 60, -6, 6, -6, 6, 40});
   master::plotCurves(*this, kFiveLines);
   waitKeyPrompt();
-  master::revealToEnd(*this, kMatches);
+  revealStretches(*this, kMatches, KeyWait::Between);
 }
 
 }  // namespace lesson

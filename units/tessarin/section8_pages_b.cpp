@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
@@ -13,12 +14,9 @@ namespace lesson {
 
 namespace {
 
-using master::Flow;
-using master::Step;
-
 // ---- Answer ④: signs of a and b ---------------------------------------------
 
-const Step kSigns{
+const Stretch kSigns{
     {0, Flow::Label, 80, U"右下がりだから "},
     {3, Flow::End, 0, U"a<0"},
     {0, Flow::Label, 80, U"y軸との交点のy座標は0より大きいから"},
@@ -28,7 +26,7 @@ const Step kSigns{
 
 // ---- Answer ⑤: b from the domain and the range ------------------------------
 
-const Step kDomainAndRange{
+const Stretch kDomainAndRange{
     {3, Flow::Label, 80, U"y=-2x+b…①"},
     {3, Flow::Label, 50, U"-2≦x≦5 "},
     {0, Flow::End, 0, U"のとき "},
@@ -49,7 +47,7 @@ const Step kDomainAndRange{
 // to (1,-1), in slots 1 to 4.
 const std::pair<float, float> kTriangleEnds[] = {{-3, 2}, {0, 3}, {-1, -4}, {1, -1}};
 
-const std::vector<Step> kEquations{
+const std::vector<Stretch> kEquations{
     // l's equation continues the header line.
     {{0, Flow::End, 0, U"直線lは、傾き", 10},
      {3, Flow::End, 0, U"ﾀ1/3ﾀ, "},
@@ -75,7 +73,7 @@ const master::Subtraction kEliminateX{U"9y=3x+27", U"2y=3x-5", U"+-  -  +", U"7y
 // The right column, from 30 px above the braced pair's top.
 constexpr float kRightColumn = 418;
 
-const std::vector<Step> kSubstitution{
+const std::vector<Stretch> kSubstitution{
     {{3, Flow::Margin, 70, U"y=ﾀ32/7ﾀ を①に代入して"}, {0, Flow::Margin, 70, U"ﾀ32/7ﾀ=ﾀ1/3ﾀx+3"}},
     {{0, Flow::Margin, 70, U"ﾀ1/3ﾀx=ﾀ32/7ﾀ-3=ﾀ32/7ﾀ-ﾀ21/7ﾀ=ﾀ11/7ﾀ"}},
     {{3, Flow::Margin, 70, U"x="}, {0, Flow::End, 0, U"ﾀ11/7ﾀ*3="}, {3, Flow::End, 0, U"ﾀ33/7ﾀ"}},
@@ -85,7 +83,7 @@ const std::vector<Step> kSubstitution{
 }  // namespace
 
 void TessarinUnit::masterAnswer4Page() {
-  master::startPage(*this, 40, 40 + 81, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"4");
   drawPlane({640, 60, -6, 6, -6, 6, 40, 0});
   master::plotCurves(*this, {{3, -1, 3, 0, 3, U""}});
@@ -93,7 +91,7 @@ void TessarinUnit::masterAnswer4Page() {
 }
 
 void TessarinUnit::masterAnswer5Page() {
-  master::startPage(*this, 40, 40 + 34, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40 + 34, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"5");
   drawPlane({720, 60, -7, 7, -7, 7, 35, 0});
   // A falling line for the picture, not the line the answer finds.
@@ -103,7 +101,7 @@ void TessarinUnit::masterAnswer5Page() {
 }
 
 void TessarinUnit::masterAnswer6Page() {
-  master::startPage(*this, 30, 30, 20);
+  startPage(*this, {.labelX = 30, .marginX = 30, .firstLine = 20, .penWidth = 5});
   masterPageHeader(10, U"6");
   drawPlane({836, 100, -6, 6, -6, 6, 30});
   master::plotCurves(*this, {
@@ -124,23 +122,21 @@ void TessarinUnit::masterAnswer6Page() {
   }
   waitKeyPrompt();
 
-  master::revealSteps(*this, kEquations);
+  revealStretches(*this, kEquations, KeyWait::AfterEach);
 
   flowText({{3, Flow::Margin, 60, U"①,②の分母をはらって"}});
   // The brace's top is where the right column is anchored.
   markY(1) = master::drawBracedPair(*this, U"3y=x+9…③", U"2y=3x-5…④");
   waitKeyPrompt();
 
-  flowText({{3, Flow::Margin, 50, U"③*3-④"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{3, Flow::Margin, 50, U"③*3-④"}});
 
   master::drawSubtraction(*this, kEliminateX);
   textMarginX = kRightColumn;
   textLineY = markY(1);
-  flowText({{7, Flow::Margin, -30, U" y=ﾀ32/7ﾀ"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {{7, Flow::Margin, -30, U" y=ﾀ32/7ﾀ"}});
 
-  master::revealToEnd(*this, kSubstitution);
+  revealStretches(*this, kSubstitution, KeyWait::Between);
 }
 
 }  // namespace lesson

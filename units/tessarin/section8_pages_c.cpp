@@ -5,15 +5,13 @@
 // y grows by the same step for each step of x, so y is a linear function of x.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 namespace {
-
-using master::Flow;
-using master::Step;
 
 // ---- Answer ⑦: the meeting of the two walkers ----------------------------------
 
@@ -26,7 +24,7 @@ const Lesson::GraphDot kWalkPoints[] = {
 };
 const Lesson::GraphDot kMeetingPoint{9.5f, 5, 5, 3, U"P", 15, 0};
 
-const std::vector<Step> kRestAndSpeed{
+const std::vector<Stretch> kRestAndSpeed{
     {{7, Flow::Label, 60, U"(1)"},
      {0, Flow::End, 0, U"AからBの間で、"},
      {0, Flow::Margin, 50, U"1マス10分だから "},
@@ -37,19 +35,19 @@ const std::vector<Step> kRestAndSpeed{
      {3, Flow::End, 0, U"ﾀ1/15ﾀ(km／分)"}},
 };
 
-const Step kWhatToFind{
+const Stretch kWhatToFind{
     {7, Flow::Label, 60, U"(3)"},
     {0, Flow::End, 0, U"Pの座標を求めればよい。"},
 };
-const Step kLineBC{
+const Stretch kLineBC{
     {0, Flow::Margin, 60, U"直線BCを y=ﾀ1/15ﾀx+bとして"},
     {0, Flow::Margin, 60, U"x=80,y=4 を代入すると、4=ﾀ1/15ﾀ*80+b 4=ﾀ16/3ﾀ+b b=ﾀ12/3ﾀ-ﾀ16/3ﾀ"},
 };
-const Step kLineBCEnd{
+const Stretch kLineBCEnd{
     {0, Flow::Margin, 60, U"=-ﾀ4/3ﾀ だから "},
     {3, Flow::End, 0, U"y=ﾀ1/15ﾀx-ﾀ4/3ﾀ…①"},
 };
-const Step kLineDE{
+const Stretch kLineDE{
     {0, Flow::End, 0, U"直線DEは、60分で12km進むから ", 40},
     {0, Flow::Margin, 60, U"y=-ﾀ12/60ﾀx+bとしてx=60,y=12 を代入すると、12=-ﾀ12/60ﾀ*60+b "},
     {0, Flow::Margin, 60, U"12=-12+b b=12+12=24 だから "},
@@ -57,7 +55,7 @@ const Step kLineDE{
 };
 
 // The second screen, from the top of the page.
-const std::vector<Step> kMeeting{
+const std::vector<Stretch> kMeeting{
     {{0, Flow::Margin, 0, U"①②から、ﾀ1/15ﾀx-ﾀ4/3ﾀ=-ﾀ1/5ﾀx+24"}},
     {{0, Flow::Margin, 60, U"x-20=-3x+360"},
      {0, Flow::Margin, 50, U"x+3x=360+20  4x=380"},
@@ -118,8 +116,8 @@ void drawStepArcs(Lesson& page, float edge, float side, const Text& label) {
   }
 }
 
-const Step kConclusionStart{{0, Flow::Margin, 50, U"したがって、xとyの関係は "}};
-const Step kConclusionEnd{
+const Stretch kConclusionStart{{0, Flow::Margin, 50, U"したがって、xとyの関係は "}};
+const Stretch kConclusionEnd{
     // y is 10 at x = 0 and grows by 1.7 for every 10 of x.
     {3, Flow::End, 0, U"y=0.17x+10 "},
     {0, Flow::End, 0, U"と表されるから、"},
@@ -185,24 +183,22 @@ void TessarinUnit::drawMeetingGraph() {
 }
 
 void TessarinUnit::masterAnswer7Page() {
-  master::startPage(*this, 30, 30 + 54, 20);
+  startPage(*this, {.labelX = 30, .marginX = 30 + 54, .firstLine = 20, .penWidth = 5});
   masterPageHeader(30, U"7");
   drawPlane({680, 50, 0, 21, 0, 12, 25, 14, -1});
   drawMeetingGraph();
   waitKeyPrompt();
 
-  master::revealSteps(*this, kRestAndSpeed);
+  revealStretches(*this, kRestAndSpeed, KeyWait::AfterEach);
 
   flowText(kWhatToFind);
   textMarginX = itemLabelX;
   flowText(kLineBC);
   // The substitution line stays on the second screen: the erase ends at its top.
   savedY(1) = textLineY;
-  flowText(kLineBCEnd);
-  waitKeyPrompt();
+  flowThenWait(*this, kLineBCEnd);
 
-  flowText(kLineDE);
-  waitKeyPrompt();
+  flowThenWait(*this, kLineDE);
 
   // The second screen: the text above the substitution line goes, the graph at
   // the right stays.
@@ -211,11 +207,11 @@ void TessarinUnit::masterAnswer7Page() {
   textMarginX = 30;
   textLineY = 20;
   setDrawWidth(5);
-  master::revealToEnd(*this, kMeeting);
+  revealStretches(*this, kMeeting, KeyWait::Between);
 }
 
 void TessarinUnit::masterAnswer8Page() {
-  master::startPage(*this, 40, 40, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"8");
 
   markX(kFirstEdge) = textMarginX + 40;
@@ -234,12 +230,14 @@ void TessarinUnit::masterAnswer8Page() {
   waitKeyPrompt();
 
   textLineY = markY(kTableBottom);
-  master::revealToEnd(
-      *this, {
-                 {{0, Flow::Margin, 70, U"xの値が10ずつ増えるごとに、yの値は1.7ずつ増えている。"}},
-                 kConclusionStart,
-                 kConclusionEnd,
-             });
+  revealStretches(
+      *this,
+      {
+          {{0, Flow::Margin, 70, U"xの値が10ずつ増えるごとに、yの値は1.7ずつ増えている。"}},
+          kConclusionStart,
+          kConclusionEnd,
+      },
+      KeyWait::Between);
 }
 
 }  // namespace lesson
