@@ -173,16 +173,16 @@ void CorbiskUnit::pointReviewPage() {
   // How the graph of a proportion is drawn.
   startPage(*this, {.width = 1900, .height = 1500, .marginX = 40, .firstLine = 30, .penWidth = 5});
   revealSteps(*this, {
-                         {nullptr, {{3, Flow::Margin, 0, U"y=2xのグラフをかきなさい。"}}, false},
+                         {nullptr, {newLine(3, 0, U"y=2xのグラフをかきなさい。")}, false},
                          {[this] { drawPlane(kProportionPlane); }, {}, true},
                          {nullptr,
                           {
-                              {5, Flow::Margin, 70, U"<比例のグラフのかきかた>"},
-                              {3, Flow::Margin, 50, U"原点以外に通る1点をみつけ、"},
-                              {3, Flow::Margin, 50, U"原点と結ぶ"},
+                              newLine(5, 70, U"<比例のグラフのかきかた>"),
+                              newLine(3, 50, U"原点以外に通る1点をみつけ、"),
+                              newLine(3, 50, U"原点と結ぶ"),
                           },
                           true},
-                         {nullptr, {{0, Flow::Margin, 50, U"x=1 のとき y=2 だから"}}, false},
+                         {nullptr, {newLine(0, 50, U"x=1 のとき y=2 だから")}, false},
                          {[this] {
                             plotDot({1, 2, 6, 5});
                           },
@@ -195,8 +195,8 @@ void CorbiskUnit::pointReviewPage() {
                           true},
                          {nullptr,
                           {
-                              {3, Flow::Margin, 100, U"比例のグラフは"},
-                              {5, Flow::End, 0, U"原点を通る直線"},
+                              newLine(3, 100, U"比例のグラフは"),
+                              same(5, U"原点を通る直線"),
                           },
                           false},
                      });
@@ -206,9 +206,9 @@ void CorbiskUnit::graphByPointsPage() {
   startPage(*this,
             {.width = 1320, .height = 1300, .labelX = 40, .marginX = 40 + 81, .firstLine = 30});
   flowText({
-      {7, Flow::Label, 0, U"P66 一次関数y=2x+3 のグラフをかこう。"},
-      {3, Flow::Label, 60, U"(1)"},
-      {0, Flow::Margin, 0, U"表を完成しよう。"},
+      labelLine(7, 0, U"P66 一次関数y=2x+3 のグラフをかこう。"),
+      labelLine(3, 60, U"(1)"),
+      newLine(0, 0, U"表を完成しよう。"),
   });
 
   // The table: the x row whole, the y row empty.
@@ -240,8 +240,8 @@ void CorbiskUnit::graphByPointsPage() {
   revealSteps(*this, {
                          {nullptr,
                           {
-                              {3, Flow::Label, 60, U"(2)"},
-                              {0, Flow::Margin, 0, U"点を右図にかこう。"},
+                              labelLine(3, 60, U"(2)"),
+                              newLine(0, 0, U"点を右図にかこう。"),
                           },
                           false},
                          {[this] { drawPlane(kPointsPlane); }, {}, true},
@@ -254,44 +254,44 @@ void CorbiskUnit::graphByPointsPage() {
   }
   waitKeyPrompt();
 
-  revealSteps(
-      *this, {
-                 {nullptr,
-                  {
-                      {3, Flow::Label, 60, U"(3)"},
-                      {0, Flow::Margin, 0, U"y=2xのグラフをかこう。"},
-                  },
-                  true},
-                 {[this] {
-                    plotLine({2, 0, 7, U"y=2x", -120, -50});
-                  },
-                  {},
-                  true},
-                 {nullptr,
-                  {
-                      {3, Flow::Label, 60, U"(4)"},
-                      {0, Flow::Margin, 0, U"y=2x+3のグラフは、"},
-                      {0, Flow::Margin, 50, U"どうなりそうですか。"},
-                  },
-                  true},
-                 // A close row of dots from the bottom edge (y -4) to the top (y 10).
-                 {[this] {
-                    for (float i = -20; i <= 50; ++i) {
-                      const float y = i / 5;
-                      plotDot({(y - 3) / 2, y, 2, 3});
-                    }
-                  },
-                  {},
-                  true},
-                 {nullptr, {{3, Flow::Margin, 60, U"y=2xのグラフに平行な直線になりそう。"}}, false},
-             });
+  revealSteps(*this,
+              {
+                  {nullptr,
+                   {
+                       labelLine(3, 60, U"(3)"),
+                       newLine(0, 0, U"y=2xのグラフをかこう。"),
+                   },
+                   true},
+                  {[this] {
+                     plotLine({2, 0, 7, U"y=2x", -120, -50});
+                   },
+                   {},
+                   true},
+                  {nullptr,
+                   {
+                       labelLine(3, 60, U"(4)"),
+                       newLine(0, 0, U"y=2x+3のグラフは、"),
+                       newLine(0, 50, U"どうなりそうですか。"),
+                   },
+                   true},
+                  // A close row of dots from the bottom edge (y -4) to the top (y 10).
+                  {[this] {
+                     for (float i = -20; i <= 50; ++i) {
+                       const float y = i / 5;
+                       plotDot({(y - 3) / 2, y, 2, 3});
+                     }
+                   },
+                   {},
+                   true},
+                  {nullptr, {newLine(3, 60, U"y=2xのグラフに平行な直線になりそう。")}, false},
+              });
 }
 
 void CorbiskUnit::parallelShiftPage() {
   startPage(*this, {.width = 1320, .height = 1300, .labelX = 40, .firstLine = 30});
   flowText({
-      {7, Flow::Label, 0, U"一次関数y=2x+3 のグラフをかこう。"},
-      {3, Flow::Label, 50, U"y=2x+3 と y=2x の関係を調べよう"},
+      labelLine(7, 0, U"一次関数y=2x+3 のグラフをかこう。"),
+      labelLine(3, 50, U"y=2x+3 と y=2x の関係を調べよう"),
   });
 
   markX(11) = 40;
@@ -309,22 +309,21 @@ void CorbiskUnit::parallelShiftPage() {
   waitKeyPrompt();
 
   textLineY = markY(13);
-  revealSteps(*this,
-              {
-                  {nullptr,
-                   {
-                       {3, Flow::Label, 60, U"(1)"},
-                       {0, Flow::End, 0, U"表で、2xの値と2x+3の値の関係は？"},
-                   },
-                   true},
-                  {nullptr, {{5, Flow::Label, 50, U"xのどの値でも、2x+3の値が3大きい"}}, true},
-                  {nullptr,
-                   {
-                       {3, Flow::Label, 60, U"(2)"},
-                       {0, Flow::End, 0, U"そのことを座標で調べよう。"},
-                   },
-                   true},
-              });
+  revealSteps(*this, {
+                         {nullptr,
+                          {
+                              labelLine(3, 60, U"(1)"),
+                              same(0, U"表で、2xの値と2x+3の値の関係は？"),
+                          },
+                          true},
+                         {nullptr, {labelLine(5, 50, U"xのどの値でも、2x+3の値が3大きい")}, true},
+                         {nullptr,
+                          {
+                              labelLine(3, 60, U"(2)"),
+                              same(0, U"そのことを座標で調べよう。"),
+                          },
+                          true},
+                     });
 
   // Each point of y=2x, then an arrow 3 units up to the point of y=2x+3.
   setDrawWidth(5);
@@ -348,45 +347,44 @@ void CorbiskUnit::parallelShiftPage() {
   }
   waitKeyPrompt();
 
-  revealSteps(*this,
-              {
-                  {nullptr, {{5, Flow::Label, 50, U"上方に3だけ平行移動した点"}}, true},
-                  // A close row of dots from the bottom edge (y -5) to the top (y 12).
-                  {[this] {
-                     for (float i = -10; i <= 24; ++i) {
-                       const float y = i / 2;
-                       plotDot({(y - 3) / 2, y, 2, 3});
-                     }
-                   },
-                   {},
-                   true},
-                  {[this] {
-                     plotLine({2, 3, 3, U"y=2x+3", -120, -50});
-                   },
-                   {},
-                   false},
-                  {nullptr,
-                   {
-                       {3, Flow::Label, 60, U"(3)"},
-                       {0, Flow::End, 0, U"一次関数y=2x+3　のグラフを説明しよう。"},
-                   },
-                   true},
-                  {nullptr,
-                   {{5, Flow::Label, 50, U"y=2xのグラフに平行で、y軸上の点(0,3) を通る直線"}},
-                   false},
-              });
+  revealSteps(
+      *this,
+      {
+          {nullptr, {labelLine(5, 50, U"上方に3だけ平行移動した点")}, true},
+          // A close row of dots from the bottom edge (y -5) to the top (y 12).
+          {[this] {
+             for (float i = -10; i <= 24; ++i) {
+               const float y = i / 2;
+               plotDot({(y - 3) / 2, y, 2, 3});
+             }
+           },
+           {},
+           true},
+          {[this] {
+             plotLine({2, 3, 3, U"y=2x+3", -120, -50});
+           },
+           {},
+           false},
+          {nullptr,
+           {
+               labelLine(3, 60, U"(3)"),
+               same(0, U"一次関数y=2x+3　のグラフを説明しよう。"),
+           },
+           true},
+          {nullptr, {labelLine(5, 50, U"y=2xのグラフに平行で、y軸上の点(0,3) を通る直線")}, false},
+      });
 }
 
 void CorbiskUnit::proportionGraphRelationPage() {
   startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 10});
   drawBox(38, 16, 38 + 570, 16 + 275, 9);
   flowText({
-      {3, Flow::Margin, 0, U"<比例のグラフとの関係>"},
-      {0, Flow::Margin, 50, U"一次関数y=ax+b　のグラフは、"},
-      {0, Flow::Margin, 50, U"y=ax のグラフを"},
-      {5, Flow::Margin, 50, U"y軸の正の方向にbだけ平行移動"},
-      {0, Flow::Margin, 50, U"させた"},
-      {3, Flow::End, 0, U"直線"},
+      newLine(3, 0, U"<比例のグラフとの関係>"),
+      newLine(0, 50, U"一次関数y=ax+b　のグラフは、"),
+      newLine(0, 50, U"y=ax のグラフを"),
+      newLine(5, 50, U"y軸の正の方向にbだけ平行移動"),
+      newLine(0, 50, U"させた"),
+      same(3, U"直線"),
   });
 
   setDrawWidth(4);

@@ -11,8 +11,6 @@ namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
-
 // One line of a page's text: it starts textMarginX + indent along and dy below
 // the previous line, after a key wait when `waitFirst`; its pieces follow one
 // another on the line.
@@ -31,9 +29,9 @@ void showLines(Lesson& lesson, const std::vector<PageLine>& lines) {
     std::vector<Flow> flow;
     for (const auto& [color, text] : line.pieces) {
       if (flow.empty()) {
-        flow.push_back({color, Flow::Margin, line.dy, text, line.indent});
+        flow.push_back(newLine(color, line.dy, text, line.indent));
       } else {
-        flow.push_back({color, Flow::End, 0, text});
+        flow.push_back(same(color, text));
       }
     }
     lesson.flowText(flow);

@@ -77,12 +77,12 @@ void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& questio
   const Text first = pointText(numTextA(2), numTextB(2));
   const Text second = pointText(numTextA(3), numTextB(3));
   flowText({
-      {7, kMargin, 0, title},
-      {0, kEnd, 0, U"yがxの一次関数で、そのグラフが2点"},
-      {3, kEnd, 0, first},
-      {0, kEnd, 0, U","},
-      {5, kEnd, 0, second},
-      {0, kMargin, 50, question},
+      newLine(7, 0, title),
+      same(0, U"yがxの一次関数で、そのグラフが2点"),
+      same(3, first),
+      same(0, U","),
+      same(5, second),
+      newLine(0, 50, question),
   });
 
   // The origin at (1000,400).
@@ -116,27 +116,26 @@ namespace {
 // minus x1 with the points' values substituted.
 std::vector<Flow> slopeFormula(const Lesson& page) {
   return {
-      {0, kMargin, 60,
-       pointText(page.numTextA(2), page.numTextB(2)) + U"と" +
-           pointText(page.numTextA(3), page.numTextB(3)) + U"を通るから、傾きは"},
-      {3, kMargin, 70,
-       U"a=ﾀ" + page.numTextB(3) + U"-" + page.numTextB(12) + U"/" + page.numTextA(3) + U"-" +
-           page.numTextA(12) + U"ﾀ"},
+      newLine(0, 60,
+              pointText(page.numTextA(2), page.numTextB(2)) + U"と" +
+                  pointText(page.numTextA(3), page.numTextB(3)) + U"を通るから、傾きは"),
+      newLine(3, 70,
+              U"a=ﾀ" + page.numTextB(3) + U"-" + page.numTextB(12) + U"/" + page.numTextA(3) +
+                  U"-" + page.numTextA(12) + U"ﾀ"),
   };
 }
 
 // The same fraction with the subtractions written as signed terms.
 Flow signedFraction(const Lesson& page, float negatedSlot) {
-  return {0, kEnd, 0,
-          U"=ﾀ" + page.numTextB(3) + page.numTextB(negatedSlot) + U"/" + page.numTextA(3) +
-              page.numTextA(negatedSlot) + U"ﾀ"};
+  return same(0, U"=ﾀ" + page.numTextB(3) + page.numTextB(negatedSlot) + U"/" + page.numTextA(3) +
+                     page.numTextA(negatedSlot) + U"ﾀ");
 }
 
 // Rise over run, then the slope.
 std::vector<Flow> slopeValue(const Lesson& page) {
   return {
-      {0, kEnd, 0, U"=ﾀ" + page.numTextB(4) + U"/" + page.numTextA(4) + U"ﾀ"},
-      {5, kEnd, 0, U"=" + page.numTextA(1)},
+      same(0, U"=ﾀ" + page.numTextB(4) + U"/" + page.numTextA(4) + U"ﾀ"),
+      same(5, U"=" + page.numTextA(1)),
   };
 }
 
@@ -148,7 +147,7 @@ void MerrowinUnit::showTwoPointSlopeExample() {
   twoPointWorkingValues(kNegated);
   twoPointProblemDisplay(U"例1　", U"を通るとき、この一次関数の傾きを求めなさい。");
   revealSteps(*this, {
-                         {nullptr, {{3, kMargin, 50, U"<解答>"}}, true},
+                         {nullptr, {newLine(3, 50, U"<解答>")}, true},
                          {slopeTriangle(*this, U"nn"), {}, true},
                          {nullptr, slopeFormula(*this), true},
                          {nullptr, {signedFraction(*this, kNegated)}, true},
@@ -170,30 +169,29 @@ void MerrowinUnit::showTwoPointEquationExample() {
   std::vector<Flow> slope = slopeFormula(*this);
   revealSteps(
       *this, {
-                 {nullptr, {{3, kMargin, 50, U"<解答>"}}, true},
+                 {nullptr, {newLine(3, 50, U"<解答>")}, true},
                  {slopeTriangle(*this, U"nn"), slope, true},
                  {nullptr, {signedFraction(*this, kNegated)}, false},
                  {slopeTriangle(*this, U"yy"), slopeValue(*this), true},
                  // The equation with the slope found and b unknown.
                  {nullptr,
-                  {{0, kMargin, 70, U"求める一次関数の式を"},
-                   {3, kEnd, 0, U"y=" + numTextA(11) + U"x+b "},
-                   {0, kEnd, 0, U"とし、"}},
+                  {newLine(0, 70, U"求める一次関数の式を"), same(3, U"y=" + numTextA(11) + U"x+b "),
+                   same(0, U"とし、")},
                   true},
                  // The second point substituted, and b solved for.
                  {nullptr,
-                  {{3, kMargin, 50, U"x=" + numTextA(3) + U",y=" + numTextB(3) + U"を代入する"},
-                   {0, kEnd, 0, U"と"}},
+                  {newLine(3, 50, U"x=" + numTextA(3) + U",y=" + numTextB(3) + U"を代入する"),
+                   same(0, U"と")},
                   true},
                  {nullptr,
-                  {{0, kMargin, 50, numTextB(3) + U"=" + numTextA(1) + U"*" + numTextA(3) + U"+b"}},
+                  {newLine(0, 50, numTextB(3) + U"=" + numTextA(1) + U"*" + numTextA(3) + U"+b")},
                   true},
-                 {nullptr, {{0, kEnd, 0, U"=" + numTextA(6) + U"+b"}}, true},
+                 {nullptr, {same(0, U"=" + numTextA(6) + U"+b")}, true},
                  {nullptr,
-                  {{0, kMargin, 50, U"b=" + numTextB(3) + numTextA(7) + U"=" + numTextB(1)},
-                   {0, kMargin, 50, U"求める式は "}},
+                  {newLine(0, 50, U"b=" + numTextB(3) + numTextA(7) + U"=" + numTextB(1)),
+                   newLine(0, 50, U"求める式は ")},
                   true},
-                 {nullptr, {{5, kEnd, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}}, false},
+                 {nullptr, {same(5, U"y=" + numTextA(11) + U"x" + numTextB(11))}, false},
              });
 }
 

@@ -31,10 +31,10 @@ struct Piece {
 };
 
 Piece boxOnLine(float box, const Text& circled, float gap = 0) {
-  return {Piece::Box, {5, Flow::End, 0, circled, gap}, box};
+  return {Piece::Box, same(5, circled, gap), box};
 }
 Piece answer(float box, const Text& text) {
-  return {Piece::Answer, {5, Flow::End, 0, text}, box};
+  return {Piece::Answer, same(5, text), box};
 }
 
 // The answer boxes of page ①: text in colour 5 on colour 13, border 0, in
@@ -206,6 +206,7 @@ void drawEquation(Lesson& page) {
 Text equationText(Lesson& page) {
   return page.numTextA(11) + U"x" + page.numTextA(12) + U"y=" + page.numTextB(1);
 }
+
 
 const Lesson::PlaneSettings kExamplePlane{646, 100, -10, 10, -10, 10, 25};
 

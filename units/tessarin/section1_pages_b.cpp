@@ -47,13 +47,13 @@ void TessarinUnit::showQuestion1Answers() {
   revealSteps(*this, {
                          {nullptr,
                           {
-                              {3, Flow::Margin, 0, U"教科書P78 問1　解答"},
-                              {7, Flow::Label, 50, U"(1)"},
-                              {0, Flow::Margin, 0, U"x-2y=6"},
-                              {0, Flow::Margin, 50, U"-2y=-x+6"},
-                              {3, Flow::Margin, 80, U"y"},
-                              {0, Flow::End, 0, U"=ﾀ-1/-2ﾀx+ﾀ6/-2ﾀ"},
-                              {3, Flow::End, 0, U"=ﾀ1/2ﾀx-3"},
+                              newLine(3, 0, U"教科書P78 問1　解答"),
+                              labelLine(7, 50, U"(1)"),
+                              newLine(0, 0, U"x-2y=6"),
+                              newLine(0, 50, U"-2y=-x+6"),
+                              newLine(3, 80, U"y"),
+                              same(0, U"=ﾀ-1/-2ﾀx+ﾀ6/-2ﾀ"),
+                              same(3, U"=ﾀ1/2ﾀx-3"),
                           },
                           true},
                          {[this] { drawSlopeSteps(1, 0, -3, 2, 1, 5); }, {}, true},
@@ -64,10 +64,10 @@ void TessarinUnit::showQuestion1Answers() {
                           true},
                          {nullptr,
                           {
-                              {7, Flow::Label, 80, U"(2)"},
-                              {0, Flow::Margin, 0, U"4x+3y=0"},
-                              {0, Flow::Margin, 50, U"3y=-4x"},
-                              {3, Flow::Margin, 80, U"y=-ﾀ4/3ﾀx"},
+                              labelLine(7, 80, U"(2)"),
+                              newLine(0, 0, U"4x+3y=0"),
+                              newLine(0, 50, U"3y=-4x"),
+                              newLine(3, 80, U"y=-ﾀ4/3ﾀx"),
                           },
                           true},
                          {[this] { drawSlopeSteps(1, 0, 0, 3, -4, 5); }, {}, true},
@@ -111,33 +111,33 @@ void TessarinUnit::interceptGraphExample() {
     drawPlane(kExamplePlane);
     setMark(1, 0, numA(2));
     setMark(2, numA(1), 0);
-    revealSteps(*this,
-                {
-                    {nullptr,
-                     {
-                         {3, Flow::Margin, 0, U"例1"},
-                         {0, Flow::End, 0, U" 次の方程式のグラフを"},
-                         {0, Flow::Margin, 50, U"2点を求めてかきなさい。", 64},
-                         {3, Flow::Margin, 60,
-                          numTextA(14) + U"x" + numTextA(13) + U"y=" + numTextB(1), 80},
-                     },
-                     true},
-                    {nullptr, {{0, Flow::Margin, 50, U"x=0 を代入すると、"}}, true},
-                    {nullptr, {{0, Flow::Margin, 50, numTextA(3) + U"y=" + numTextB(1)}}, true},
-                    {nullptr, {{0, Flow::End, 0, U"y=" + numTextA(2), 50}}, true},
-                    {nullptr, {{3, Flow::Margin, 50, U"点(0," + numTextA(2) + U")を通る。"}}, true},
-                    {[this] { fillCircle(markX(1), markY(1), 8, 5); }, {}, true},
-                    {nullptr, {{0, Flow::Margin, 50, U"y=0 を代入すると、"}}, true},
-                    {nullptr, {{0, Flow::Margin, 50, numTextA(14) + U"x=" + numTextB(1)}}, true},
-                    {nullptr, {{0, Flow::End, 0, U"x=" + numTextA(1), 50}}, true},
-                    {nullptr, {{3, Flow::Margin, 50, U"点(" + numTextA(1) + U",0)を通る。"}}, true},
-                    {[this] { fillCircle(markX(2), markY(2), 8, 5); }, {}, true},
-                    {[this] {
-                       plotLine({numA(5), numB(5), 3, U"", 0, 0});
-                     },
-                     {},
-                     false},
-                });
+    revealSteps(
+        *this,
+        {
+            {nullptr,
+             {
+                 newLine(3, 0, U"例1"),
+                 same(0, U" 次の方程式のグラフを"),
+                 newLine(0, 50, U"2点を求めてかきなさい。", 64),
+                 newLine(3, 60, numTextA(14) + U"x" + numTextA(13) + U"y=" + numTextB(1), 80),
+             },
+             true},
+            {nullptr, {newLine(0, 50, U"x=0 を代入すると、")}, true},
+            {nullptr, {newLine(0, 50, numTextA(3) + U"y=" + numTextB(1))}, true},
+            {nullptr, {same(0, U"y=" + numTextA(2), 50)}, true},
+            {nullptr, {newLine(3, 50, U"点(0," + numTextA(2) + U")を通る。")}, true},
+            {[this] { fillCircle(markX(1), markY(1), 8, 5); }, {}, true},
+            {nullptr, {newLine(0, 50, U"y=0 を代入すると、")}, true},
+            {nullptr, {newLine(0, 50, numTextA(14) + U"x=" + numTextB(1))}, true},
+            {nullptr, {same(0, U"x=" + numTextA(1), 50)}, true},
+            {nullptr, {newLine(3, 50, U"点(" + numTextA(1) + U",0)を通る。")}, true},
+            {[this] { fillCircle(markX(2), markY(2), 8, 5); }, {}, true},
+            {[this] {
+               plotLine({numA(5), numB(5), 3, U"", 0, 0});
+             },
+             {},
+             false},
+        });
   });
   waitKeyPrompt();
   drawTextPieces({{7, textMarginX, 540, U"教科書P79 問2　をやってみよう。"}});
@@ -151,26 +151,26 @@ void TessarinUnit::interceptAnswersPage() {
   revealSteps(*this, {
                          {nullptr,
                           {
-                              {3, Flow::Margin, 0, U"教科書P79 問2　解答"},
-                              {3, Flow::Margin, 50, U"(1) x-y=5", -76},
+                              newLine(3, 0, U"教科書P79 問2　解答"),
+                              newLine(3, 50, U"(1) x-y=5", -76),
                           },
                           true},
                          {nullptr,
                           {
-                              {0, Flow::Margin, 50, U"x=0 のとき y=-5"},
-                              {0, Flow::Margin, 50, U"y=0 のとき x=5"},
+                              newLine(0, 50, U"x=0 のとき y=-5"),
+                              newLine(0, 50, U"y=0 のとき x=5"),
                           },
                           true},
                          {[this] { markTwoPoints(*this, 0, -5, 5, 0); }, {}, true},
                          {[this] {
                             plotLine({1, -5, 3, U"(1)", -81, -70});
                           },
-                          {{3, Flow::Margin, 70, U"(2) x+2y=-2", -76}},
+                          {newLine(3, 70, U"(2) x+2y=-2", -76)},
                           true},
                          {nullptr,
                           {
-                              {0, Flow::Margin, 50, U"x=0 のとき y=-1"},
-                              {0, Flow::Margin, 50, U"y=0 のとき x=-2"},
+                              newLine(0, 50, U"x=0 のとき y=-1"),
+                              newLine(0, 50, U"y=0 のとき x=-2"),
                           },
                           true},
                          {[this] { markTwoPoints(*this, 0, -1, -2, 0); }, {}, true},
@@ -187,45 +187,44 @@ void TessarinUnit::interceptAnswersPage() {
 void TessarinUnit::integerPointsExplainPage() {
   startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 5});
   drawPlane(kIntegerPointsPlane);
-  revealSteps(*this,
-              {
-                  {nullptr,
-                   {
-                       {7, Flow::Margin, 0, U"次の方程式のグラフを2点を求めてかこう。"},
-                       {3, Flow::Margin, 50, U"x-3y=7"},
-                   },
-                   true},
-                  // Through the intercepts: (0,-7/3) is no grid point and (7,0) lies
-                  // off the plane.
-                  {nullptr, {{3, Flow::Margin, 60, U"x=0"}, {0, Flow::End, 0, U" のとき "}}, true},
-                  {nullptr, {{3, Flow::End, 0, U"y=-ﾀ7/3ﾀ"}}, true},
-                  {nullptr, {{3, Flow::Margin, 50, U"y=0"}, {0, Flow::End, 0, U" のとき "}}, true},
-                  {nullptr, {{3, Flow::End, 0, U"x=7"}}, true},
-                  {nullptr, {{5, Flow::End, 0, U"かけない", 30}}, true},
-                  // Points whose coordinates are both whole numbers.
-                  {nullptr, {{7, Flow::Margin, 60, U"x,yの値が整数になるのは？"}}, true},
-                  {nullptr, {{0, Flow::Margin, 50, U"x=3y+7 だから、"}}, true},
-                  {nullptr, {{3, Flow::Margin, 50, U"y=-1"}, {0, Flow::End, 0, U" のとき "}}, true},
-                  {nullptr, {{3, Flow::Margin, 50, U"x"}}, true},
-                  {nullptr, {{0, Flow::End, 0, U"=3*(-1)+7=-3+7"}, {3, Flow::End, 0, U"=4"}}, true},
-                  {nullptr, {{3, Flow::Margin, 50, U"y=-2"}, {0, Flow::End, 0, U" のとき "}}, true},
-                  {nullptr,
-                   {
-                       {3, Flow::Margin, 50, U"x"},
-                       {0, Flow::End, 0, U"=3*(-2)+7=-6+7"},
-                       {3, Flow::End, 0, U"=1"},
-                       {0, Flow::Margin, 50, U"だから、"},
-                   },
-                   true},
-                  {[this] { markTwoPoints(*this, 4, -1, 1, -2); },
-                   {{3, Flow::Margin, 50, U"2点(4,-1),(1,-2)を通る。"}},
-                   true},
-                  {[this] {
-                     plotLine({1.0f / 3.0f, -7.0f / 3.0f, 3, U"x-3y=7", -216, -50});
-                   },
-                   {},
-                   false},
-              });
+  revealSteps(*this, {
+                         {nullptr,
+                          {
+                              newLine(7, 0, U"次の方程式のグラフを2点を求めてかこう。"),
+                              newLine(3, 50, U"x-3y=7"),
+                          },
+                          true},
+                         // Through the intercepts: (0,-7/3) is no grid point and (7,0) lies
+                         // off the plane.
+                         {nullptr, {newLine(3, 60, U"x=0"), same(0, U" のとき ")}, true},
+                         {nullptr, {same(3, U"y=-ﾀ7/3ﾀ")}, true},
+                         {nullptr, {newLine(3, 50, U"y=0"), same(0, U" のとき ")}, true},
+                         {nullptr, {same(3, U"x=7")}, true},
+                         {nullptr, {same(5, U"かけない", 30)}, true},
+                         // Points whose coordinates are both whole numbers.
+                         {nullptr, {newLine(7, 60, U"x,yの値が整数になるのは？")}, true},
+                         {nullptr, {newLine(0, 50, U"x=3y+7 だから、")}, true},
+                         {nullptr, {newLine(3, 50, U"y=-1"), same(0, U" のとき ")}, true},
+                         {nullptr, {newLine(3, 50, U"x")}, true},
+                         {nullptr, {same(0, U"=3*(-1)+7=-3+7"), same(3, U"=4")}, true},
+                         {nullptr, {newLine(3, 50, U"y=-2"), same(0, U" のとき ")}, true},
+                         {nullptr,
+                          {
+                              newLine(3, 50, U"x"),
+                              same(0, U"=3*(-2)+7=-6+7"),
+                              same(3, U"=1"),
+                              newLine(0, 50, U"だから、"),
+                          },
+                          true},
+                         {[this] { markTwoPoints(*this, 4, -1, 1, -2); },
+                          {newLine(3, 50, U"2点(4,-1),(1,-2)を通る。")},
+                          true},
+                         {[this] {
+                            plotLine({1.0f / 3.0f, -7.0f / 3.0f, 3, U"x-3y=7", -216, -50});
+                          },
+                          {},
+                          false},
+                     });
 }
 
 }  // namespace lesson

@@ -11,8 +11,6 @@ namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
-
 // One heading tag: a text box at the page's line position, which then moves to
 // the box's right edge and top.
 struct Tag {
@@ -39,11 +37,10 @@ const Tag kTags[] = {
 // Each answer: its part number at the label column on a new line 70 px down,
 // then the answer on the same line at the margin.
 const std::vector<Flow> kAnswers = {
-    {0, Flow::Label, 70, U"(1)"}, {3, Flow::Margin, 0, U"y=ﾀ3/4ﾀx-3"},
-    {0, Flow::Label, 70, U"(2)"}, {3, Flow::Margin, 0, U"y=-4x+2"},
-    {0, Flow::Label, 70, U"(3)"}, {3, Flow::Margin, 0, U"y=ﾀ3/2ﾀx"},
-    {0, Flow::Label, 70, U"(4)"}, {3, Flow::Margin, 0, U"y=4"},
-    {0, Flow::Label, 70, U"(5)"}, {3, Flow::Margin, 0, U"x=-3"},
+    labelLine(0, 70, U"(1)"),  newLine(3, 0, U"y=ﾀ3/4ﾀx-3"), labelLine(0, 70, U"(2)"),
+    newLine(3, 0, U"y=-4x+2"), labelLine(0, 70, U"(3)"),     newLine(3, 0, U"y=ﾀ3/2ﾀx"),
+    labelLine(0, 70, U"(4)"),  newLine(3, 0, U"y=4"),        labelLine(0, 70, U"(5)"),
+    newLine(3, 0, U"x=-3"),
 };
 
 const PracticeLine kLines[] = {

@@ -87,8 +87,8 @@ void TessarinUnit::showAreaChangeGoal() {
   textMarginX = 44;
   textLineY = 240;
   flowText({
-      {3, FlowPiece::Margin, 0, U"<めあて>"},
-      {0, FlowPiece::Margin, 65, U"図形の面積の変化について調べよう。", 32},
+      newLine(3, 0, U"<めあて>"),
+      newLine(0, 65, U"図形の面積の変化について調べよう。", 32),
   });
 }
 
@@ -213,9 +213,9 @@ void TessarinUnit::drawPointStages() {
 void TessarinUnit::movingPointPage() {
   startPage(*this, {.width = 1320, .height = 1300, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText({
-      {7, FlowPiece::Margin, 0, U"教科書P88 "},
-      {0, FlowPiece::End, 0, U"点Pは毎秒1cm の速さでA→B→C→Dと動く。"},
-      {3, FlowPiece::Margin, 50, U"△APDの面積は？"},
+      newLine(7, 0, U"教科書P88 "),
+      same(0, U"点Pは毎秒1cm の速さでA→B→C→Dと動く。"),
+      newLine(3, 50, U"△APDの面積は？"),
   });
   animateMovingPoint();
   waitKeyPrompt();

@@ -3,6 +3,7 @@
 // window it is its one-line sub-menu alone, and each item is one answer page
 // under the two header tags. This file holds the entry, the header and the
 // shapes the answer pages share.
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
@@ -92,7 +93,7 @@ void drawSubtraction(Lesson& page, const Subtraction& columns) {
   // drawEquationColumns leaves textLineY at the bottom row's top.
   page.writeAt(3, page.textMarginX, page.textLineY - 25, columns.signs);
   page.textEndX = page.columnResultX;
-  page.flowText({{0, Flow::End, 50, columns.difference}});
+  page.flowText({{0, kEnd, 50, columns.difference}});
 }
 
 }  // namespace master

@@ -23,74 +23,74 @@ constexpr float kRightColumn = 640;
 
 // (1) parallel to a line, through a point.
 const Stretch kParallelThroughPoint{
-    {3, Flow::Label, 60, U"(1)"},
-    {0, Flow::End, 0, U"直線 y=ﾀ1/2ﾀx+1に平行だから"},
-    {0, Flow::Label, 70, U"求める式を"},
-    {3, Flow::End, 0, U"y=ﾀ1/2ﾀx+b"},
-    {0, Flow::End, 0, U"とする。"},
-    {0, Flow::Margin, 60, U"点(-2,2)を通るから"},
-    {3, Flow::Margin, 50, U"x=-2,y=2 を代入して"},
-    {0, Flow::Margin, 60, U"2=ﾀ1/2ﾀ*(-2)+b"},
-    {0, Flow::End, 0, U"2=-1+b", 40},
-    {3, Flow::Margin, 60, U"b="},
-    {0, Flow::End, 0, U"2+1="},
-    {3, Flow::End, 0, U"3"},
-    {5, Flow::End, 0, U"答　y=ﾀ1/2ﾀx+3", 40},
+    labelLine(3, 60, U"(1)"),
+    same(0, U"直線 y=ﾀ1/2ﾀx+1に平行だから"),
+    labelLine(0, 70, U"求める式を"),
+    same(3, U"y=ﾀ1/2ﾀx+b"),
+    same(0, U"とする。"),
+    newLine(0, 60, U"点(-2,2)を通るから"),
+    newLine(3, 50, U"x=-2,y=2 を代入して"),
+    newLine(0, 60, U"2=ﾀ1/2ﾀ*(-2)+b"),
+    same(0, U"2=-1+b", 40),
+    newLine(3, 60, U"b="),
+    same(0, U"2+1="),
+    same(3, U"3"),
+    same(5, U"答　y=ﾀ1/2ﾀx+3", 40),
 };
 
 // (2) a given intercept, through a point.
 const Stretch kInterceptThroughPoint{
-    {3, Flow::Label, 80, U"(2)"},
-    {0, Flow::End, 0, U"求める式を"},
-    {3, Flow::End, 0, U"y=ax-1"},
-    {0, Flow::End, 0, U"とする。"},
-    {0, Flow::Margin, 50, U"点(-1,0)を通るから"},
-    {3, Flow::Margin, 50, U"x=-1,y=0 を代入して"},
-    {0, Flow::Margin, 50, U"0=a*(-1)-1"},
-    {0, Flow::Margin, 50, U"0=-a-1"},
-    {3, Flow::Margin, 50, U"a=-1"},
-    {5, Flow::Margin, 50, U"答　y=-x-1"},
+    labelLine(3, 80, U"(2)"),
+    same(0, U"求める式を"),
+    same(3, U"y=ax-1"),
+    same(0, U"とする。"),
+    newLine(0, 50, U"点(-1,0)を通るから"),
+    newLine(3, 50, U"x=-1,y=0 を代入して"),
+    newLine(0, 50, U"0=a*(-1)-1"),
+    newLine(0, 50, U"0=-a-1"),
+    newLine(3, 50, U"a=-1"),
+    newLine(5, 50, U"答　y=-x-1"),
 };
 
 // (3) the increases of x and y, and a point.
 const Stretch kIncreasesAndPoint{
-    {3, Flow::Label, 110, U"(3)"},
-    {0, Flow::End, 0, U"求める式を"},
-    {3, Flow::End, 0, U"y=ax+b"},
-    {0, Flow::End, 0, U"とする。"},
-    {0, Flow::Margin, 50, U"xの増加量が3のとき、"},
-    {0, Flow::Margin, 50, U"yの増加量が-2だから、傾きaは、"},
-    {3, Flow::Margin, 70, U"a="},
-    {0, Flow::End, 0, U"ﾀ-2/3ﾀ="},
-    {3, Flow::End, 0, U"-ﾀ2/3ﾀ"},
-    {0, Flow::Margin, 70, U"求める一次関数の式は"},
-    {3, Flow::End, 0, U"y=-ﾀ2/3ﾀx+b"},
-    {3, Flow::Margin, 60, U"x=2,y=0を代入して、"},
-    {0, Flow::Margin, 70, U"0=-ﾀ2/3ﾀ*2+b"},
-    {0, Flow::End, 0, U"0=-ﾀ4/3ﾀ+b", 40},
-    {3, Flow::Margin, 70, U"b=ﾀ4/3ﾀ"},
-    {5, Flow::End, 0, U"答　y=-ﾀ2/3ﾀx+ﾀ4/3ﾀ", 40},
+    labelLine(3, 110, U"(3)"),
+    same(0, U"求める式を"),
+    same(3, U"y=ax+b"),
+    same(0, U"とする。"),
+    newLine(0, 50, U"xの増加量が3のとき、"),
+    newLine(0, 50, U"yの増加量が-2だから、傾きaは、"),
+    newLine(3, 70, U"a="),
+    same(0, U"ﾀ-2/3ﾀ="),
+    same(3, U"-ﾀ2/3ﾀ"),
+    newLine(0, 70, U"求める一次関数の式は"),
+    same(3, U"y=-ﾀ2/3ﾀx+b"),
+    newLine(3, 60, U"x=2,y=0を代入して、"),
+    newLine(0, 70, U"0=-ﾀ2/3ﾀ*2+b"),
+    same(0, U"0=-ﾀ4/3ﾀ+b", 40),
+    newLine(3, 70, U"b=ﾀ4/3ﾀ"),
+    same(5, U"答　y=-ﾀ2/3ﾀx+ﾀ4/3ﾀ", 40),
 };
 
 // (4) through two points: the two equations, their difference, then b.
 const Stretch kTwoPointsTask{
-    {3, Flow::Label, 0, U"(4)"},
-    {0, Flow::End, 0, U"求める式を"},
-    {3, Flow::End, 0, U"y=ax+b"},
-    {0, Flow::End, 0, U"とする。"},
+    labelLine(3, 0, U"(4)"),
+    same(0, U"求める式を"),
+    same(3, U"y=ax+b"),
+    same(0, U"とする。"),
     // Starts left of the column to fit the column's width.
-    {0, Flow::Margin, 50, U"x=-3,y=4とx=12,y=-1を代入して", -102},
+    newLine(0, 50, U"x=-3,y=4とx=12,y=-1を代入して", -102),
 };
 const master::Subtraction kTwoPointsDifference{U" 4=-3a+b", U"-1=12a+b", U"+ +  -  -", U" 5=-15a"};
 const Stretch kTwoPointsSolution{
-    {3, Flow::End, 0, U" a=", 40},
-    {0, Flow::End, 0, U"ﾀ5/-15ﾀ="},
-    {3, Flow::End, 0, U"-ﾀ1/3ﾀ"},
-    {3, Flow::Margin, 70, U"a=-ﾀ1/3ﾀ を①に代入して"},
-    {0, Flow::Margin, 70, U"4=-3*(-ﾀ1/3ﾀ)+b=1+b"},
-    {0, Flow::End, 0, U"b=4-1", 40},
-    {3, Flow::Margin, 70, U"b=3"},
-    {5, Flow::End, 0, U"答 y=-ﾀ1/3ﾀx+3", 40},
+    same(3, U" a=", 40),
+    same(0, U"ﾀ5/-15ﾀ="),
+    same(3, U"-ﾀ1/3ﾀ"),
+    newLine(3, 70, U"a=-ﾀ1/3ﾀ を①に代入して"),
+    newLine(0, 70, U"4=-3*(-ﾀ1/3ﾀ)+b=1+b"),
+    same(0, U"b=4-1", 40),
+    newLine(3, 70, U"b=3"),
+    same(5, U"答 y=-ﾀ1/3ﾀx+3", 40),
 };
 
 // A column of the page: its label and body x, its first line at y 30.
@@ -115,11 +115,10 @@ const std::vector<MarkedLine> kReadLines{
 };
 
 const std::vector<Stretch> kReadEquations{
-    {{5, Flow::End, 0, U"y=-4"}, {3, Flow::Label, 60, U"(2) "}},
-    {{5, Flow::End, 0, U"x=-7"}, {3, Flow::Label, 60, U"(3) "}},
-    {{0, Flow::End, 0, U"切片が-5で、"},
-     {0, Flow::Margin, 70, U"傾き -ﾀ5/2ﾀ の直線だから"},
-     {5, Flow::Margin, 70, U"y=-ﾀ5/2ﾀx-5"}},
+    {same(5, U"y=-4"), labelLine(3, 60, U"(2) ")},
+    {same(5, U"x=-7"), labelLine(3, 60, U"(3) ")},
+    {same(0, U"切片が-5で、"), newLine(0, 70, U"傾き -ﾀ5/2ﾀ の直線だから"),
+     newLine(5, 70, U"y=-ﾀ5/2ﾀx-5")},
 };
 
 // ---- Answer ③: four equations matched to five lines ---------------------------
@@ -131,14 +130,12 @@ const std::vector<Curve> kFiveLines{
 };
 
 const std::vector<Stretch> kMatches{
-    {{3, Flow::Label, 80, U"ア yについて解くと、y=2x+3"},
-     {0, Flow::Margin, 60, U"切片が3で、右上がりの直線だから"},
-     {5, Flow::End, 0, U"②"}},
-    {{3, Flow::Label, 70, U"イ x軸に平行な直線だから"}, {5, Flow::End, 0, U"⑤"}},
-    {{3, Flow::Label, 70, U"ウ  yについて解くと、y=-2x"},
-     {0, Flow::Margin, 50, U"切片が0で、右下がりの直線だから"},
-     {5, Flow::End, 0, U"③"}},
-    {{3, Flow::Label, 70, U"エ  x=4 y軸に平行な直線だから"}, {5, Flow::End, 0, U"①"}},
+    {labelLine(3, 80, U"ア yについて解くと、y=2x+3"),
+     newLine(0, 60, U"切片が3で、右上がりの直線だから"), same(5, U"②")},
+    {labelLine(3, 70, U"イ x軸に平行な直線だから"), same(5, U"⑤")},
+    {labelLine(3, 70, U"ウ  yについて解くと、y=-2x"),
+     newLine(0, 50, U"切片が0で、右下がりの直線だから"), same(5, U"③")},
+    {labelLine(3, 70, U"エ  x=4 y軸に平行な直線だから"), same(5, U"①")},
 };
 
 constexpr float kIndent = 34;
@@ -167,7 +164,7 @@ void TessarinUnit::masterAnswer1Page() {
   setDrawWidth(5);
   flowText(kTwoPointsTask);
   master::drawBracedPair(*this, U"4=-3a+b…①", U"-1=12a+b…②");
-  flowText({{3, Flow::Margin, 50, U"①-②"}});
+  flowText({newLine(3, 50, U"①-②")});
   master::drawSubtraction(*this, kTwoPointsDifference);
   flowText(kTwoPointsSolution);
 }
@@ -175,7 +172,7 @@ void TessarinUnit::masterAnswer1Page() {
 void TessarinUnit::masterAnswer2Page() {
   startPage(*this, {.labelX = 40, .marginX = 40 + kIndent, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"2");
-  flowThenWait(*this, {{3, Flow::Label, 70, U"グラフをかくと"}});
+  flowThenWait(*this, {labelLine(3, 70, U"グラフをかくと")});
 
   drawPlane({720, 60, -10, 5, -10, 7, 30});
   for (const MarkedLine& marked : kReadLines) {
@@ -187,7 +184,7 @@ void TessarinUnit::masterAnswer2Page() {
     }
     master::plotCurves(*this, {marked.line});
   }
-  flowThenWait(*this, {{3, Flow::Label, 60, U"(1) "}});
+  flowThenWait(*this, {labelLine(3, 60, U"(1) ")});
   revealStretches(*this, kReadEquations, KeyWait::Between);
 }
 

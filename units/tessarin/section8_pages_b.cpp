@@ -17,28 +17,28 @@ namespace {
 // ---- Answer ④: signs of a and b ---------------------------------------------
 
 const Stretch kSigns{
-    {0, Flow::Label, 80, U"右下がりだから "},
-    {3, Flow::End, 0, U"a<0"},
-    {0, Flow::Label, 80, U"y軸との交点のy座標は0より大きいから"},
-    {3, Flow::End, 0, U"b>0"},
-    {5, Flow::Label, 70, U"答　(ｴ)"},
+    labelLine(0, 80, U"右下がりだから "),
+    same(3, U"a<0"),
+    labelLine(0, 80, U"y軸との交点のy座標は0より大きいから"),
+    same(3, U"b>0"),
+    labelLine(5, 70, U"答　(ｴ)"),
 };
 
 // ---- Answer ⑤: b from the domain and the range ------------------------------
 
 const Stretch kDomainAndRange{
-    {3, Flow::Label, 80, U"y=-2x+b…①"},
-    {3, Flow::Label, 50, U"-2≦x≦5 "},
-    {0, Flow::End, 0, U"のとき "},
-    {3, Flow::End, 0, U"-7≦y≦7"},
-    {0, Flow::Label, 60, U"傾きa<0 だからxが増加するとyは減少する。"},
-    {0, Flow::Label, 60, U"したがって、"},
-    {3, Flow::End, 0, U"x=-2のときy=7 "},
-    {0, Flow::Label, 60, U"①に代入して"},
-    {0, Flow::Label, 60, U"7=-2*(-2)+b  7=4+b"},
-    {3, Flow::Label, 60, U"b"},
-    {0, Flow::End, 0, U"=7-4"},
-    {3, Flow::End, 0, U"=3"},
+    labelLine(3, 80, U"y=-2x+b…①"),
+    labelLine(3, 50, U"-2≦x≦5 "),
+    same(0, U"のとき "),
+    same(3, U"-7≦y≦7"),
+    labelLine(0, 60, U"傾きa<0 だからxが増加するとyは減少する。"),
+    labelLine(0, 60, U"したがって、"),
+    same(3, U"x=-2のときy=7 "),
+    labelLine(0, 60, U"①に代入して"),
+    labelLine(0, 60, U"7=-2*(-2)+b  7=4+b"),
+    labelLine(3, 60, U"b"),
+    same(0, U"=7-4"),
+    same(3, U"=3"),
 };
 
 // ---- Answer ⑥: where the lines l and m meet ---------------------------------
@@ -49,23 +49,13 @@ const std::pair<float, float> kTriangleEnds[] = {{-3, 2}, {0, 3}, {-1, -4}, {1, 
 
 const std::vector<Stretch> kEquations{
     // l's equation continues the header line.
-    {{0, Flow::End, 0, U"直線lは、傾き", 10},
-     {3, Flow::End, 0, U"ﾀ1/3ﾀ, "},
-     {0, Flow::End, 0, U"切片"},
-     {3, Flow::End, 0, U"3 "},
-     {0, Flow::End, 0, U"で、"},
-     {3, Flow::End, 0, U"y=ﾀ1/3ﾀx+3…①"}},
-    {{0, Flow::Margin, 70, U"直線mの傾きは、"},
-     {3, Flow::End, 0, U"ﾀ3/2ﾀ"},
-     {0, Flow::End, 0, U"だから、"},
-     {3, Flow::End, 0, U"y=ﾀ3/2ﾀx+b"},
-     {0, Flow::End, 0, U" として"}},
-    {{3, Flow::Margin, 60, U"x=1,y=-1"},
-     {0, Flow::End, 0, U"を代入すると、-1=ﾀ3/2ﾀ+b"},
-     {3, Flow::Margin, 70, U"b="},
-     {0, Flow::End, 0, U"-1-ﾀ3/2ﾀ="},
-     {3, Flow::End, 0, U"-ﾀ5/2ﾀ"}},
-    {{0, Flow::End, 0, U"直線mの式は、", 40}, {3, Flow::End, 0, U"y=ﾀ3/2ﾀx-ﾀ5/2ﾀ…②"}},
+    {same(0, U"直線lは、傾き", 10), same(3, U"ﾀ1/3ﾀ, "), same(0, U"切片"), same(3, U"3 "),
+     same(0, U"で、"), same(3, U"y=ﾀ1/3ﾀx+3…①")},
+    {newLine(0, 70, U"直線mの傾きは、"), same(3, U"ﾀ3/2ﾀ"), same(0, U"だから、"),
+     same(3, U"y=ﾀ3/2ﾀx+b"), same(0, U" として")},
+    {newLine(3, 60, U"x=1,y=-1"), same(0, U"を代入すると、-1=ﾀ3/2ﾀ+b"), newLine(3, 70, U"b="),
+     same(0, U"-1-ﾀ3/2ﾀ="), same(3, U"-ﾀ5/2ﾀ")},
+    {same(0, U"直線mの式は、", 40), same(3, U"y=ﾀ3/2ﾀx-ﾀ5/2ﾀ…②")},
 };
 
 const master::Subtraction kEliminateX{U"9y=3x+27", U"2y=3x-5", U"+-  -  +", U"7y=   32"};
@@ -74,10 +64,10 @@ const master::Subtraction kEliminateX{U"9y=3x+27", U"2y=3x-5", U"+-  -  +", U"7y
 constexpr float kRightColumn = 418;
 
 const std::vector<Stretch> kSubstitution{
-    {{3, Flow::Margin, 70, U"y=ﾀ32/7ﾀ を①に代入して"}, {0, Flow::Margin, 70, U"ﾀ32/7ﾀ=ﾀ1/3ﾀx+3"}},
-    {{0, Flow::Margin, 70, U"ﾀ1/3ﾀx=ﾀ32/7ﾀ-3=ﾀ32/7ﾀ-ﾀ21/7ﾀ=ﾀ11/7ﾀ"}},
-    {{3, Flow::Margin, 70, U"x="}, {0, Flow::End, 0, U"ﾀ11/7ﾀ*3="}, {3, Flow::End, 0, U"ﾀ33/7ﾀ"}},
-    {{5, Flow::End, 0, U"答 (ﾀ33/7ﾀ,ﾀ32/7ﾀ)", 60}},
+    {newLine(3, 70, U"y=ﾀ32/7ﾀ を①に代入して"), newLine(0, 70, U"ﾀ32/7ﾀ=ﾀ1/3ﾀx+3")},
+    {newLine(0, 70, U"ﾀ1/3ﾀx=ﾀ32/7ﾀ-3=ﾀ32/7ﾀ-ﾀ21/7ﾀ=ﾀ11/7ﾀ")},
+    {newLine(3, 70, U"x="), same(0, U"ﾀ11/7ﾀ*3="), same(3, U"ﾀ33/7ﾀ")},
+    {same(5, U"答 (ﾀ33/7ﾀ,ﾀ32/7ﾀ)", 60)},
 };
 
 }  // namespace
@@ -124,17 +114,17 @@ void TessarinUnit::masterAnswer6Page() {
 
   revealStretches(*this, kEquations, KeyWait::AfterEach);
 
-  flowText({{3, Flow::Margin, 60, U"①,②の分母をはらって"}});
+  flowText({newLine(3, 60, U"①,②の分母をはらって")});
   // The brace's top is where the right column is anchored.
   markY(1) = master::drawBracedPair(*this, U"3y=x+9…③", U"2y=3x-5…④");
   waitKeyPrompt();
 
-  flowThenWait(*this, {{3, Flow::Margin, 50, U"③*3-④"}});
+  flowThenWait(*this, {newLine(3, 50, U"③*3-④")});
 
   master::drawSubtraction(*this, kEliminateX);
   textMarginX = kRightColumn;
   textLineY = markY(1);
-  flowThenWait(*this, {{7, Flow::Margin, -30, U" y=ﾀ32/7ﾀ"}});
+  flowThenWait(*this, {newLine(7, -30, U" y=ﾀ32/7ﾀ")});
 
   revealStretches(*this, kSubstitution, KeyWait::Between);
 }
