@@ -207,9 +207,6 @@ Text equationText(Lesson& page) {
   return page.numTextA(11) + U"x" + page.numTextA(12) + U"y=" + page.numTextB(1);
 }
 
-
-const Lesson::PlaneSettings kExamplePlane{646, 100, -10, 10, -10, 10, 25};
-
 // One example: the task, four steps of working one key apart, the slope and
 // intercept, then the line on the plane.
 void slopeInterceptWorking(Lesson& page) {
@@ -243,7 +240,7 @@ void slopeInterceptWorking(Lesson& page) {
                  same(5, page.numTextB(2)),
              });
 
-  page.drawPlane(kExamplePlane);
+  page.drawPlane(kSection1ExamplePlane);
   page.plotLine({page.numA(4), page.numB(2), 3, equation, -297});
 }
 

@@ -28,7 +28,6 @@ void markTwoPoints(Lesson& page, float x1, float y1, float x2, float y2) {
 }
 
 const Lesson::PlaneSettings kQuestion1Plane{680, 60, -6, 6, -6, 8, 35};
-const Lesson::PlaneSettings kExamplePlane{646, 100, -10, 10, -10, 10, 25};
 const Lesson::PlaneSettings kQuestion2Plane{646, 60, -6, 6, -7, 7, 40};
 const Lesson::PlaneSettings kIntegerPointsPlane{684, 60, -6, 6, -7, 7, 40};
 
@@ -108,7 +107,7 @@ void TessarinUnit::interceptGraphExample() {
     makeInterceptEquation();
     startPage(*this,
               {.width = 1600, .height = 1800, .marginX = savedX(31), .firstLine = savedY(31)});
-    drawPlane(kExamplePlane);
+    drawPlane(kSection1ExamplePlane);
     setMark(1, 0, numA(2));
     setMark(2, numA(1), 0);
     revealSteps(
