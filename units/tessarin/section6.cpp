@@ -3,7 +3,7 @@
 // follows the area of triangle APD. The entry shows the section's goal, then
 // the sub-menu, to which every page returns. Page ① steps P round the
 // rectangle one key at a time, then shows the three stages of the triangle
-// side by side; pages ② and ③ are in section6_pages.cpp.
+// side by side; pages ② and ③ are in section6_area_graph.cpp.
 #include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
