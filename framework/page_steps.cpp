@@ -1,4 +1,4 @@
-// Starting a page and revealing its steps one key at a time.
+// Starting a page, its heading tags, and revealing its steps one key at a time.
 #include "framework/page_steps.h"
 
 namespace lesson {
@@ -9,6 +9,23 @@ void startPage(Lesson& page, const PageStart& start) {
   if (start.marginX) page.textMarginX = *start.marginX;
   if (start.firstLine) page.textLineY = *start.firstLine;
   if (start.penWidth) page.setDrawWidth(*start.penWidth);
+}
+
+void drawHeadingTags(Lesson& page, float x, const std::vector<HeadingTag>& tags) {
+  page.textEndX = x;
+  for (const HeadingTag& tag : tags) {
+    page.penX = page.textEndX + tag.gap;
+    page.penY = page.textLineY;
+    page.workText = tag.text;
+    page.boxWidth = tag.width;
+    page.boxHeight = tag.height;
+    page.textColor = tag.color;
+    page.lineColor = tag.border;
+    page.plotColor = tag.fill;
+    page.drawTextBox();
+    page.textEndX = page.penX;
+    page.textLineY = page.penY;
+  }
 }
 
 void flowThenWait(Lesson& page, const Stretch& pieces) {

@@ -59,6 +59,19 @@ struct PageStart {
 };
 void startPage(Lesson& page, const PageStart& start);
 
+// One heading tag: a text box `gap` px after the previous tag's right edge,
+// width x height, its text in `color` with its border and fill colours.
+struct HeadingTag {
+  float gap;
+  Text text;
+  float width, height;
+  float color, border, fill;
+};
+// The tags in a row on the current line (textLineY), the first `gap` px right
+// of x; afterwards the line position stands at the last tag's right edge and
+// top.
+void drawHeadingTags(Lesson& page, float x, const std::vector<HeadingTag>& tags);
+
 // ---- Revealing steps one key at a time --------------------------------------
 
 // Where the key waits of a reveal go: after each step, or between two steps

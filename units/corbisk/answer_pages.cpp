@@ -33,29 +33,11 @@ void drawColumns(Lesson& page, const std::vector<Column>& columns) {
 void startExerciseScreen(Lesson& page, const Text& number, float numberBoxWidth) {
   startPage(page, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30, .penWidth = 3});
 
-  struct Tag {
-    float gap;  // from the previous tag's right edge
-    Text text;
-    float width, height, textColor, border, fill;
-  };
-  const Tag tags[] = {
-      {0, U"練習問題", 170, 46, 0, 3, 13},
-      {40, number, numberBoxWidth, 44, 13, 4, 3},
-  };
-  page.textEndX = page.itemLabelX;
-  for (const Tag& tag : tags) {
-    page.penX = page.textEndX + tag.gap;
-    page.penY = page.textLineY;
-    page.workText = tag.text;
-    page.boxWidth = tag.width;
-    page.boxHeight = tag.height;
-    page.textColor = tag.textColor;
-    page.lineColor = tag.border;
-    page.plotColor = tag.fill;
-    page.drawTextBox();
-    page.textEndX = page.penX;
-    page.textLineY = page.penY;
-  }
+  drawHeadingTags(page, page.itemLabelX,
+                  {
+                      {0, U"練習問題", 170, 46, 0, 3, 13},
+                      {40, number, numberBoxWidth, 44, 13, 4, 3},
+                  });
 }
 
 // A word problem of exercise 2: its line in colour 3 at the label x, the

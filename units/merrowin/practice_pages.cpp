@@ -35,29 +35,15 @@ void drawProblem(Lesson& page, const Problem& problem) {
   page.flowText(problem.rows);
 }
 
-// One heading tag: a text box at (x, y) whose right edge and top become the
-// line position.
-void drawTag(Lesson& page, float x, float y, const Text& text, float width, float height,
-             float border, float fill, float color) {
-  page.penX = x;
-  page.penY = y;
-  page.workText = text;
-  page.boxWidth = width;
-  page.boxHeight = height;
-  page.lineColor = border;
-  page.plotColor = fill;
-  page.textColor = color;
-  page.drawTextBox();
-  page.textEndX = page.penX;
-  page.textLineY = page.penY;
-}
-
 // The whole window erased, pen width 3 for the page, and the two heading
 // tags "練習問題" and "1".
 void drawPracticeFrame(Lesson& page, float marginDx) {
   startPage(page, {.labelX = 40, .marginX = 40 + marginDx, .firstLine = 30, .penWidth = 3});
-  drawTag(page, 40, 30, U"練習問題", 170, 46, 3, 13, 0);
-  drawTag(page, page.textEndX + 40, page.textLineY, U"1", 44, 44, 4, 3, 13);
+  drawHeadingTags(page, 40,
+                  {
+                      {0, U"練習問題", 170, 46, 0, 3, 13},
+                      {40, U"1", 44, 44, 13, 4, 3},
+                  });
 }
 
 constexpr float kPage1Margin = 81;

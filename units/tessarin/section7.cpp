@@ -36,23 +36,6 @@ void drawSlopeArrows(Lesson& page, float b, float run, float rise) {
   page.runAndRiseMarks(1, 7);
 }
 
-// One tag of the header: a text box at (x, textLineY); the line position then
-// stands at the box's right edge and top.
-void drawHeaderTag(Lesson& page, float x, float width, float height, float border, float fill,
-                   float color, const Text& text) {
-  page.penX = x;
-  page.penY = page.textLineY;
-  page.workText = text;
-  page.boxWidth = width;
-  page.boxHeight = height;
-  page.lineColor = border;
-  page.plotColor = fill;
-  page.textColor = color;
-  page.drawTextBox();
-  page.textEndX = page.penX;
-  page.textLineY = page.penY;
-}
-
 }  // namespace
 
 // ---- The section --------------------------------------------------------------
@@ -69,8 +52,11 @@ void TessarinUnit::confirmLearningSection() {
 }
 
 void TessarinUnit::confirmPageHeader(const Text& number) {
-  drawHeaderTag(*this, itemLabelX, 360, 46, 3, 13, 0, U"学びをたしかめよう");
-  drawHeaderTag(*this, textEndX + 10, 44, 44, 4, 3, 13, number);
+  drawHeadingTags(*this, itemLabelX,
+                  {
+                      {0, U"学びをたしかめよう", 360, 46, 0, 3, 13},
+                      {10, number, 44, 44, 13, 4, 3},
+                  });
 }
 
 // ---- Item ①: which relations are linear functions -------------------------

@@ -21,30 +21,11 @@ void TessarinUnit::masterLearningSection() {
 }
 
 void TessarinUnit::masterPageHeader(float gap, const Text& number) {
-  struct Tag {
-    float gap;
-    float width;
-    float color, border, fill;
-    Text text;
-  };
-  const Tag tags[] = {
-      {0, 360, 0, 3, 13, U"学びを身につけよう"},
-      {gap, 40, 13, 4, 3, number},
-  };
-  textEndX = textMarginX;
-  for (const Tag& tag : tags) {
-    penX = textEndX + tag.gap;
-    penY = textLineY;
-    workText = tag.text;
-    boxWidth = tag.width;
-    boxHeight = 48;
-    textColor = tag.color;
-    lineColor = tag.border;
-    plotColor = tag.fill;
-    drawTextBox();
-    textEndX = penX;
-    textLineY = penY;
-  }
+  drawHeadingTags(*this, textMarginX,
+                  {
+                      {0, U"学びを身につけよう", 360, 48, 0, 3, 13},
+                      {gap, number, 40, 48, 13, 4, 3},
+                  });
 }
 
 namespace master {
