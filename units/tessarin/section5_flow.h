@@ -1,4 +1,5 @@
-// What the pages of section 5 share: the page frame and the marks they plot on a figure's plane.
+// What the pages of section 5 share: the page frame and the marks they plot on
+// a figure's plane.
 #pragma once
 
 #include <vector>

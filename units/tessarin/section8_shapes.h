@@ -1,6 +1,7 @@
 // The shapes the answer pages of section 8 (the review problems of textbook
-// page 92) share: lines on a plane given by their equations, and the two working layouts of
-// a pair of equations (the brace and the subtraction columns).
+// page 92) share: lines on a plane given by their equations, and the two
+// working layouts of a pair of equations (the brace and the subtraction
+// columns).
 #pragma once
 
 #include <vector>
