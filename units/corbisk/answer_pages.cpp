@@ -5,7 +5,7 @@
 // two screens.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -31,35 +31,13 @@ void drawColumns(Lesson& page, const std::vector<Column>& columns) {
 // Clears the window and draws the heading tags "練習問題" and the exercise's
 // number box; the text line is left on the tags' line, at the number box's end.
 void startExerciseScreen(Lesson& page, const Text& number, float numberBoxWidth) {
-  page.fillBox(0, 0, 1760, 1800, 15, 15);
-  page.itemLabelX = 40;
-  page.textMarginX = page.itemLabelX + 81;
-  page.textLineY = 30;
-  page.setDrawWidth(3);
+  startPage(page, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30, .penWidth = 3});
 
-  struct Tag {
-    float gap;  // from the previous tag's right edge
-    Text text;
-    float width, height, textColor, border, fill;
-  };
-  const Tag tags[] = {
-      {0, U"練習問題", 170, 46, 0, 3, 13},
-      {40, number, numberBoxWidth, 44, 13, 4, 3},
-  };
-  page.textEndX = page.itemLabelX;
-  for (const Tag& tag : tags) {
-    page.penX = page.textEndX + tag.gap;
-    page.penY = page.textLineY;
-    page.workText = tag.text;
-    page.boxWidth = tag.width;
-    page.boxHeight = tag.height;
-    page.textColor = tag.textColor;
-    page.lineColor = tag.border;
-    page.plotColor = tag.fill;
-    page.drawTextBox();
-    page.textEndX = page.penX;
-    page.textLineY = page.penY;
-  }
+  drawHeadingTags(page, page.itemLabelX,
+                  {
+                      {0, U"練習問題", 170, 46, 0, 3, 13},
+                      {40, number, numberBoxWidth, 44, 13, 4, 3},
+                  });
 }
 
 // A word problem of exercise 2: its line in colour 3 at the label x, the
@@ -71,9 +49,9 @@ struct WordProblem {
 };
 
 void drawWordProblem(Lesson& page, const WordProblem& problem) {
-  page.flowText({{3, kLabel, 60, problem.problem}});
+  page.flowText({labelLine(3, 60, problem.problem)});
   page.flowText(problem.working);
-  page.flowText({{5, kEnd, 0, problem.verdict, 40}});
+  page.flowText({same(5, problem.verdict, 40)});
 }
 
 // ---- Section 2 page ⑤ -------------------------------------------------------
@@ -81,35 +59,35 @@ void drawWordProblem(Lesson& page, const WordProblem& problem) {
 const std::vector<Column> kTemperatureAnswers{
     {40,
      {
-         {3, kMargin, 0, U"問2　解答"},
-         {7, kMargin, 50, U"y=20-6x"},
-         {3, kLabel, 60, U"(1) 1km"},
-         {0, kMargin, 50, U"x=1 を代入して"},
-         {0, kMargin, 50, U"y=20-6x"},
-         {0, kMargin, 50, U"=20-6*1"},
-         {0, kMargin, 50, U"=20-6"},
-         {0, kMargin, 50, U"=14"},
-         {5, kMargin, 50, U"答　14℃"},
+         newLine(3, 0, U"問2　解答"),
+         newLine(7, 50, U"y=20-6x"),
+         labelLine(3, 60, U"(1) 1km"),
+         newLine(0, 50, U"x=1 を代入して"),
+         newLine(0, 50, U"y=20-6x"),
+         newLine(0, 50, U"=20-6*1"),
+         newLine(0, 50, U"=20-6"),
+         newLine(0, 50, U"=14"),
+         newLine(5, 50, U"答　14℃"),
      }},
     {400,
      {
-         {3, kLabel, 60, U"(2) 4km"},
-         {0, kMargin, 50, U"x=4 を代入して"},
-         {0, kMargin, 50, U"y=20-6x"},
-         {0, kMargin, 50, U"=20-6*4"},
-         {0, kMargin, 50, U"=20-24"},
-         {0, kMargin, 50, U"=-4"},
-         {5, kMargin, 50, U"答　-4℃"},
+         labelLine(3, 60, U"(2) 4km"),
+         newLine(0, 50, U"x=4 を代入して"),
+         newLine(0, 50, U"y=20-6x"),
+         newLine(0, 50, U"=20-6*4"),
+         newLine(0, 50, U"=20-24"),
+         newLine(0, 50, U"=-4"),
+         newLine(5, 50, U"答　-4℃"),
      }},
     {800,
      {
-         {3, kLabel, 60, U"(3) 8.8km"},
-         {0, kMargin, 50, U"x=8.8 を代入して"},
-         {0, kMargin, 50, U"y=20-6x"},
-         {0, kMargin, 50, U"=20-6*8.8"},
-         {0, kMargin, 50, U"=20-52.8"},
-         {0, kMargin, 50, U"=-32.8"},
-         {5, kMargin, 50, U"答　-32.8℃"},
+         labelLine(3, 60, U"(3) 8.8km"),
+         newLine(0, 50, U"x=8.8 を代入して"),
+         newLine(0, 50, U"y=20-6x"),
+         newLine(0, 50, U"=20-6*8.8"),
+         newLine(0, 50, U"=20-52.8"),
+         newLine(0, 50, U"=-32.8"),
+         newLine(5, 50, U"答　-32.8℃"),
      }},
 };
 
@@ -118,37 +96,31 @@ const std::vector<Column> kTemperatureAnswers{
 constexpr float kExerciseNumberWidth = 38;
 
 const std::vector<Flow> kExercise1Answer{
-    {0, kMargin, 60, U"(ｳ)は ﾀ3/2ﾀ(x-2)=ﾀ3/2ﾀx-ﾀ3/2ﾀ*2=ﾀ3/2ﾀx-3 だから"},
-    {5, kMargin, 60, U"一次関数は、(ｱ),(ｳ)"},
+    newLine(0, 60, U"(ｳ)は ﾀ3/2ﾀ(x-2)=ﾀ3/2ﾀx-ﾀ3/2ﾀ*2=ﾀ3/2ﾀx-3 だから"),
+    newLine(5, 60, U"一次関数は、(ｱ),(ｳ)"),
 };
 
 const std::vector<std::vector<WordProblem>> kExercise2Screens{
     {
         {U"(ｱ) 300gある小麦粉から、xg使ったときの残りyg",
-         {{0, kMargin, 50, U"式に表すと、"},
-          {0, kMargin, 50, U"y=300-x"},
-          {0, kEnd, 0, U"=-x+300"}},
+         {newLine(0, 50, U"式に表すと、"), newLine(0, 50, U"y=300-x"), same(0, U"=-x+300")},
          U"だから、一次関数である。"},
         {U"(ｲ) 10kmの道のりを、時速xkmで歩いたときにかかる時間　y時間",
-         {{0, kMargin, 70, U"(時間)=ﾀ(道のり)/(速さ)ﾀ　を使って式に表すと、"},
-          {0, kMargin, 70, U"y=ﾀ10/xﾀ"}},
+         {newLine(0, 70, U"(時間)=ﾀ(道のり)/(速さ)ﾀ　を使って式に表すと、"),
+          newLine(0, 70, U"y=ﾀ10/xﾀ")},
          U"だから、一次関数ではない。"},
         {U"(ｳ) 時速4kmでx時間歩いたときの道のりykm",
-         {{0, kMargin, 50, U"(道のり)=(速さ)*(時間)　を使って式に表すと、"},
-          {0, kMargin, 50, U"y=4*x"},
-          {0, kEnd, 0, U"=4x"}},
+         {newLine(0, 50, U"(道のり)=(速さ)*(時間)　を使って式に表すと、"), newLine(0, 50, U"y=4*x"),
+          same(0, U"=4x")},
          U"だから、一次関数である。"},
     },
     {
         {U"(ｴ) 縦の長さがxcm、横の長さが4cmの長方形の周の長さycm",
-         {{0, kMargin, 50, U"式に表すと、"},
-          {0, kMargin, 50, U"y=2*x+4*2"},
-          {0, kEnd, 0, U"=2x+8"}},
+         {newLine(0, 50, U"式に表すと、"), newLine(0, 50, U"y=2*x+4*2"), same(0, U"=2x+8")},
          U"だから、一次関数である。"},
         {U"(ｵ) 半径xcmの球の表面積ycm^2",
-         {{7, kMargin, 50, U"球の半径をrとすると、球の表面積は 4πr^2"},
-          {0, kMargin, 50, U"これを使って式に表すと、"},
-          {0, kMargin, 50, U"y=4πx^2"}},
+         {newLine(7, 50, U"球の半径をrとすると、球の表面積は 4πr^2"),
+          newLine(0, 50, U"これを使って式に表すと、"), newLine(0, 50, U"y=4πx^2")},
          U"だから、一次関数ではない。"},
     },
 };
@@ -167,12 +139,12 @@ struct PracticePage {
 std::vector<Flow> increaseColumn(const Text& label, const Text& increase, const Text& rate,
                                  const Text& product) {
   return {
-      {3, kLabel, 60, label},
-      {0, kMargin, 0, U"xの増加量が" + increase + U"のとき"},
-      {0, kMargin, 90, U"ﾀyの増加量/xの増加量ﾀ=" + rate + U" だから"},
-      {0, kMargin, 90, U"ﾀyの増加量/" + increase + U"ﾀ=" + rate},
-      {0, kMargin, 70, U"yの増加量=" + rate + U"*" + increase + U"=" + product},
-      {5, kMargin, 60, U"答　yの増加量は " + product},
+      labelLine(3, 60, label),
+      newLine(0, 0, U"xの増加量が" + increase + U"のとき"),
+      newLine(0, 90, U"ﾀyの増加量/xの増加量ﾀ=" + rate + U" だから"),
+      newLine(0, 90, U"ﾀyの増加量/" + increase + U"ﾀ=" + rate),
+      newLine(0, 70, U"yの増加量=" + rate + U"*" + increase + U"=" + product),
+      newLine(5, 60, U"答　yの増加量は " + product),
   };
 }
 
@@ -181,24 +153,24 @@ const PracticePage kPracticePages[] = {
      {
          {40,
           {
-              {3, kLabel, 60, U"(1) "},
-              {0, kMargin, 0, U"y=7x+2"},
-              {3, kMargin, 60, U"変化の割合は 7"},
-              {0, kMargin, 60, U"a>0 だから"},
-              {3, kMargin, 60, U"yの値は増加する。"},
-              {3, kLabel, 60, U"(2) "},
-              {0, kMargin, 0, U"y=-3x+4"},
-              {3, kMargin, 60, U"変化の割合は -3"},
-              {0, kMargin, 60, U"a<0 だから"},
-              {3, kMargin, 60, U"yの値は減少する。"},
+              labelLine(3, 60, U"(1) "),
+              newLine(0, 0, U"y=7x+2"),
+              newLine(3, 60, U"変化の割合は 7"),
+              newLine(0, 60, U"a>0 だから"),
+              newLine(3, 60, U"yの値は増加する。"),
+              labelLine(3, 60, U"(2) "),
+              newLine(0, 0, U"y=-3x+4"),
+              newLine(3, 60, U"変化の割合は -3"),
+              newLine(0, 60, U"a<0 だから"),
+              newLine(3, 60, U"yの値は減少する。"),
           }},
          {600,
           {
-              {3, kLabel, 80, U"(3) "},
-              {0, kMargin, 0, U"y=ﾀ1/5ﾀx-6"},
-              {3, kMargin, 60, U"変化の割合は ﾀ1/5ﾀ"},
-              {0, kMargin, 60, U"a>0 だから"},
-              {3, kMargin, 60, U"yの値は増加する。"},
+              labelLine(3, 80, U"(3) "),
+              newLine(0, 0, U"y=ﾀ1/5ﾀx-6"),
+              newLine(3, 60, U"変化の割合は ﾀ1/5ﾀ"),
+              newLine(0, 60, U"a>0 だから"),
+              newLine(3, 60, U"yの値は増加する。"),
           }},
      }},
     {U"2",

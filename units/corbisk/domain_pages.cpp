@@ -4,37 +4,28 @@
 #include <cmath>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
 
-// Draws the stretches of a text flow with a key wait between two stretches;
-// the last stretch has none.
-void revealStretches(Lesson& page, const std::vector<std::vector<Flow>>& stretches) {
-  for (std::size_t i = 0; i < stretches.size(); ++i) {
-    if (i > 0) page.waitKeyPrompt();
-    page.flowText(stretches[i]);
-  }
-}
-
 // ---- Page ① ------------------------------------------------------------------
 
 const std::vector<Flow> kExampleProblem{
-    {0, kMargin, 0, U"問　一次関数 y=5x+20 について、"},
-    {0, kMargin, 50, U"xの変域が 5≦x≦10 のとき、"},
-    {0, kMargin, 50, U"yの変域を求めなさい。"},
+    newLine(0, 0, U"問　一次関数 y=5x+20 について、"),
+    newLine(0, 50, U"xの変域が 5≦x≦10 のとき、"),
+    newLine(0, 50, U"yの変域を求めなさい。"),
 };
 
 // The reasoning under the problem, one piece per key.
-const std::vector<std::vector<Flow>> kExampleReasoning{
-    {{3, kMargin, 80, U"グラフから"}}, {{0, kMargin, 50, U"x=5 のとき　"}},
-    {{3, kEnd, 0, U"最小値 y=45"}},    {{0, kMargin, 50, U"x=10 のとき　"}},
-    {{3, kEnd, 0, U"最大値 y=70"}},    {{0, kMargin, 50, U"したがって、yの変域は　"}},
-    {{5, kEnd, 0, U"45≦y≦70"}},
+const std::vector<Stretch> kExampleReasoning{
+    {newLine(3, 80, U"グラフから")}, {newLine(0, 50, U"x=5 のとき　")},
+    {same(3, U"最小値 y=45")},       {newLine(0, 50, U"x=10 のとき　")},
+    {same(3, U"最大値 y=70")},       {newLine(0, 50, U"したがって、yの変域は　")},
+    {same(5, U"45≦y≦70")},
 };
 
 // The domain's ends on the x axis and the grid lines of their values on the y
@@ -68,64 +59,39 @@ const MarkStroke kExampleStrokes[] = {
 // the text line starting at startY; a key wait between two stretches.
 struct AnswerColumn {
   float labelX, startY;
-  std::vector<std::vector<Flow>> stretches;
+  std::vector<Stretch> stretches;
 };
 
 const AnswerColumn kAnswerColumns[] = {
     {30,
      30,
      {
-         {{3, kMargin, 0, U"問5 解答"}, {7, kLabel, 50, U"(1)"}},
-         {{0, kEnd, 0, U"x=-2のとき"},
-          {0, kMargin, 50, U"y=-3*(-2)-3=6-3="},
-          {3, kEnd, 0, U"3"},
-          {0, kMargin, 50, U"x=1のとき"},
-          {0, kMargin, 50, U"y=-3*1-3=-3-3="},
-          {3, kEnd, 0, U"-6"},
-          {0, kMargin, 50, U"したがって、"},
-          {5, kEnd, 0, U"-6≦y≦3"},
-          {7, kLabel, 50, U"(2)"}},
-         {{0, kEnd, 0, U"x=-3のとき "},
-          {0, kMargin, 50, U"y=-3*(-3)-3=9-3="},
-          {3, kEnd, 0, U"6"},
-          {0, kMargin, 50, U"x=-1のとき "},
-          {0, kMargin, 50, U"y=-3*(-1)-3=3-3="},
-          {3, kEnd, 0, U"0"},
-          {0, kMargin, 50, U"したがって、"},
-          {5, kEnd, 0, U"0≦y≦6"}},
+         {newLine(3, 0, U"問5 解答"), labelLine(7, 50, U"(1)")},
+         {same(0, U"x=-2のとき"), newLine(0, 50, U"y=-3*(-2)-3=6-3="), same(3, U"3"),
+          newLine(0, 50, U"x=1のとき"), newLine(0, 50, U"y=-3*1-3=-3-3="), same(3, U"-6"),
+          newLine(0, 50, U"したがって、"), same(5, U"-6≦y≦3"), labelLine(7, 50, U"(2)")},
+         {same(0, U"x=-3のとき "), newLine(0, 50, U"y=-3*(-3)-3=9-3="), same(3, U"6"),
+          newLine(0, 50, U"x=-1のとき "), newLine(0, 50, U"y=-3*(-1)-3=3-3="), same(3, U"0"),
+          newLine(0, 50, U"したがって、"), same(5, U"0≦y≦6")},
      }},
     {600,
      20,
      {
-         {{3, kMargin, 0, U"P71 練習問題を解こう。"}},
-         {{7, kLabel, 50, U"(1)"},
-          {0, kEnd, 0, U"x=4のとき"},
-          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*4+4=-6+4="},
-          {3, kEnd, 0, U"-2"},
-          {0, kMargin, 60, U"x=6のとき"},
-          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*6+4=-9+4="},
-          {3, kEnd, 0, U"-5"},
-          {0, kMargin, 55, U" したがって、"},
-          {5, kEnd, 0, U"-5≦y≦-2"},
-          {7, kLabel, 50, U"(2)"}},
-         {{0, kEnd, 0, U"x=-2のとき"},
-          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*(-2)+4=3+4="},
-          {3, kEnd, 0, U"7"},
-          {0, kMargin, 60, U"x=2のとき"},
-          {0, kMargin, 60, U"y=-ﾀ3/2ﾀ*2+4=-3+4="},
-          {3, kEnd, 0, U"1"},
-          {0, kMargin, 55, U" したがって、"},
-          {5, kEnd, 0, U"1≦y≦7"}},
+         {newLine(3, 0, U"P71 練習問題を解こう。")},
+         {labelLine(7, 50, U"(1)"), same(0, U"x=4のとき"), newLine(0, 60, U"y=-ﾀ3/2ﾀ*4+4=-6+4="),
+          same(3, U"-2"), newLine(0, 60, U"x=6のとき"), newLine(0, 60, U"y=-ﾀ3/2ﾀ*6+4=-9+4="),
+          same(3, U"-5"), newLine(0, 55, U" したがって、"), same(5, U"-5≦y≦-2"),
+          labelLine(7, 50, U"(2)")},
+         {same(0, U"x=-2のとき"), newLine(0, 60, U"y=-ﾀ3/2ﾀ*(-2)+4=3+4="), same(3, U"7"),
+          newLine(0, 60, U"x=2のとき"), newLine(0, 60, U"y=-ﾀ3/2ﾀ*2+4=-3+4="), same(3, U"1"),
+          newLine(0, 55, U" したがって、"), same(5, U"1≦y≦7")},
      }},
 };
 
 }  // namespace
 
 void CorbiskUnit::domainRangeExample() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText(kExampleProblem);
 
   // The plane counts grid lines (steps 1); its numbers then read 1 per line in
@@ -167,13 +133,13 @@ void CorbiskUnit::domainRangeExample() {
     waitKeyPrompt();
   }
 
-  revealStretches(*this, kExampleReasoning);
+  revealStretches(*this, kExampleReasoning, KeyWait::Between);
 }
 
 void CorbiskUnit::domainRangeDrill() {
   startExamplePage();
   repeatUntilOne([this] { showDomainRangeProblem(); });
-  flowText({{0, kMargin, 90, U"教科書P71 問5 をしなさい。"}});
+  flowText({newLine(0, 90, U"教科書P71 問5 をしなさい。")});
 }
 
 void CorbiskUnit::pickDomainRangeProblem() {
@@ -220,24 +186,21 @@ void CorbiskUnit::showDomainRangeProblem() {
   numTextA(12) = bracketedNegative(numA(2), numTextA(2));
   numTextA(13) = bracketedNegative(numA(3), numTextA(3));
 
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = savedX(1);
-  textLineY = savedY(1);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = savedX(1), .firstLine = savedY(1)});
   flowText({
-      {7, kMargin, 0, U"練習　"},
-      {0, kEnd, 0, U"一次関数 "},
-      {3, kEnd, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)},
-      {0, kEnd, 0, U"について、"},
-      {0, kMargin, 50, U"xの変域が "},
-      {3, kEnd, 0, numTextA(2) + U"≦x≦" + numTextA(3)},
-      {0, kEnd, 0, U" のとき、"},
-      {0, kMargin, 50, U"yの変域を求めなさい。"},
+      newLine(7, 0, U"練習　"),
+      same(0, U"一次関数 "),
+      same(3, U"y=" + numTextA(11) + U"x" + numTextB(11)),
+      same(0, U"について、"),
+      newLine(0, 50, U"xの変域が "),
+      same(3, numTextA(2) + U"≦x≦" + numTextA(3)),
+      same(0, U" のとき、"),
+      newLine(0, 50, U"yの変域を求めなさい。"),
   });
 
   drawPlane({640, 50, -10, 10, -10, 10, 30, 0});
   plotLine({a, b, 0, U""});
-  flowText({{3, kMargin, 50, U"<解答>"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {newLine(3, 50, U"<解答>")});
 
   // The domain on the x axis, its ends' texts hanging below the axis: p's
   // ending at p (30 px a character), q's starting at q.
@@ -269,13 +232,12 @@ void CorbiskUnit::showDomainRangeProblem() {
       {3, 13, 5, 6, &Lesson::slopeX2, &Lesson::slopeY2},
   };
   for (const DomainEnd& end : ends) {
-    flowText({{0, kMargin, 50, U"x=" + numTextA(end.slot) + U" のとき　"}});
-    waitKeyPrompt();
+    flowThenWait(*this, {newLine(0, 50, U"x=" + numTextA(end.slot) + U" のとき　")});
     flowText({
-        {3, kMargin, 50, U"y="},
-        {0, kEnd, 0, numTextA(1) + U"*" + numTextA(end.substituted) + numTextB(11) + U"="},
-        {0, kEnd, 0, numTextA(end.product) + numTextB(11)},
-        {3, kEnd, 0, U"=" + numTextB(end.slot)},
+        newLine(3, 50, U"y="),
+        same(0, numTextA(1) + U"*" + numTextA(end.substituted) + numTextB(11) + U"="),
+        same(0, numTextA(end.product) + numTextB(11)),
+        same(3, U"=" + numTextB(end.slot)),
     });
     plotDot({numA(end.slot), numB(end.slot), 8, 3});
     savedX(end.saved) = pointScreenX;
@@ -300,12 +262,11 @@ void CorbiskUnit::showDomainRangeProblem() {
   setDrawWidth(5);
   waitKeyPrompt();
 
-  flowText({{0, kMargin, 50, U"グラフから、yの変域は　"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {newLine(0, 50, U"グラフから、yの変域は　")});
   // The smaller value first: y at p when the line rises, y at q when it falls.
   const Text low = a > 0 ? numTextB(2) : numTextB(3);
   const Text high = a > 0 ? numTextB(3) : numTextB(2);
-  flowText({{5, kMargin, 50, low + U"≦y≦" + high}});
+  flowText({newLine(5, 50, low + U"≦y≦" + high)});
 }
 
 void CorbiskUnit::domainRangeAnswerPage() {
@@ -318,7 +279,7 @@ void CorbiskUnit::domainRangeAnswerPage() {
     textMarginX = itemLabelX + 54;
     textLineY = column.startY;
     setDrawWidth(5);
-    revealStretches(*this, column.stretches);
+    revealStretches(*this, column.stretches, KeyWait::Between);
   }
 }
 

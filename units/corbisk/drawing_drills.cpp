@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
 
 // A whole number from 1 to n, each equally likely.
 float drawUpTo(Lesson& page, float n) {
@@ -42,17 +41,14 @@ struct DrillLine {
 // points and the line, a key wait after each but the last, which the caller's
 // next-step prompt follows.
 void drawDrillExample(Lesson& page, const Text& task, const std::vector<DrillLine>& lines) {
-  page.clearWholeWindow();
-  page.textMarginX = 88;
-  page.itemLabelX = page.textMarginX - 44;
-  page.textLineY = 30;
-  page.flowText({{0, Flow::Label, 0, task}});
+  startPage(page, {.labelX = 88 - 44, .marginX = 88, .firstLine = 30});
+  page.flowText({labelLine(0, 0, task)});
 
   page.drawPlane({680, 50, -10, 10, -10, 10, 25, 1});
 
   for (const DrillLine& line : lines) {
     page.flowText(
-        {{3, Flow::Margin, 80, line.name + U" y=" + line.slopeText + U"x" + line.interceptText}});
+        {newLine(3, 80, line.name + U" y=" + line.slopeText + U"x" + line.interceptText)});
   }
   page.waitKeyPrompt();
 
@@ -120,7 +116,7 @@ void CorbiskUnit::fractionGraphDrill() {
                       {textList(2), numA(2), numB(2), numA(4), numTextA(14), 5, U"②"}});
   });
   // Under the second equation, over the last example.
-  flowText({{0, Flow::Margin, 90, U"教科書P70 問4 をしなさい。"}});
+  flowText({newLine(0, 90, U"教科書P70 問4 をしなさい。")});
 }
 
 }  // namespace lesson

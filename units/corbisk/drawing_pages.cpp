@@ -6,7 +6,7 @@
 // section's sub-menu without a key wait.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -58,18 +58,18 @@ const WorkedExample kIntegerSlopeExample{
     -54,
     0,
     {
-        {{{0, kMargin, 0, U"問　一次関数 y=-2x+3 のグラフを、"},
-          {0, kMargin, 50, U"傾きと切片を使ってかきなさい。", kIndent}},
+        {{newLine(0, 0, U"問　一次関数 y=-2x+3 のグラフを、"),
+          newLine(0, 50, U"傾きと切片を使ってかきなさい。", kIndent)},
          Figure::Plane},
-        {{{5, kMargin, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
-        {{{0, kMargin, 80, U"①切片が3 だから、"}}, Figure::None},
-        {{{3, kEnd, 0, U"(0,3)に点をうつ"}}, Figure::None},
+        {{newLine(5, 50, U"直線だから、2点がわかればかける。")}, Figure::None},
+        {{newLine(0, 80, U"①切片が3 だから、")}, Figure::None},
+        {{same(3, U"(0,3)に点をうつ")}, Figure::None},
         {{}, Figure::InterceptPoint},
-        {{{0, kMargin, 80, U"②傾きが-2だから、右へ1進むと、"}}, Figure::RunArrow},
-        {{{0, kMargin, 50, U"下へ2進むから　", kIndent}}, Figure::RiseArrow},
-        {{{3, kMargin, 50, U"(1,1)に点をうつ", kIndent}}, Figure::None},
+        {{newLine(0, 80, U"②傾きが-2だから、右へ1進むと、")}, Figure::RunArrow},
+        {{newLine(0, 50, U"下へ2進むから　", kIndent)}, Figure::RiseArrow},
+        {{newLine(3, 50, U"(1,1)に点をうつ", kIndent)}, Figure::None},
         {{}, Figure::SecondPoint},
-        {{{0, kMargin, 80, U"③2点を通る直線をひく。"}}, Figure::None},
+        {{newLine(0, 80, U"③2点を通る直線をひく。")}, Figure::None},
         {{}, Figure::Line},
     },
 };
@@ -90,19 +90,19 @@ const WorkedExample kFractionSlopeExample{
     -108,
     -70,
     {
-        {{{0, kMargin, 0, U"問　一次関数 y=ﾀ1/2ﾀx+1 のグラフを、"},
-          {0, kMargin, 60, U"傾きと切片を使ってかきなさい。", kIndent}},
+        {{newLine(0, 0, U"問　一次関数 y=ﾀ1/2ﾀx+1 のグラフを、"),
+          newLine(0, 60, U"傾きと切片を使ってかきなさい。", kIndent)},
          Figure::Plane},
-        {{{5, kMargin, 50, U"直線だから、2点がわかればかける。"}}, Figure::None},
-        {{{0, kMargin, 80, U"①切片が1 だから、"}}, Figure::None},
-        {{{3, kEnd, 0, U"(0,1)に点をうつ"}}, Figure::None},
+        {{newLine(5, 50, U"直線だから、2点がわかればかける。")}, Figure::None},
+        {{newLine(0, 80, U"①切片が1 だから、")}, Figure::None},
+        {{same(3, U"(0,1)に点をうつ")}, Figure::None},
         {{}, Figure::InterceptPoint},
-        {{{0, kMargin, 80, U"②傾きがﾀ1/2ﾀだから、"}}, Figure::None},
-        {{{3, kEnd, 0, U"右へ2進むと、"}}, Figure::RunArrow},
-        {{{0, kMargin, 60, U"上へ1進むから　", kIndent}}, Figure::RiseArrow},
-        {{{3, kMargin, 50, U"(2,2)に点をうつ", kIndent}}, Figure::None},
+        {{newLine(0, 80, U"②傾きがﾀ1/2ﾀだから、")}, Figure::None},
+        {{same(3, U"右へ2進むと、")}, Figure::RunArrow},
+        {{newLine(0, 60, U"上へ1進むから　", kIndent)}, Figure::RiseArrow},
+        {{newLine(3, 50, U"(2,2)に点をうつ", kIndent)}, Figure::None},
         {{}, Figure::SecondPoint},
-        {{{0, kMargin, 80, U"③2点を通る直線をひく。"}}, Figure::None},
+        {{newLine(0, 80, U"③2点を通る直線をひく。")}, Figure::None},
         {{}, Figure::Line},
     },
 };
@@ -143,15 +143,11 @@ void drawStageFigure(Lesson& page, const WorkedExample& ex, Figure figure) {
 }
 
 void runWorkedExample(Lesson& page, const WorkedExample& ex) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-  page.textMarginX = 38;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
-  for (std::size_t i = 0; i < ex.stages.size(); ++i) {
-    if (i > 0) page.waitKeyPrompt();
-    page.flowText(ex.stages[i].text);
-    drawStageFigure(page, ex, ex.stages[i].figure);
-  }
+  startPage(page, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
+  revealEach(page, ex.stages, KeyWait::Between, [&page, &ex](const Stage& stage) {
+    page.flowText(stage.text);
+    drawStageFigure(page, ex, stage.figure);
+  });
 }
 
 // ---- Page ⑤ ----------------------------------------------------------------
@@ -182,11 +178,8 @@ void CorbiskUnit::fractionSlopeExamplePage() {
 }
 
 void CorbiskUnit::graphDrawingAnswers() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
-  flowText({{3, kMargin, 0, U"教科書P70 問4　解答"}});
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
+  flowText({newLine(3, 0, U"教科書P70 問4　解答")});
   drawPlane({342, 50, -9, 9, -9, 9, 30});
   for (const Answer& answer : kTextbookAnswers) {
     plotLine(answer.line);

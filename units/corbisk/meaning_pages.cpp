@@ -4,7 +4,7 @@
 // after the last step without waiting.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -15,21 +15,21 @@ namespace {
 
 // The definition inside its frame, left column from y 30.
 const std::vector<Flow> kDefinition{
-    {3, kMargin, 0, U"<一次関数の意味>"},
-    {0, kMargin, 50, U"2つの変数x,yについて、"},
-    {5, kMargin, 50, U"y=ax+b"},
-    {0, kEnd, 0, U"(yがxの1次式)"},
-    {0, kMargin, 50, U"と表すことができるとき"},
-    {5, kMargin, 50, U"yはxの一次関数"},
-    {0, kEnd, 0, U"であるという。"},
+    newLine(3, 0, U"<一次関数の意味>"),
+    newLine(0, 50, U"2つの変数x,yについて、"),
+    newLine(5, 50, U"y=ax+b"),
+    same(0, U"(yがxの1次式)"),
+    newLine(0, 50, U"と表すことができるとき"),
+    newLine(5, 50, U"yはxの一次関数"),
+    same(0, U"であるという。"),
 };
 
 // The two parts of ax+b, under the frame.
 const std::vector<Flow> kTwoParts{
-    {3, kMargin, 70, U"ax"},
-    {0, kEnd, 0, U"…xに比例する部分"},
-    {3, kMargin, 50, U" b"},
-    {0, kEnd, 0, U"…定数の部分"},
+    newLine(3, 70, U"ax"),
+    same(0, U"…xに比例する部分"),
+    newLine(3, 50, U" b"),
+    same(0, U"…定数の部分"),
 };
 
 // The quiz in the right column: its heading stands 38 px left of the margin.
@@ -38,11 +38,11 @@ const std::vector<Lesson::TextPiece> kQuizHeading{
     {3, kRightColumnX - 38, 30, U"課 次の関数で、一次関数はどれですか。"},
 };
 const std::vector<Flow> kQuiz{
-    {0, kMargin, 60, U"①y=8x+20 ②y=-ﾀ6/xﾀ"},
-    {0, kMargin, 60, U"③y=-2x+5 ④y=-2x"},
+    newLine(0, 60, U"①y=8x+20 ②y=-ﾀ6/xﾀ"),
+    newLine(0, 60, U"③y=-2x+5 ④y=-2x"),
 };
 const std::vector<Flow> kQuizAnswer{
-    {5, kMargin, 50, U"答　①,③,④"},
+    newLine(5, 50, U"答　①,③,④"),
 };
 
 // Under the two parts in the left column, at the remembered position.
@@ -52,65 +52,61 @@ const std::vector<Text> kSpecialCase{
 };
 
 const std::vector<Flow> kTextbookQuestion{
-    {3, kMargin, 60, U"教科書P61 問1　をしなさい。"},
-    {0, kMargin, 60, U"(ｱ)y=8x-1 (ｲ)y=ﾀ4/xﾀ"},
-    {0, kMargin, 60, U"(ｳ)y=ﾀ1/3ﾀx (ｴ)y=5-7x"},
+    newLine(3, 60, U"教科書P61 問1　をしなさい。"),
+    newLine(0, 60, U"(ｱ)y=8x-1 (ｲ)y=ﾀ4/xﾀ"),
+    newLine(0, 60, U"(ｳ)y=ﾀ1/3ﾀx (ｴ)y=5-7x"),
 };
 const std::vector<Flow> kTextbookAnswer{
-    {5, kMargin, 60, U"答　(ｱ),(ｳ),(ｴ)"},
-    {3, kMargin, 50, U"比例する部分"},
+    newLine(5, 60, U"答　(ｱ),(ｳ),(ｴ)"),
+    newLine(3, 50, U"比例する部分"),
 };
 const std::vector<Flow> kProportionalParts{
-    {0, kMargin, 70, U"(ｱ)"},  {5, kEnd, 0, U"8x  "}, {0, kEnd, 0, U"(ｳ)"},
-    {5, kEnd, 0, U"ﾀ1/3ﾀx  "}, {0, kEnd, 0, U"(ｴ)"},  {5, kEnd, 0, U"-7x  "},
+    newLine(0, 70, U"(ｱ)"), same(5, U"8x  "), same(0, U"(ｳ)"),
+    same(5, U"ﾀ1/3ﾀx  "),   same(0, U"(ｴ)"),  same(5, U"-7x  "),
 };
 
 // ---- Page ④ ---------------------------------------------------------------
 
 // The problem, from (38, 30), and the heading of the answers.
 const std::vector<Flow> kTemperatureProblem{
-    {7, kMargin, 0, U"例1 "},
-    {0, kEnd, 0, U"気温は、地上から"},
-    {3, kEnd, 0, U"10km"},
-    {0, kEnd, 0, U"までは、高度が"},
-    {3, kEnd, 0, U"1km"},
-    {0, kMargin, 50, U"増すごとに"},
-    {3, kEnd, 0, U"6℃"},
-    {0, kEnd, 0, U"ずつ低くなる。地上の気温が"},
-    {3, kEnd, 0, U"20℃"},
-    {0, kMargin, 50, U"のとき、地上から"},
-    {3, kEnd, 0, U"xkm"},
-    {0, kEnd, 0, U"上空の気温を"},
-    {3, kEnd, 0, U"y℃"},
-    {0, kEnd, 0, U"とする。"},
-    {7, kMargin, 50, U"①y=？  ②一次関数？  ③xの変域は？"},
-    {3, kMargin, 50, U"<解答>"},
+    newLine(7, 0, U"例1 "),
+    same(0, U"気温は、地上から"),
+    same(3, U"10km"),
+    same(0, U"までは、高度が"),
+    same(3, U"1km"),
+    newLine(0, 50, U"増すごとに"),
+    same(3, U"6℃"),
+    same(0, U"ずつ低くなる。地上の気温が"),
+    same(3, U"20℃"),
+    newLine(0, 50, U"のとき、地上から"),
+    same(3, U"xkm"),
+    same(0, U"上空の気温を"),
+    same(3, U"y℃"),
+    same(0, U"とする。"),
+    newLine(7, 50, U"①y=？  ②一次関数？  ③xの変域は？"),
+    newLine(3, 50, U"<解答>"),
 };
 
 // The answers, one step per key: labels at x 38, text at x 72.
-const std::vector<std::vector<Flow>> kTemperatureSteps{
-    {{3, kLabel, 50, U"①"}, {0, kMargin, 0, U"1kmごとに6℃低くなるからxkmでは、"}},
-    {{3, kMargin, 50, U"6x℃低くなる。"}},
-    {{0, kMargin, 50, U"地上の気温が20℃ だから　"}},
-    {{5, kEnd, 0, U"y=20-6x"}},
-    {{3, kLabel, 50, U"②"}, {0, kMargin, 0, U"y=ax+b の形で表されるから、"}},
-    {{5, kEnd, 0, U"一次関数である。"}},
-    {{3, kLabel, 50, U"③"}, {0, kMargin, 0, U"地上から10kmまで だから "}},
-    {{5, kEnd, 0, U"0≦x≦10"}},
-    {{3, kLabel, 50, U"xとyの関係は、"}, {5, kEnd, 0, U"y=20-6x (0≦x≦10) "}},
-    {{0, kLabel, 50, U"教科書P61 問2　をしなさい。"}},
+const std::vector<Stretch> kTemperatureSteps{
+    {labelLine(3, 50, U"①"), newLine(0, 0, U"1kmごとに6℃低くなるからxkmでは、")},
+    {newLine(3, 50, U"6x℃低くなる。")},
+    {newLine(0, 50, U"地上の気温が20℃ だから　")},
+    {same(5, U"y=20-6x")},
+    {labelLine(3, 50, U"②"), newLine(0, 0, U"y=ax+b の形で表されるから、")},
+    {same(5, U"一次関数である。")},
+    {labelLine(3, 50, U"③"), newLine(0, 0, U"地上から10kmまで だから ")},
+    {same(5, U"0≦x≦10")},
+    {labelLine(3, 50, U"xとyの関係は、"), same(5, U"y=20-6x (0≦x≦10) ")},
+    {labelLine(0, 50, U"教科書P61 問2　をしなさい。")},
 };
 
 }  // namespace
 
 void CorbiskUnit::showLinearFunctionMeaning() {
-  fillBox(0, 0, 1760, 1800, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.marginX = 76, .firstLine = 30, .penWidth = 5});
   drawBox(38, 16, 38 + 532, 16 + 275, 5);
-  flowText(kDefinition);
-  waitKeyPrompt();
+  flowThenWait(*this, kDefinition);
 
   flowText(kTwoParts);
   savedX(1) = textMarginX;
@@ -120,11 +116,9 @@ void CorbiskUnit::showLinearFunctionMeaning() {
   textMarginX = kRightColumnX;
   textLineY = 30;
   drawTextPieces(kQuizHeading);
-  flowText(kQuiz);
-  waitKeyPrompt();
+  flowThenWait(*this, kQuiz);
 
-  flowText(kQuizAnswer);
-  waitKeyPrompt();
+  flowThenWait(*this, kQuizAnswer);
 
   // Written under the left column while the right column's line stays put.
   for (std::size_t i = 0; i < kSpecialCase.size(); ++i) {
@@ -132,29 +126,22 @@ void CorbiskUnit::showLinearFunctionMeaning() {
   }
   waitKeyPrompt();
 
-  flowText(kTextbookQuestion);
-  waitKeyPrompt();
+  flowThenWait(*this, kTextbookQuestion);
 
-  flowText(kTextbookAnswer);
-  waitKeyPrompt();
+  flowThenWait(*this, kTextbookAnswer);
 
   flowText(kProportionalParts);
 }
 
 void CorbiskUnit::showTemperatureExample() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30});
   flowText(kTemperatureProblem);
   drawAltitudeFigure();
   waitKeyPrompt();
 
   itemLabelX = 38;
   textMarginX = itemLabelX + 34;
-  for (std::size_t step = 0; step < kTemperatureSteps.size(); ++step) {
-    if (step > 0) waitKeyPrompt();
-    flowText(kTemperatureSteps[step]);
-  }
+  revealStretches(*this, kTemperatureSteps, KeyWait::Between);
 }
 
 void CorbiskUnit::drawAltitudeFigure() {

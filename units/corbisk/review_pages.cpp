@@ -6,13 +6,13 @@
 // Both pages reveal one step per key and end by returning to the sub-menu.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
 using Piece = Lesson::TextPiece;
 
 // ---- Page ①: value tables --------------------------------------------------
@@ -60,43 +60,43 @@ struct TablesStep {
 // Steps 2 to 16 of page ①; a key wait follows every step but the last. The
 // right-hand column's margin is 396 and its item labels stand at 440.
 const std::vector<TablesStep> kTablesSteps = {
-    {StepStart::Nothing, {{0, Flow::Margin, 90, U"①y=ax にx=1,y=2を代入して"}}},
-    {StepStart::Nothing, {{0, Flow::Margin, 60, U"　2=a*1"}}},
-    {StepStart::Nothing, {{0, Flow::End, 0, U"　a=2"}}},
-    {StepStart::Nothing, {{3, Flow::End, 0, U"　y=2x"}}},
-    {StepStart::Nothing, {{0, Flow::Margin, 90, U"②y=ﾀa/xﾀ にx=1,y=6を代入して"}}},
-    {StepStart::Nothing, {{0, Flow::Margin, 110, U"　6=ﾀa/1ﾀ"}}},
-    {StepStart::Nothing, {{0, Flow::End, 0, U"　a=6"}}},
-    {StepStart::Nothing, {{3, Flow::End, 0, U"　y=ﾀ6/xﾀ"}}},
+    {StepStart::Nothing, {newLine(0, 90, U"①y=ax にx=1,y=2を代入して")}},
+    {StepStart::Nothing, {newLine(0, 60, U"　2=a*1")}},
+    {StepStart::Nothing, {same(0, U"　a=2")}},
+    {StepStart::Nothing, {same(3, U"　y=2x")}},
+    {StepStart::Nothing, {newLine(0, 90, U"②y=ﾀa/xﾀ にx=1,y=6を代入して")}},
+    {StepStart::Nothing, {newLine(0, 110, U"　6=ﾀa/1ﾀ")}},
+    {StepStart::Nothing, {same(0, U"　a=6")}},
+    {StepStart::Nothing, {same(3, U"　y=ﾀ6/xﾀ")}},
     {StepStart::AtAnswerSlot,
      {
-         {0, Flow::End, 0, U"①"},
-         {3, Flow::End, 0, U"y=2x"},
-         {0, Flow::End, 0, U" ②"},
-         {3, Flow::End, 0, U"y=ﾀ6/xﾀ"},
+         same(0, U"①"),
+         same(3, U"y=2x"),
+         same(0, U" ②"),
+         same(3, U"y=ﾀ6/xﾀ"),
      }},
     {StepStart::EraseWorking,
      {
-         {0, Flow::Margin, 70, U"(2)xが1ずつ増加するとyは？"},
-         {0, Flow::Label, 50, U"①"},
+         newLine(0, 70, U"(2)xが1ずつ増加するとyは？"),
+         labelLine(0, 50, U"①"),
      }},
     {StepStart::Nothing,
      {
-         {3, Flow::End, 0, U"2ずつ増加する "},
-         {0, Flow::Label, 50, U"②"},
+         same(3, U"2ずつ増加する "),
+         labelLine(0, 50, U"②"),
      }},
-    {StepStart::Nothing, {{3, Flow::End, 0, U"減少のしかたが一定ではない"}}},
+    {StepStart::Nothing, {same(3, U"減少のしかたが一定ではない")}},
     {StepStart::Nothing,
      {
-         {0, Flow::Margin, 70, U"(3)xが２倍、３倍…となると、yは？"},
-         {0, Flow::Label, 50, U"①"},
+         newLine(0, 70, U"(3)xが２倍、３倍…となると、yは？"),
+         labelLine(0, 50, U"①"),
      }},
     {StepStart::Nothing,
      {
-         {3, Flow::End, 0, U"２倍、３倍…となる"},
-         {0, Flow::Label, 80, U"②"},
+         same(3, U"２倍、３倍…となる"),
+         labelLine(0, 80, U"②"),
      }},
-    {StepStart::Nothing, {{3, Flow::End, 0, U"ﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる"}}},
+    {StepStart::Nothing, {same(3, U"ﾀ1/2ﾀ倍、ﾀ1/3ﾀ倍…となる")}},
 };
 
 // ---- Page ②: graphs ---------------------------------------------------------
@@ -131,22 +131,13 @@ struct GraphsStepPart {
 // Steps 2 to 7 of page ②: item labels at 88, the notes of item ① of
 // question (2) at 132.
 const std::vector<GraphsStepPart> kGraphsSteps = {
-    {88, {{3, Flow::End, 0, U"ウ "}, {0, Flow::End, 0, U" ②"}}, nullptr, true},
-    {88, {{3, Flow::End, 0, U"ア"}}, nullptr, true},
-    {88,
-     {{0, Flow::Margin, 70, U"(2)グラフの特徴は？"}, {0, Flow::Label, 50, U"①"}},
-     nullptr,
-     true},
-    {132,
-     {{3, Flow::End, 0, U"原点を通る直線"}, {0, Flow::Label, 50, U"a>0のとき右上がり"}},
-     nullptr,
-     true},
-    {132, {{0, Flow::Label, 50, U"a<0のとき右下がり"}}, &kFallingLine, false},
-    {88, {{0, Flow::Label, 50, U"②"}}, nullptr, true},
-    {88,
-     {{3, Flow::End, 0, U"双曲線 "}, {0, Flow::End, 0, U"a<0のときは図の位置"}},
-     &kFallingHyperbola,
-     false},
+    {88, {same(3, U"ウ "), same(0, U" ②")}, nullptr, true},
+    {88, {same(3, U"ア")}, nullptr, true},
+    {88, {newLine(0, 70, U"(2)グラフの特徴は？"), labelLine(0, 50, U"①")}, nullptr, true},
+    {132, {same(3, U"原点を通る直線"), labelLine(0, 50, U"a>0のとき右上がり")}, nullptr, true},
+    {132, {labelLine(0, 50, U"a<0のとき右下がり")}, &kFallingLine, false},
+    {88, {labelLine(0, 50, U"②")}, nullptr, true},
+    {88, {same(3, U"双曲線 "), same(0, U"a<0のときは図の位置")}, &kFallingHyperbola, false},
 };
 
 void plotReviewCurve(Lesson& lesson, const ReviewCurve& curve) {
@@ -163,9 +154,7 @@ void plotReviewCurve(Lesson& lesson, const ReviewCurve& curve) {
 }  // namespace
 
 void CorbiskUnit::showReviewTables() {
-  clearWholeWindow();
-  textMarginX = 44;
-  textLineY = 30;
+  startPage(*this, {.marginX = 44, .firstLine = 30});
   drawTextPieces({{7, 44, 30, U"課1 "}});
 
   // Each cell is a 44 x 50 box chained to the right from x 44.
@@ -221,20 +210,17 @@ void CorbiskUnit::showReviewTables() {
 }
 
 void CorbiskUnit::showReviewGraphs() {
-  clearWholeWindow();
-  textMarginX = 44;
-  textLineY = 30;
+  startPage(*this, {.marginX = 44, .firstLine = 30});
   flowText({
-      {7, Flow::Margin, 0, U"課2 "},
-      {0, Flow::End, 0, U"①y=2x ②y=ﾀ6/xﾀ "},
+      newLine(7, 0, U"課2 "),
+      same(0, U"①y=2x ②y=ﾀ6/xﾀ "),
   });
   drawReviewGraphs();
   itemLabelX = textMarginX + 44;
-  flowText({
-      {0, Flow::Margin, 80, U"(1)①,②の関数のグラフは？"},
-      {0, Flow::Label, 50, U" ①"},
-  });
-  waitKeyPrompt();
+  flowThenWait(*this, {
+                          newLine(0, 80, U"(1)①,②の関数のグラフは？"),
+                          labelLine(0, 50, U" ①"),
+                      });
 
   for (const GraphsStepPart& part : kGraphsSteps) {
     itemLabelX = part.labelX;

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -18,11 +18,6 @@ namespace {
 
 using Plane = Lesson::PlaneSettings;
 using Line = Lesson::GraphLine;
-
-// The clear of the section's pages.
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-}
 
 // Converts markX/markY(1..count) from grid units to pixels on the plane just
 // drawn (its steps are 1).
@@ -40,9 +35,9 @@ constexpr float kSlopeMarginX = 38;
 constexpr float kSlopeIndentX = kSlopeMarginX + 54;
 
 const std::vector<Flow> kThreeLinesQuestion{
-    {3, kMargin, 0, U"Q1 "},
-    {0, kEnd, 0, U"直線y=ax+bは、"},
-    {0, kLabel, 50, U"aの値が変わるとどうなりますか。"},
+    newLine(3, 0, U"Q1 "),
+    same(0, U"直線y=ax+bは、"),
+    labelLine(0, 50, U"aの値が変わるとどうなりますか。"),
 };
 const Plane kThreeLinesPlane{798, 100, -3, 5, -2, 11, 40, 14, 0};
 const std::vector<Line> kThreeLines{
@@ -51,11 +46,11 @@ const std::vector<Line> kThreeLines{
     {3, 2, 7, U"y=3x+2", 0, 0},
 };
 // Revealed one per key after the three lines.
-const std::vector<std::vector<Flow>> kThreeLinesSteps{
-    {{3, kMargin, 50, U"y=ax+b のaの値が大きいほど、"},
-     {3, kMargin, 50, U"直線の傾きぐあいが急になる。"}},
-    {{0, kMargin, 50, U"aの値を、直線の"}, {5, kEnd, 0, U"傾き"}, {0, kEnd, 0, U"という。"}},
-    {{5, kMargin, 90, U"変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き"}},
+const std::vector<Stretch> kThreeLinesSteps{
+    {newLine(3, 50, U"y=ax+b のaの値が大きいほど、"),
+     newLine(3, 50, U"直線の傾きぐあいが急になる。")},
+    {newLine(0, 50, U"aの値を、直線の"), same(5, U"傾き"), same(0, U"という。")},
+    {newLine(5, 90, U"変化の割合=ﾀyの増加量/xの増加量ﾀ=a=傾き")},
 };
 
 // A screen of unit steps along a line: six lattice points from x = firstX on,
@@ -78,50 +73,45 @@ struct StepScreen {
 };
 
 const StepScreen kRisingSteps{
-    {{3, kMargin, 0, U"Q2 "},
-     {0, kEnd, 0, U"直線y=2x+3では、x軸方向を"},
-     {0, kLabel, 50, U"右へ1ずつ進むとy軸方向はどうなりますか。"}},
+    {newLine(3, 0, U"Q2 "), same(0, U"直線y=2x+3では、x軸方向を"),
+     labelLine(0, 50, U"右へ1ずつ進むとy軸方向はどうなりますか。")},
     {798, 100, -4, 5, -2, 10, 40, 14, 0},
     {2, 3, 0, U"y=2x+3", -108, -50},
     -2,
-    {{3, kMargin, 70, U" 右へ１ずつ進むと　上へ2ずつ進む"}},
-    {{0, kMargin, 60, U"　から、この直線は"},
-     {5, kEnd, 0, U"右上がり"},
-     {0, kEnd, 0, U"になっている。"}},
-    {{3, kMargin, 100, U"Q3 右へ3"}, {0, kEnd, 0, U"進むとy軸方向はどうなりますか。"}},
+    {newLine(3, 70, U" 右へ１ずつ進むと　上へ2ずつ進む")},
+    {newLine(0, 60, U"　から、この直線は"), same(5, U"右上がり"), same(0, U"になっている。")},
+    {newLine(3, 100, U"Q3 右へ3"), same(0, U"進むとy軸方向はどうなりますか。")},
     4,
     U"3",
     0,
-    {{0, kLabel, 50, U"3*2="}, {5, kEnd, 0, U"6"}},
+    {labelLine(0, 50, U"3*2="), same(5, U"6")},
     U"6",
-    {{3, kLabel, 70, U" 上へ6進む"}},
+    {labelLine(3, 70, U" 上へ6進む")},
 };
 
 const StepScreen kFallingSteps{
-    {{3, kMargin, 0, U"Q4 "},
-     {0, kEnd, 0, U"直線y=-2x+5では、x軸方向を"},
-     {0, kLabel, 50, U"右へ1ずつ進むとy軸方向はどうなりますか。"}},
+    {newLine(3, 0, U"Q4 "), same(0, U"直線y=-2x+5では、x軸方向を"),
+     labelLine(0, 50, U"右へ1ずつ進むとy軸方向はどうなりますか。")},
     {798, 100, -2, 6, -5, 6, 40, 14, 0},
     {-2, 5, 0, U"y=-2x+5", -135, 0},
     0,
-    {{3, kMargin, 70, U" 右へ１ずつ進むと　下へ2ずつ進む"}},
-    {{0, kMargin, 60, U"　から、この直線は"},
-     {5, kEnd, 0, U"右下がり"},
-     {0, kEnd, 0, U"になっている。"}},
-    {{3, kMargin, 100, U"Q5 右へ4"}, {0, kEnd, 0, U"進むとy軸方向はどうなりますか。"}},
+    {newLine(3, 70, U" 右へ１ずつ進むと　下へ2ずつ進む")},
+    {newLine(0, 60, U"　から、この直線は"), same(5, U"右下がり"), same(0, U"になっている。")},
+    {newLine(3, 100, U"Q5 右へ4"), same(0, U"進むとy軸方向はどうなりますか。")},
     5,
     U"4",
     -44,
-    {{0, kLabel, 50, U"4*2="}, {5, kEnd, 0, U"8"}},
+    {labelLine(0, 50, U"4*2="), same(5, U"8")},
     U"-8",
-    {{3, kLabel, 70, U" 下へ8進む"}},
+    {labelLine(3, 70, U" 下へ8進む")},
 };
 
 void startSlopeScreen(Lesson& page) {
-  clearPage(page);
-  page.textMarginX = kSlopeMarginX;
-  page.itemLabelX = kSlopeIndentX;
-  page.textLineY = 30;
+  startPage(page, {.width = 1320,
+                   .height = 1300,
+                   .labelX = kSlopeIndentX,
+                   .marginX = kSlopeMarginX,
+                   .firstLine = 30});
 }
 
 // The five unit steps between the six points, labelled as `labels` says
@@ -156,11 +146,9 @@ void showSteps(Lesson& page, const StepScreen& screen) {
   unitSteps(page, U"ny");
   page.waitKeyPrompt();
 
-  page.flowText(screen.direction);
-  page.waitKeyPrompt();
+  flowThenWait(page, screen.direction);
 
-  page.flowText(screen.longStepQuestion);
-  page.waitKeyPrompt();
+  flowThenWait(page, screen.longStepQuestion);
 
   page.slopeX1 = page.markX(1);
   page.slopeY1 = page.markY(1);
@@ -178,10 +166,10 @@ void showSteps(Lesson& page, const StepScreen& screen) {
 // ---- Page ②: the graph of y=ax+b and the slope-intercept drill ---------------
 
 const std::vector<Flow> kGraphStatement{
-    {3, kMargin, 0, U"<一次関数のグラフ>"},
-    {0, kMargin, 50, U"一次関数 y=ax+bのグラフは、"},
-    {5, kMargin, 50, U"傾きがa,切片がbの直線"},
-    {0, kEnd, 0, U"である。"},
+    newLine(3, 0, U"<一次関数のグラフ>"),
+    newLine(0, 50, U"一次関数 y=ax+bのグラフは、"),
+    newLine(5, 50, U"傾きがa,切片がbの直線"),
+    same(0, U"である。"),
 };
 
 // One of the two example figures: a plane 150 px under the statement's last
@@ -243,38 +231,38 @@ struct AnswerColumn {
 const std::vector<AnswerColumn> kSlopeAnswers{
     {114,
      {
-         {7, kMargin, 0, U"教科書P69　問3の解答"},
-         {3, kLabel, 50, U"(1)y=3x-4"},
-         {0, kMargin, 50, U"傾き…"},
-         {5, kEnd, 0, U"3"},
-         {0, kMargin, 50, U"切片…"},
-         {5, kEnd, 0, U"-4"},
-         {0, kMargin, 50, U"a>0 だから"},
-         {5, kMargin, 50, U"右上がり"},
-         {3, kLabel, 70, U"(2)y=-x+6"},
-         {0, kMargin, 50, U"傾き…"},
-         {5, kEnd, 0, U"-1"},
-         {0, kMargin, 50, U"切片…"},
-         {5, kEnd, 0, U"6"},
-         {0, kMargin, 50, U"a<0 だから"},
-         {5, kMargin, 50, U"右下がり"},
+         newLine(7, 0, U"教科書P69　問3の解答"),
+         labelLine(3, 50, U"(1)y=3x-4"),
+         newLine(0, 50, U"傾き…"),
+         same(5, U"3"),
+         newLine(0, 50, U"切片…"),
+         same(5, U"-4"),
+         newLine(0, 50, U"a>0 だから"),
+         newLine(5, 50, U"右上がり"),
+         labelLine(3, 70, U"(2)y=-x+6"),
+         newLine(0, 50, U"傾き…"),
+         same(5, U"-1"),
+         newLine(0, 50, U"切片…"),
+         same(5, U"6"),
+         newLine(0, 50, U"a<0 だから"),
+         newLine(5, 50, U"右下がり"),
      }},
     {760,
      {
-         {3, kLabel, 0, U"(3)y=ﾀ4/5ﾀx-1"},
-         {0, kMargin, 70, U"傾き…"},
-         {5, kEnd, 0, U"ﾀ4/5ﾀ"},
-         {0, kMargin, 60, U"切片…"},
-         {5, kEnd, 0, U"-1"},
-         {0, kMargin, 50, U"a>0 だから"},
-         {5, kMargin, 50, U"右上がり"},
-         {3, kLabel, 90, U"(4)y=-ﾀ3/2ﾀx+1"},
-         {0, kMargin, 70, U"傾き…"},
-         {5, kEnd, 0, U"-ﾀ3/2ﾀ"},
-         {0, kMargin, 60, U"切片…"},
-         {5, kEnd, 0, U"1"},
-         {0, kMargin, 50, U"a<0 だから"},
-         {5, kMargin, 50, U"右下がり"},
+         labelLine(3, 0, U"(3)y=ﾀ4/5ﾀx-1"),
+         newLine(0, 70, U"傾き…"),
+         same(5, U"ﾀ4/5ﾀ"),
+         newLine(0, 60, U"切片…"),
+         same(5, U"-1"),
+         newLine(0, 50, U"a>0 だから"),
+         newLine(5, 50, U"右上がり"),
+         labelLine(3, 90, U"(4)y=-ﾀ3/2ﾀx+1"),
+         newLine(0, 70, U"傾き…"),
+         same(5, U"-ﾀ3/2ﾀ"),
+         newLine(0, 60, U"切片…"),
+         same(5, U"1"),
+         newLine(0, 50, U"a<0 だから"),
+         newLine(5, 50, U"右下がり"),
      }},
 };
 
@@ -298,9 +286,9 @@ const ChangePage kIncrease{
     1,
     2,
     {{-3, -1}, {3, -1}, {3, 5}, {-3, 0}, {2, 5}},
-    {3, kMargin, 70, U"増加する"},
-    {5, kMargin, 70, U"右上がりは増加"},
-    {5, kMargin, 70, U"a>0のとき、右上がりで増加"},
+    newLine(3, 70, U"増加する"),
+    newLine(5, 70, U"右上がりは増加"),
+    newLine(5, 70, U"a>0のとき、右上がりで増加"),
 };
 
 const ChangePage kDecrease{
@@ -308,21 +296,22 @@ const ChangePage kDecrease{
     -1,
     2,
     {{-3, 5}, {3, 5}, {3, -1}, {-3, 3}, {2, -2}},
-    {5, kMargin, 70, U"減少する"},
-    {3, kMargin, 70, U"右下がりは減少"},
-    {5, kMargin, 70, U"a<0のとき、右下がりで減少"},
+    newLine(5, 70, U"減少する"),
+    newLine(3, 70, U"右下がりは減少"),
+    newLine(5, 70, U"a<0のとき、右下がりで減少"),
 };
 
 void showChange(Lesson& page, const ChangePage& change) {
-  clearPage(page);
-  page.textMarginX = 60;
-  page.itemLabelX = page.textMarginX - 30;
-  page.textLineY = 30;
-  page.setDrawWidth(5);
+  startPage(page, {.width = 1320,
+                   .height = 1300,
+                   .labelX = 60 - 30,
+                   .marginX = 60,
+                   .firstLine = 30,
+                   .penWidth = 5});
   page.flowText({
-      {7, kLabel, 0, U"Q "},
-      {0, kEnd, 0, U"一次関数 " + change.function + U" で、xが増加するとき、"},
-      {0, kMargin, 50, U"yの増減をいいなさい。"},
+      labelLine(7, 0, U"Q "),
+      same(0, U"一次関数 " + change.function + U" で、xが増加するとき、"),
+      newLine(0, 50, U"yの増減をいいなさい。"),
   });
 
   page.drawPlane({792, 120, -4, 4, -6, 6, 30, 10, 1});
@@ -345,8 +334,7 @@ void showChange(Lesson& page, const ChangePage& change) {
   arrowBetween(7, 2, 3);
   page.waitKeyPrompt();
 
-  page.flowText({change.answer});
-  page.waitKeyPrompt();
+  flowThenWait(page, {change.answer});
 
   page.flowText({change.rule});
   arrowBetween(5, 4, 5);
@@ -364,11 +352,8 @@ void CorbiskUnit::slopePage() {
   flowText(kThreeLinesQuestion);
   drawPlane(kThreeLinesPlane);
   for (const Line& line : kThreeLines) plotLine(line);
-  for (const std::vector<Flow>& step : kThreeLinesSteps) {
-    waitKeyPrompt();
-    flowText(step);
-  }
   waitKeyPrompt();
+  revealStretches(*this, kThreeLinesSteps, KeyWait::AfterEach);
 
   showSteps(*this, kRisingSteps);
   waitKeyPrompt();
@@ -376,10 +361,7 @@ void CorbiskUnit::slopePage() {
 }
 
 void CorbiskUnit::slopeExplanationPage() {
-  clearPage(*this);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(10);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 10});
   drawBox(38, 16, 38 + 570, 16 + 175, 9);
   flowText(kGraphStatement);
   setDrawWidth(5);
@@ -410,17 +392,16 @@ void CorbiskUnit::slopeInterceptDrill() {
     textMarginX = itemLabelX + 36;
     textLineY = kDrillTop;
     fillBox(kDrillLeft, kDrillTop, kDrillLeft + 600, kDrillTop + 300, 15, 15);
-    flowText({
-        {0, kLabel, 0, U"問 1次関数 y=" + numTextA(11) + U"x" + numTextA(12) + U"　で"},
-        {0, kMargin, 50, U"傾きと切片をいいなさい。"},
-    });
-    waitKeyPrompt();
-    flowText({{0, kMargin, 50, U"傾き…"}, {5, kEnd, 0, numTextA(1)}});
-    waitKeyPrompt();
-    flowText({{0, kMargin, 50, U"切片…"}, {5, kEnd, 0, numTextA(2)}});
+    flowThenWait(
+        *this, {
+                   labelLine(0, 0, U"問 1次関数 y=" + numTextA(11) + U"x" + numTextA(12) + U"　で"),
+                   newLine(0, 50, U"傾きと切片をいいなさい。"),
+               });
+    flowThenWait(*this, {newLine(0, 50, U"傾き…"), same(5, numTextA(1))});
+    flowText({newLine(0, 50, U"切片…"), same(5, numTextA(2))});
   });
   waitKeyPrompt();
-  flowText({{7, kMargin, 90, U"教科書P69"}, {7, kMargin, 50, U"問3 をしなさい。"}});
+  flowText({newLine(7, 90, U"教科書P69"), newLine(7, 50, U"問3 をしなさい。")});
 }
 
 void CorbiskUnit::slopeAnswersPage() {

@@ -4,13 +4,12 @@
 // with the tank beside it, and leads through its questions to the formula.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
 
 // One line of a page's text: it starts textMarginX + indent along and dy below
 // the previous line, after a key wait when `waitFirst`; its pieces follow one
@@ -30,9 +29,9 @@ void showLines(Lesson& lesson, const std::vector<PageLine>& lines) {
     std::vector<Flow> flow;
     for (const auto& [color, text] : line.pieces) {
       if (flow.empty()) {
-        flow.push_back({color, Flow::Margin, line.dy, text, line.indent});
+        flow.push_back(newLine(color, line.dy, text, line.indent));
       } else {
-        flow.push_back({color, Flow::End, 0, text});
+        flow.push_back(same(color, text));
       }
     }
     lesson.flowText(flow);
@@ -146,10 +145,7 @@ void CorbiskUnit::revealTankMinutes(const std::function<void()>& paintAtMinute, 
 }
 
 void CorbiskUnit::showEmptyTankQuestion() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 5});
   setTankGeometry();
   showLines(*this, kEmptyTankQuestion);
 
@@ -170,10 +166,7 @@ void CorbiskUnit::showEmptyTankQuestion() {
 }
 
 void CorbiskUnit::showPrefilledTankQuestion() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 5});
   setTankGeometry();
   markY(37) = markY(31) - 80;
   showLines(*this, kPrefilledTankQuestion);

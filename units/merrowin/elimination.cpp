@@ -2,6 +2,8 @@
 // subtraction in columns.
 #include "units/merrowin/elimination.h"
 
+#include "framework/page_steps.h"
+
 namespace lesson {
 
 void drawBracedPair(Lesson& page, float dy, const Text& first, const Text& second) {
@@ -12,8 +14,8 @@ void drawBracedPair(Lesson& page, float dy, const Text& first, const Text& secon
   page.drawBrace();
   page.textLineY = page.penY;
   page.flowText({
-      {0, Lesson::FlowPiece::Margin, 0, first, 40},
-      {0, Lesson::FlowPiece::Margin, 50, second, 40},
+      newLine(0, 0, first, 40),
+      newLine(0, 50, second, 40),
   });
 }
 

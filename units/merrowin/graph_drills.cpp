@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
 
 // A size from 1 to n, then a sign draw into signPick whose 2 negates it.
 float drawSigned(Lesson& page, float n) {
@@ -39,14 +38,14 @@ struct PracticeExample {
 // intercept, the walk with its slope triangle and the answer, a key wait
 // before each.
 void showPracticeExample(Lesson& page, const PracticeExample& ex) {
-  page.flowText({{7, Flow::Margin, 0, ex.title}});
+  page.flowText({newLine(7, 0, ex.title)});
 
   page.drawPlane({722, 50, -5, 5, -7, 7, 40});
   page.plotLine({ex.rise / ex.run, ex.intercept, 0, U""});
   page.waitKeyPrompt();
 
-  page.flowText({{0, Flow::Margin, 70, U"点(0," + ex.interceptText + U")を通るから、"},
-                 {3, Flow::End, 0, U"切片は" + ex.interceptText}});
+  page.flowText({newLine(0, 70, U"点(0," + ex.interceptText + U")を通るから、"),
+                 same(3, U"切片は" + ex.interceptText)});
   page.plotDot({0, ex.intercept, 8, 5, U"(0," + ex.interceptText + U")", -162});
   page.slopeX1 = page.pointScreenX;
   page.slopeY1 = page.pointScreenY;
@@ -54,13 +53,13 @@ void showPracticeExample(Lesson& page, const PracticeExample& ex) {
   page.slopeY2 = page.slopeY1 - page.gridUnit * ex.rise;
   page.waitKeyPrompt();
 
-  page.flowText({{0, Flow::Margin, 80, ex.walk}, {3, Flow::Margin, ex.slopeDy, ex.slope}});
+  page.flowText({newLine(0, 80, ex.walk), newLine(3, ex.slopeDy, ex.slope)});
   page.plotDot({ex.run, ex.rise + ex.intercept, 8, 5});
   page.slopeLabelSwitch = U"nn";
   page.drawSlopeTriangle();
   page.waitKeyPrompt();
 
-  page.flowText({{5, Flow::Margin, ex.answerDy, ex.answer}});
+  page.flowText({newLine(5, ex.answerDy, ex.answer)});
 }
 
 Text upDownWord(float rise) {
@@ -73,8 +72,7 @@ Text upDownWord(float rise) {
 // line y=ax+c) and the intercept in one of three forms (a point on the y axis,
 // the intercept, y at x=0), in either order; a key, then the equation.
 void MerrowinUnit::conditionProblems() {
-  fillBox(0, 0, 1760, 1300, 15, 15);
-  setDrawWidth(5);
+  startPage(*this, {.width = 1760, .height = 1300, .penWidth = 5});
   repeatUntilOne([this] {
     numA(1) = drawSigned(*this, 5);
     numA(2) = drawSigned(*this, 5);
@@ -99,10 +97,8 @@ void MerrowinUnit::conditionProblems() {
     textLineY = 30;
     fillBox(120, 30, 120 + 600, 30 + 300, 15, 15);
     drawTextPieces({{0, 120, textLineY, U"問 次の条件をみたす1次関数の式を求めなさい。"}});
-    flowText({{3, Flow::Margin, 50, textList(1)}, {3, Flow::Margin, 50, textList(2)}});
-    waitKeyPrompt();
-    flowText({{0, Flow::Margin, 80, U"答…"},
-              {5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextA(12)}});
+    flowThenWait(*this, {newLine(3, 50, textList(1)), newLine(3, 50, textList(2))});
+    flowText({newLine(0, 80, U"答…"), same(5, U"y=" + numTextA(11) + U"x" + numTextA(12))});
   });
 }
 
@@ -176,7 +172,7 @@ void MerrowinUnit::fractionSlopePractice() {
          U"答　y=" + slopeFractionText(1) + U"x" + numTextB(11), 90});
   });
   waitKeyPrompt();
-  flowText({{0, Flow::Margin, 90, U"教科書P73 問1 をしなさい。"}});
+  flowText({newLine(0, 90, U"教科書P73 問1 をしなさい。")});
 }
 
 }  // namespace lesson

@@ -4,15 +4,12 @@
 // random pages ①, ③ and ④ are in graph_drills.cpp.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
-namespace {
-
-using Flow = Lesson::FlowPiece;
-
-}  // namespace
+namespace {}  // namespace
 
 // A section's goal banner: "<めあて>" and the goal sentence under it, on the
 // screen the main menu has just erased; it clears nothing and waits for no key.
@@ -40,12 +37,11 @@ void MerrowinUnit::fromGraphSection() {
 // of 2 to the right and 3 up, shown as arrows; the answer and the rule. Each of
 // the eight blocks after the figure follows a key wait.
 void MerrowinUnit::equationFromGraphExample() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76});
   itemLabelX = textMarginX - 38;  // the numbered lines, the answer and the rule
   textLineY = 30;
   setDrawWidth(5);
-  flowText({{3, Flow::Margin, 0, U"グラフから関数の式を求めよう。"}});
+  flowText({newLine(3, 0, U"グラフから関数の式を求めよう。")});
 
   drawPlane({722, 100, -5, 5, -5, 5, 40});
   plotLine({1.5f, -1, 0, U""});
@@ -60,14 +56,14 @@ void MerrowinUnit::equationFromGraphExample() {
     std::vector<TextPiece> labels;  // written onto the plane, outside the text flow
   };
   const std::vector<Block> blocks{
-      {{{0, Flow::Label, 50, U"①bは切片だから、"}}, {}, {{3, markX(1) - 189, markY(1), U"(0,-1)"}}},
-      {{{3, Flow::End, 0, U"b=-1"}}, {}, {}},
-      {{{0, Flow::Label, 70, U"②傾きは、"}}, {}, {}},
-      {{{0, Flow::Margin, 50, U"右へ2進むと、"}}, {{1, 2}}, {{3, markX(1) + 27, markY(1), U"2"}}},
-      {{{0, Flow::Margin, 50, U"上へ3進むから、"}}, {{2, 3}}, {{3, markX(2) + 6, markY(3), U"3"}}},
-      {{{3, Flow::Margin, 70, U"a=ﾀ3/2ﾀ"}}, {}, {}},
-      {{{5, Flow::Label, 70, U"答 y=ﾀ3/2ﾀx-1"}}, {}, {}},
-      {{{5, Flow::Label, 80, U"傾きと切片をよみとれば、関数の式がわかる。"}}, {}, {}},
+      {{labelLine(0, 50, U"①bは切片だから、")}, {}, {{3, markX(1) - 189, markY(1), U"(0,-1)"}}},
+      {{same(3, U"b=-1")}, {}, {}},
+      {{labelLine(0, 70, U"②傾きは、")}, {}, {}},
+      {{newLine(0, 50, U"右へ2進むと、")}, {{1, 2}}, {{3, markX(1) + 27, markY(1), U"2"}}},
+      {{newLine(0, 50, U"上へ3進むから、")}, {{2, 3}}, {{3, markX(2) + 6, markY(3), U"3"}}},
+      {{newLine(3, 70, U"a=ﾀ3/2ﾀ")}, {}, {}},
+      {{labelLine(5, 70, U"答 y=ﾀ3/2ﾀx-1")}, {}, {}},
+      {{labelLine(5, 80, U"傾きと切片をよみとれば、関数の式がわかる。")}, {}, {}},
   };
   for (const Block& block : blocks) {
     waitKeyPrompt();
@@ -81,11 +77,8 @@ void MerrowinUnit::equationFromGraphExample() {
 // intercept and its run and rise arrows, and the equations left of the plane;
 // drawn whole, without a key wait.
 void MerrowinUnit::question1Answer() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
-  flowText({{3, Flow::Margin, 0, U"教科書P73 問1　解答"}});
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30, .penWidth = 5});
+  flowText({newLine(3, 0, U"教科書P73 問1　解答")});
 
   drawPlane({380, 100, -6, 6, -6, 6, 40});
 
@@ -110,7 +103,7 @@ void MerrowinUnit::question1Answer() {
     mark += 3;
   }
   for (const AnswerLine& line : lines) {
-    flowText({{0, Flow::Margin, 70, line.name}, {5, Flow::End, 0, line.equation}});
+    flowText({newLine(0, 70, line.name), same(5, line.equation)});
   }
 }
 

@@ -35,8 +35,6 @@ class MerrowinUnit : public Lesson {
   void pointSlopeSummaryPage();
   void pointSlopeAnswerPage();
   void pointSlopeExplainPage();
-  // Draws the steps' text flow in order, a key wait between two steps.
-  void revealSteps(const std::vector<std::vector<FlowPiece>>& steps);
   // The shared part of the two random examples: the draw of a, b and the
   // point, and the plane with the line and point.
   void drawPointValues();

@@ -4,15 +4,12 @@
 #include <cmath>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
-namespace {
-
-using Flow = Lesson::FlowPiece;
-
-}  // namespace
+namespace {}  // namespace
 
 void MerrowinUnit::pointSlopeSection() {
   showSectionGoal(U"傾きや切片がわかっているとき、一次関数の式を求めよう。");
@@ -27,13 +24,6 @@ void MerrowinUnit::pointSlopeMenu() {
               &MerrowinUnit::pointSlopeExplainPage},
              item);
   });
-}
-
-void MerrowinUnit::revealSteps(const std::vector<std::vector<FlowPiece>>& steps) {
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0) waitKeyPrompt();
-    flowText(steps[i]);
-  }
 }
 
 // Slope a (numA(1)), intercept b (numB(1)) and the point (x, y) (numA(2),
@@ -80,38 +70,39 @@ void MerrowinUnit::slopePointExample() {
     const Text& yText = numTextB(2);
 
     eraseExample();
-    flowText({
-        {7, Flow::Margin, 0, U"例2-1　"},
-        {0, Flow::End, 0, U"yがxの一次関数で、そのグラフの傾きが"},
-        {3, Flow::End, 0, aText},
-        {0, Flow::End, 0, U"で、"},
-        {0, Flow::Margin, 50, U"点"},
-        {3, Flow::End, 0, U"(" + xText + U"," + yText + U")"},
-        {0, Flow::End, 0, U"を通るとき、この一次関数を求めなさい。"},
-    });
-    waitKeyPrompt();
+    flowThenWait(*this, {
+                            newLine(7, 0, U"例2-1　"),
+                            same(0, U"yがxの一次関数で、そのグラフの傾きが"),
+                            same(3, aText),
+                            same(0, U"で、"),
+                            newLine(0, 50, U"点"),
+                            same(3, U"(" + xText + U"," + yText + U")"),
+                            same(0, U"を通るとき、この一次関数を求めなさい。"),
+                        });
     drawPointFigure(5);
     waitKeyPrompt();
-    revealSteps({
-        {
-            {3, Flow::Margin, 50, U"<解答>"},
-            {0, Flow::Margin, 70, U"傾きが" + aText + U"だから、求める一次関数の式を"},
-            {3, Flow::Margin, 50, U"y=" + numTextA(11) + U"x+b …①　"},
-            {0, Flow::End, 0, U"とする。"},
-        },
-        {
-            {0, Flow::Margin, 50, U"点(" + xText + U"," + yText + U")を通るから"},
-            {3, Flow::Margin, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"},
-            {0, Flow::End, 0, U"と"},
-        },
-        {{0, Flow::Margin, 50, yText + U"=" + aText + U"*" + numTextA(22) + U"+b"}},
-        {{0, Flow::Margin, 50, yText + U"=" + numTextA(3) + U"+b"}},
-        {
-            {0, Flow::Margin, 50, U"b=" + yText + numTextA(4) + U"=" + numTextB(1)},
-            {0, Flow::Margin, 50, U"求める式は "},
-        },
-        {{5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}},
-    });
+    revealStretches(*this,
+                    {
+                        {
+                            newLine(3, 50, U"<解答>"),
+                            newLine(0, 70, U"傾きが" + aText + U"だから、求める一次関数の式を"),
+                            newLine(3, 50, U"y=" + numTextA(11) + U"x+b …①　"),
+                            same(0, U"とする。"),
+                        },
+                        {
+                            newLine(0, 50, U"点(" + xText + U"," + yText + U")を通るから"),
+                            newLine(3, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"),
+                            same(0, U"と"),
+                        },
+                        {newLine(0, 50, yText + U"=" + aText + U"*" + numTextA(22) + U"+b")},
+                        {newLine(0, 50, yText + U"=" + numTextA(3) + U"+b")},
+                        {
+                            newLine(0, 50, U"b=" + yText + numTextA(4) + U"=" + numTextB(1)),
+                            newLine(0, 50, U"求める式は "),
+                        },
+                        {same(5, U"y=" + numTextA(11) + U"x" + numTextB(11))},
+                    },
+                    KeyWait::Between);
   });
 }
 
@@ -141,40 +132,41 @@ void MerrowinUnit::interceptPointExample() {
                                : xText + U"a=" + yText + numTextA(3) + U"=" + numTextA(4);
 
     eraseExample();
-    flowText({
-        {7, Flow::Margin, 0, U"例2-2　"},
-        {0, Flow::End, 0, U"yがxの一次関数で、そのグラフの切片が"},
-        {3, Flow::End, 0, bText},
-        {0, Flow::End, 0, U"で、"},
-        {0, Flow::Margin, 50, U"点"},
-        {3, Flow::End, 0, U"(" + xText + U"," + yText + U")"},
-        {0, Flow::End, 0, U"を通るとき、この一次関数を求めなさい。"},
-    });
-    waitKeyPrompt();
+    flowThenWait(*this, {
+                            newLine(7, 0, U"例2-2　"),
+                            same(0, U"yがxの一次関数で、そのグラフの切片が"),
+                            same(3, bText),
+                            same(0, U"で、"),
+                            newLine(0, 50, U"点"),
+                            same(3, U"(" + xText + U"," + yText + U")"),
+                            same(0, U"を通るとき、この一次関数を求めなさい。"),
+                        });
     drawPointFigure(3);
     // The intercept on the y axis, its label just right of the axis.
     plotDot({0, b, 8, 5, bText, 26});
     waitKeyPrompt();
-    revealSteps({
-        {
-            {3, Flow::Margin, 50, U"<解答>"},
-            {0, Flow::Margin, 70, U"切片が" + bText + U"だから、求める一次関数の式を"},
-            {3, Flow::Margin, 50, U"y=ax" + numTextB(11) + U" …①　"},
-            {0, Flow::End, 0, U"とする。"},
-        },
-        {
-            {0, Flow::Margin, 50, U"点(" + xText + U"," + yText + U")を通るから"},
-            {3, Flow::Margin, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"},
-            {0, Flow::End, 0, U"と"},
-        },
-        {{0, Flow::Margin, 50, yText + U"=" + xText + U"a" + numTextB(11)}},
-        {{0, Flow::Margin, 50, solved}},
-        {
-            {3, Flow::Margin, 70, U"a=" + slopeFractionText(2)},
-            {0, Flow::Margin, 60, U"求める式は "},
-        },
-        {{5, Flow::End, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}},
-    });
+    revealStretches(*this,
+                    {
+                        {
+                            newLine(3, 50, U"<解答>"),
+                            newLine(0, 70, U"切片が" + bText + U"だから、求める一次関数の式を"),
+                            newLine(3, 50, U"y=ax" + numTextB(11) + U" …①　"),
+                            same(0, U"とする。"),
+                        },
+                        {
+                            newLine(0, 50, U"点(" + xText + U"," + yText + U")を通るから"),
+                            newLine(3, 50, U"x=" + xText + U",y=" + yText + U"を①に代入する"),
+                            same(0, U"と"),
+                        },
+                        {newLine(0, 50, yText + U"=" + xText + U"a" + numTextB(11))},
+                        {newLine(0, 50, solved)},
+                        {
+                            newLine(3, 70, U"a=" + slopeFractionText(2)),
+                            newLine(0, 60, U"求める式は "),
+                        },
+                        {same(5, U"y=" + numTextA(11) + U"x" + numTextB(11))},
+                    },
+                    KeyWait::Between);
   });
 }
 

@@ -9,13 +9,12 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
 
 // The table of y=2x+3: an x row and a y row of eight 60 x 50 cells.
 constexpr int kCells = 8;
@@ -160,19 +159,16 @@ void MerrowinUnit::tableEquationGraphSection() {
 }
 
 void MerrowinUnit::tableEquationGraphPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 5});
 
   // The question and the three forms, drawn at once.
   itemLabelX = textMarginX - 38;
   flowText({
-      {7, Flow::Label, 0, U"Q "},
-      {0, Flow::End, 0, U"一次関数y=ax+b の"},
-      {3, Flow::End, 0, U"a,b"},
-      {0, Flow::End, 0, U"をいいなさい。"},
-      {0, Flow::Label, 60, U"(1) y=2x+3"},
+      labelLine(7, 0, U"Q "),
+      same(0, U"一次関数y=ax+b の"),
+      same(3, U"a,b"),
+      same(0, U"をいいなさい。"),
+      labelLine(0, 60, U"(1) y=2x+3"),
   });
   computeAnchors(*this);
   drawTextPieces({{0, itemLabelX, markY(2), U"(2)"}});
@@ -190,7 +186,7 @@ void MerrowinUnit::tableEquationGraphPage() {
     const float y = answer.line == 0 ? textLineY + 50 : markY(static_cast<float>(answer.line));
     drawTextPieces({{0, x, y, answer.name}});
     waitKeyPrompt();
-    flowText({{5, Flow::End, 0, answer.value}, {3, Flow::End, 0, answer.meaning}});
+    flowText({same(5, answer.value), same(3, answer.meaning)});
     markAnswer(*this, answer.marking);
     if (i + 1 < answers) waitKeyPrompt();
   }

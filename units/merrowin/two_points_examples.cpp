@@ -3,10 +3,11 @@
 // two points; page ② the slope and then the intercept by substituting the
 // second point. Both show the problem on a plane with the line and the points
 // and reveal the solution one key at a time, until the pupil types 1.
+#include <functional>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/merrowin.h"
 
 namespace lesson {
@@ -16,11 +17,15 @@ namespace {
 // One stretch of a worked solution: the slope triangle first when
 // `triangle` names its length switch ("nn" arrows only, "yy" with the
 // lengths), then the text pieces, then a key wait when `wait`.
-struct SolutionStep {
-  Text triangle;
-  std::vector<Flow> pieces;
-  bool wait;
-};
+// The slope triangle on the two points the statement plotted (slopeX1,
+// slopeY1 and slopeX2, slopeY2), labelled as `labels` says; it leaves pen
+// width 4.
+std::function<void()> slopeTriangle(Lesson& page, const Text& labels) {
+  return [&page, labels] {
+    page.slopeLabelSwitch = labels;
+    page.drawSlopeTriangle();
+  };
+}
 
 // A point's coordinates as the statement and the graph label show them.
 Text pointText(const Text& x, const Text& y) {
@@ -72,12 +77,12 @@ void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& questio
   const Text first = pointText(numTextA(2), numTextB(2));
   const Text second = pointText(numTextA(3), numTextB(3));
   flowText({
-      {7, kMargin, 0, title},
-      {0, kEnd, 0, U"yがxの一次関数で、そのグラフが2点"},
-      {3, kEnd, 0, first},
-      {0, kEnd, 0, U","},
-      {5, kEnd, 0, second},
-      {0, kMargin, 50, question},
+      newLine(7, 0, title),
+      same(0, U"yがxの一次関数で、そのグラフが2点"),
+      same(3, first),
+      same(0, U","),
+      same(5, second),
+      newLine(0, 50, question),
   });
 
   // The origin at (1000,400).
@@ -107,44 +112,30 @@ void MerrowinUnit::twoPointProblemDisplay(const Text& title, const Text& questio
 
 namespace {
 
-// The slope triangle stands on the two points the statement plotted
-// (slopeX1, slopeY1 and slopeX2, slopeY2); it leaves pen width 4.
-void revealSolution(Lesson& page, const std::vector<SolutionStep>& steps) {
-  for (const SolutionStep& step : steps) {
-    if (!step.triangle.empty()) {
-      page.slopeLabelSwitch = step.triangle;
-      page.drawSlopeTriangle();
-    }
-    page.flowText(step.pieces);
-    if (step.wait) page.waitKeyPrompt();
-  }
-}
-
 // The sentence naming the two points, and the slope as y2 minus y1 over x2
 // minus x1 with the points' values substituted.
 std::vector<Flow> slopeFormula(const Lesson& page) {
   return {
-      {0, kMargin, 60,
-       pointText(page.numTextA(2), page.numTextB(2)) + U"と" +
-           pointText(page.numTextA(3), page.numTextB(3)) + U"を通るから、傾きは"},
-      {3, kMargin, 70,
-       U"a=ﾀ" + page.numTextB(3) + U"-" + page.numTextB(12) + U"/" + page.numTextA(3) + U"-" +
-           page.numTextA(12) + U"ﾀ"},
+      newLine(0, 60,
+              pointText(page.numTextA(2), page.numTextB(2)) + U"と" +
+                  pointText(page.numTextA(3), page.numTextB(3)) + U"を通るから、傾きは"),
+      newLine(3, 70,
+              U"a=ﾀ" + page.numTextB(3) + U"-" + page.numTextB(12) + U"/" + page.numTextA(3) +
+                  U"-" + page.numTextA(12) + U"ﾀ"),
   };
 }
 
 // The same fraction with the subtractions written as signed terms.
 Flow signedFraction(const Lesson& page, float negatedSlot) {
-  return {0, kEnd, 0,
-          U"=ﾀ" + page.numTextB(3) + page.numTextB(negatedSlot) + U"/" + page.numTextA(3) +
-              page.numTextA(negatedSlot) + U"ﾀ"};
+  return same(0, U"=ﾀ" + page.numTextB(3) + page.numTextB(negatedSlot) + U"/" + page.numTextA(3) +
+                     page.numTextA(negatedSlot) + U"ﾀ");
 }
 
 // Rise over run, then the slope.
 std::vector<Flow> slopeValue(const Lesson& page) {
   return {
-      {0, kEnd, 0, U"=ﾀ" + page.numTextB(4) + U"/" + page.numTextA(4) + U"ﾀ"},
-      {5, kEnd, 0, U"=" + page.numTextA(1)},
+      same(0, U"=ﾀ" + page.numTextB(4) + U"/" + page.numTextA(4) + U"ﾀ"),
+      same(5, U"=" + page.numTextA(1)),
   };
 }
 
@@ -155,13 +146,13 @@ void MerrowinUnit::showTwoPointSlopeExample() {
   pickTwoPointLine();
   twoPointWorkingValues(kNegated);
   twoPointProblemDisplay(U"例1　", U"を通るとき、この一次関数の傾きを求めなさい。");
-  revealSolution(*this, {
-                            {U"", {{3, kMargin, 50, U"<解答>"}}, true},
-                            {U"nn", {}, true},
-                            {U"", slopeFormula(*this), true},
-                            {U"", {signedFraction(*this, kNegated)}, true},
-                            {U"yy", slopeValue(*this), false},
-                        });
+  revealSteps(*this, {
+                         {nullptr, {newLine(3, 50, U"<解答>")}, true},
+                         {slopeTriangle(*this, U"nn"), {}, true},
+                         {nullptr, slopeFormula(*this), true},
+                         {nullptr, {signedFraction(*this, kNegated)}, true},
+                         {slopeTriangle(*this, U"yy"), slopeValue(*this), false},
+                     });
 }
 
 void MerrowinUnit::showTwoPointEquationExample() {
@@ -176,32 +167,31 @@ void MerrowinUnit::showTwoPointEquationExample() {
   twoPointProblemDisplay(U"例題2　", U"を通るとき、この一次関数を求めなさい。");
 
   std::vector<Flow> slope = slopeFormula(*this);
-  revealSolution(
+  revealSteps(
       *this, {
-                 {U"", {{3, kMargin, 50, U"<解答>"}}, true},
-                 {U"nn", slope, true},
-                 {U"", {signedFraction(*this, kNegated)}, false},
-                 {U"yy", slopeValue(*this), true},
+                 {nullptr, {newLine(3, 50, U"<解答>")}, true},
+                 {slopeTriangle(*this, U"nn"), slope, true},
+                 {nullptr, {signedFraction(*this, kNegated)}, false},
+                 {slopeTriangle(*this, U"yy"), slopeValue(*this), true},
                  // The equation with the slope found and b unknown.
-                 {U"",
-                  {{0, kMargin, 70, U"求める一次関数の式を"},
-                   {3, kEnd, 0, U"y=" + numTextA(11) + U"x+b "},
-                   {0, kEnd, 0, U"とし、"}},
+                 {nullptr,
+                  {newLine(0, 70, U"求める一次関数の式を"), same(3, U"y=" + numTextA(11) + U"x+b "),
+                   same(0, U"とし、")},
                   true},
                  // The second point substituted, and b solved for.
-                 {U"",
-                  {{3, kMargin, 50, U"x=" + numTextA(3) + U",y=" + numTextB(3) + U"を代入する"},
-                   {0, kEnd, 0, U"と"}},
+                 {nullptr,
+                  {newLine(3, 50, U"x=" + numTextA(3) + U",y=" + numTextB(3) + U"を代入する"),
+                   same(0, U"と")},
                   true},
-                 {U"",
-                  {{0, kMargin, 50, numTextB(3) + U"=" + numTextA(1) + U"*" + numTextA(3) + U"+b"}},
+                 {nullptr,
+                  {newLine(0, 50, numTextB(3) + U"=" + numTextA(1) + U"*" + numTextA(3) + U"+b")},
                   true},
-                 {U"", {{0, kEnd, 0, U"=" + numTextA(6) + U"+b"}}, true},
-                 {U"",
-                  {{0, kMargin, 50, U"b=" + numTextB(3) + numTextA(7) + U"=" + numTextB(1)},
-                   {0, kMargin, 50, U"求める式は "}},
+                 {nullptr, {same(0, U"=" + numTextA(6) + U"+b")}, true},
+                 {nullptr,
+                  {newLine(0, 50, U"b=" + numTextB(3) + numTextA(7) + U"=" + numTextB(1)),
+                   newLine(0, 50, U"求める式は ")},
                   true},
-                 {U"", {{5, kEnd, 0, U"y=" + numTextA(11) + U"x" + numTextB(11)}}, false},
+                 {nullptr, {same(5, U"y=" + numTextA(11) + U"x" + numTextB(11))}, false},
              });
 }
 

@@ -1,11 +1,11 @@
 // Section 1: the graph of a linear equation in two unknowns.
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 void TessarinUnit::showGraphGoal() {
-  clearWholeWindow();
-  textMarginX = 44;
+  startPage(*this, {.marginX = 44});
   drawTextPieces({
       {3, 44, 240, U"<めあて>"},
       {0, 44, 305, U"二元一次方程式のグラフをかこう。"},

@@ -1,17 +1,16 @@
 // Section 2: the lines y=k and x=h. The entry shows the section's goal once,
 // then the sub-menu, to which every page of the section returns.
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 void TessarinUnit::showParallelGoal() {
-  clearWholeWindow();
-  textMarginX = 44;
-  textLineY = 240;
+  startPage(*this, {.marginX = 44, .firstLine = 240});
   flowText({
-      {3, FlowPiece::Margin, 0, U"<めあて>"},
-      {0, FlowPiece::Margin, 65, U"二元一次方程式 ax+by+c=0 で"},
-      {0, FlowPiece::Margin, 65, U"　　a=0やb=0 の場合のグラフをかこう。"},
+      newLine(3, 0, U"<めあて>"),
+      newLine(0, 65, U"二元一次方程式 ax+by+c=0 で"),
+      newLine(0, 65, U"　　a=0やb=0 の場合のグラフをかこう。"),
   });
 }
 

@@ -4,13 +4,12 @@
 // lines on one plane, drawn at once without a key wait.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
 
 // One heading tag: a text box at the page's line position, which then moves to
 // the box's right edge and top.
@@ -38,11 +37,10 @@ const Tag kTags[] = {
 // Each answer: its part number at the label column on a new line 70 px down,
 // then the answer on the same line at the margin.
 const std::vector<Flow> kAnswers = {
-    {0, Flow::Label, 70, U"(1)"}, {3, Flow::Margin, 0, U"y=ﾀ3/4ﾀx-3"},
-    {0, Flow::Label, 70, U"(2)"}, {3, Flow::Margin, 0, U"y=-4x+2"},
-    {0, Flow::Label, 70, U"(3)"}, {3, Flow::Margin, 0, U"y=ﾀ3/2ﾀx"},
-    {0, Flow::Label, 70, U"(4)"}, {3, Flow::Margin, 0, U"y=4"},
-    {0, Flow::Label, 70, U"(5)"}, {3, Flow::Margin, 0, U"x=-3"},
+    labelLine(0, 70, U"(1)"),  newLine(3, 0, U"y=ﾀ3/4ﾀx-3"), labelLine(0, 70, U"(2)"),
+    newLine(3, 0, U"y=-4x+2"), labelLine(0, 70, U"(3)"),     newLine(3, 0, U"y=ﾀ3/2ﾀx"),
+    labelLine(0, 70, U"(4)"),  newLine(3, 0, U"y=4"),        labelLine(0, 70, U"(5)"),
+    newLine(3, 0, U"x=-3"),
 };
 
 const PracticeLine kLines[] = {
@@ -63,10 +61,7 @@ void TessarinUnit::equationPracticeSection() {
 // The whole window is cleared, the foot bar included. The page sets no pen
 // width: the tags' frames take the one in force.
 void TessarinUnit::practiceAnswersPage() {
-  clearWholeWindow();
-  itemLabelX = 40;
-  textMarginX = itemLabelX + 81;
-  textLineY = 30;
+  startPage(*this, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30});
   textEndX = textMarginX;
 
   for (const Tag& tag : kTags) {

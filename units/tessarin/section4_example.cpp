@@ -119,7 +119,7 @@ void showExample(Lesson& page) {
   // A difference of 1 leaves "x=" and the value already on the equation's line.
   const bool unitDifference = page.numA(4) == 1;
   const Text& x0 = page.numTextA(1);
-  runSteps(
+  revealActions(
       page,
       {
           {newLine(7, 0, U"例題1 "), same(0, U"次の2直線の交点の座標を求めなさい。"),

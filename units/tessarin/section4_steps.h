@@ -5,35 +5,40 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <variant>
 #include <vector>
 
-#include "framework/lesson.h"
+#include "framework/page_steps.h"
 
 namespace lesson::intersection {
 
 // One text piece. Its x is the margin (textMarginX), the end of the previous
-// piece (textEndX), the equation column of the last subtraction
-// (columnResultX), each moved right by dx, or the fixed x dx; its y is the
-// current line (textLineY) moved down by dy. Afterwards the line position
-// follows the pen: both textEndX and textLineY, only textLineY, or neither.
+// piece (textEndX), the labels' x (itemLabelX), the equation column of the
+// last subtraction (columnResultX), each moved right by dx, or the fixed x dx;
+// its y is the current line (textLineY) moved down by dy. Afterwards the line
+// position follows the pen: both textEndX and textLineY, only textLineY, or
+// neither. A text-flow piece (newLine, same, labelLine) is a piece placed as
+// flowText places it.
 struct Piece {
-  enum Where { Margin, End, Column, Fixed };
-  enum Flow { Both, LineOnly, None };
+  enum Where { Margin, End, Label, Column, Fixed };
+  enum Follow { Both, LineOnly, None };
+  Piece(float color_, Where where_, float dx_, float dy_, Text text_)
+      : color(color_), where(where_), dx(dx_), dy(dy_), text(std::move(text_)) {}
+  Piece(const Flow& piece)
+      : Piece(piece.color, kFlowWhere[piece.where], piece.xOffset, piece.dy, piece.text) {}
   float color;
   Where where;
   float dx, dy;
   Text text;
-  Flow flow = Both;
+  Follow follows = Both;
+
+ private:
+  static constexpr Where kFlowWhere[] = {Margin, End, Label};
 };
 
-// A new line dy below the current one, at the margin moved right by dx.
-inline Piece newLine(float color, float dy, const Text& text, float dx = 0) {
-  return {color, Piece::Margin, dx, dy, text};
-}
-// On the current line after the previous piece, `gap` pixels further right;
-// dy moves it to a lower line at the same x.
-inline Piece same(float color, const Text& text, float gap = 0, float dy = 0) {
+// On after the previous piece, `gap` pixels further right, on a line dy lower.
+inline Piece below(float color, const Text& text, float dy, float gap = 0) {
   return {color, Piece::End, gap, dy, text};
 }
 // A result row of the column subtraction, dy below the current line.
@@ -46,12 +51,12 @@ inline Piece fixedAt(float color, float x, float dy, const Text& text) {
 }
 // The piece with only textLineY taken back: the next piece starts at the same x.
 inline Piece lineOnly(Piece piece) {
-  piece.flow = Piece::LineOnly;
+  piece.follows = Piece::LineOnly;
   return piece;
 }
 // The piece outside the text flow: the line position stays as it was.
 inline Piece unflowed(Piece piece) {
-  piece.flow = Piece::None;
+  piece.follows = Piece::None;
   return piece;
 }
 
@@ -64,6 +69,9 @@ inline void drawPiece(Lesson& page, const Piece& piece) {
     case Piece::End:
       x += page.textEndX;
       break;
+    case Piece::Label:
+      x += page.itemLabelX;
+      break;
     case Piece::Column:
       x += page.columnResultX;
       break;
@@ -71,35 +79,29 @@ inline void drawPiece(Lesson& page, const Piece& piece) {
       break;
   }
   page.writeAt(piece.color, x, page.textLineY + piece.dy, piece.text);
-  if (piece.flow == Piece::Both) page.textEndX = page.penX;
-  if (piece.flow != Piece::None) page.textLineY = page.penY;
+  if (piece.follows == Piece::Both) page.textEndX = page.penX;
+  if (piece.follows != Piece::None) page.textLineY = page.penY;
 }
 
-// A step is its pieces and figures in the order they are drawn.
+// A step's actions are its pieces and figures in the order they are drawn.
 using Figure = std::function<void()>;
 using Action = std::variant<Piece, Figure>;
-using Step = std::vector<Action>;
+using Actions = std::vector<Action>;
 
-// Draws the steps with a key wait between each two (none after the last).
-inline void runSteps(Lesson& page, const std::vector<Step>& steps) {
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0) page.waitKeyPrompt();
-    for (const Action& action : steps[i]) {
-      if (const Piece* piece = std::get_if<Piece>(&action)) {
-        drawPiece(page, *piece);
-      } else {
-        std::get<Figure>(action)();
-      }
+inline void drawActions(Lesson& page, const Actions& actions) {
+  for (const Action& action : actions) {
+    if (const Piece* piece = std::get_if<Piece>(&action)) {
+      drawPiece(page, *piece);
+    } else {
+      std::get<Figure>(action)();
     }
   }
 }
 
-// A page's start: its rectangle (0,0) width x height erased and its text
-// origin at (margin, 30).
-inline void startPage(Lesson& page, float width, float height, float margin) {
-  page.fillBox(0, 0, width, height, 15, 15);
-  page.textMarginX = margin;
-  page.textLineY = 30;
+// The steps' actions revealed one key at a time, a key wait between two steps.
+inline void revealActions(Lesson& page, const std::vector<Actions>& steps) {
+  revealEach(page, steps, KeyWait::Between,
+             [&page](const Actions& actions) { drawActions(page, actions); });
 }
 
 // The line a x + b y = c over the plane just drawn, in colour 0, labelled at

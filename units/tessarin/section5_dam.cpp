@@ -5,6 +5,7 @@
 // one per key with the fitted line, and the prediction beside the graph.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section5_flow.h"
 #include "units/tessarin/tessarin.h"
 
@@ -65,9 +66,9 @@ void drawStorageTable(Lesson& page) {
 }
 
 // "7月31日からx日後の水の量をy万m^3とすると", dy below the current line.
-std::vector<Piece> variableSentence(float dy) {
-  return {label(0, dy, U"7月31日から"), on(3, U"x日"), on(0, U"後の水の量を"), on(3, U"y万m^3"),
-          on(0, U"とすると")};
+std::vector<Flow> variableSentence(float dy) {
+  return {labelLine(0, dy, U"7月31日から"), same(3, U"x日"), same(0, U"後の水の量を"),
+          same(3, U"y万m^3"), same(0, U"とすると")};
 }
 
 // The graph: 6 days by 20 rows of 10 (the origin row standing for 800), no
@@ -166,21 +167,22 @@ void TessarinUnit::damStoragePage() {
   numTextA(3) = U"950";
 
   // Screen 1: the story, the storage table and the value table.
-  startPage(*this, 36);
-  flowText({label(7, 0, U"P84 "), on(3, U"ダムの貯水量は？")});
+  startPage(*this, framedPage(36));
+  flowText({labelLine(7, 0, U"P84 "), same(3, U"ダムの貯水量は？")});
   drawStorageTable(*this);
   waitKeyPrompt();
-  step(*this, {label(7, 60, U"Q"), on(0, U"8月6日以降も同じように貯水量が減っていくとき、"),
-               margin(0, 50, U"貯水量が650万m^3になるのは何月何日かを"),
-               margin(0, 50, U"予想するにはどうすればよいだろう。")});
-  step(*this, {margin(3, 50, U"表やグラフに表して調べる。")});
+  flowThenWait(*this,
+               {labelLine(7, 60, U"Q"), same(0, U"8月6日以降も同じように貯水量が減っていくとき、"),
+                newLine(0, 50, U"貯水量が650万m^3になるのは何月何日かを"),
+                newLine(0, 50, U"予想するにはどうすればよいだろう。")});
+  flowThenWait(*this, {newLine(3, 50, U"表やグラフに表して調べる。")});
   flowText(variableSentence(70));
   drawDamTable();
   waitKeyPrompt();
 
   // Screen 2: the value table again, the readings on the graph one per key,
   // and the line through two of them.
-  startPage(*this, 36);
+  startPage(*this, framedPage(36));
   flowText(variableSentence(0));
   drawDamTable();
   waitKeyPrompt();
@@ -191,8 +193,9 @@ void TessarinUnit::damStoragePage() {
     waitKeyPrompt();
   }
   waitKeyPrompt();
-  step(*this, {margin(3, 60, U"ほぼ一直線"), on(0, U"だから"), on(5, U"一次関数とみれる。")});
-  flowText({label(7, 50, U"問1 をやろう。")});
+  flowThenWait(*this,
+               {newLine(3, 60, U"ほぼ一直線"), same(0, U"だから"), same(5, U"一次関数とみれる。")});
+  flowText({labelLine(7, 50, U"問1 をやろう。")});
   savedY(1) = textLineY;
   plotReading(*this, 0, 5);
   plotReading(*this, 3, 5);
@@ -202,38 +205,39 @@ void TessarinUnit::damStoragePage() {
   graphYStep = 10;
   plotLine({-25, kReadings[0] - kGraphBase, 5, U""});
   waitKeyPrompt();
-  step(*this, {label(0, 50, U"(0,975),(3,900)を通るから、"), label(0, 50, U"切片は ")});
-  step(*this, {on(3, U"975")});
-  step(*this, {label(0, 70, U"傾きは ")});
-  step(*this, {on(0, U"ﾀ900-975/3-0ﾀ")});
-  step(*this, {on(0, U"=ﾀ-75/3ﾀ")});
-  step(*this, {on(3, U"=-25")});
-  step(*this, {margin(5, 60, U"y=-25x+975")});
-  flowText({label(7, 60, U"問2 をやろう。")});
+  flowThenWait(*this,
+               {labelLine(0, 50, U"(0,975),(3,900)を通るから、"), labelLine(0, 50, U"切片は ")});
+  flowThenWait(*this, {same(3, U"975")});
+  flowThenWait(*this, {labelLine(0, 70, U"傾きは ")});
+  flowThenWait(*this, {same(0, U"ﾀ900-975/3-0ﾀ")});
+  flowThenWait(*this, {same(0, U"=ﾀ-75/3ﾀ")});
+  flowThenWait(*this, {same(3, U"=-25")});
+  flowThenWait(*this, {newLine(5, 60, U"y=-25x+975")});
+  flowText({labelLine(7, 60, U"問2 をやろう。")});
   savedY(2) = textLineY;
   waitKeyPrompt();
 
   // Screen 3: the graph stays; 問2 is worked over the top of the text column,
   // then the lines of 問1 give way to 問3.
   erase(*this, 0, 0, 800, savedY(1));
-  startPage(*this, 36, false);
-  step(*this, {label(7, 0, U"問2 貯水量が650万m^3になるのは何月何日?")});
-  step(*this, {margin(3, 50, U"y=-25x+975 に y=650を代入して ")});
-  step(*this, {margin(0, 50, U"650=-25x+975 ")});
-  step(*this, {on(0, U"25x=")});
-  step(*this, {on(0, U"975-650=325")});
-  step(*this, {margin(3, 60, U"x=")});
-  step(*this, {on(0, U"ﾀ325/25ﾀ=")});
-  step(*this, {on(3, U"13")});
-  step(*this, {on(5, U"8月13日 ", 30)});
+  startPage(*this, reframedPage(36));
+  flowThenWait(*this, {labelLine(7, 0, U"問2 貯水量が650万m^3になるのは何月何日?")});
+  flowThenWait(*this, {newLine(3, 50, U"y=-25x+975 に y=650を代入して ")});
+  flowThenWait(*this, {newLine(0, 50, U"650=-25x+975 ")});
+  flowThenWait(*this, {same(0, U"25x=")});
+  flowThenWait(*this, {same(0, U"975-650=325")});
+  flowThenWait(*this, {newLine(3, 60, U"x=")});
+  flowThenWait(*this, {same(0, U"ﾀ325/25ﾀ=")});
+  flowThenWait(*this, {same(3, U"13")});
+  flowThenWait(*this, {same(5, U"8月13日 ", 30)});
   erase(*this, 0, textLineY + 60, 800, savedY(2) + 60);
-  step(*this, {label(7, 70, U"問3 をやろう。")});
-  step(*this, {margin(0, 50, U"切片…")});
-  step(*this, {on(5, U"7月31日の貯水量")});
-  step(*this, {margin(0, 50, U"傾き…")});
+  flowThenWait(*this, {labelLine(7, 70, U"問3 をやろう。")});
+  flowThenWait(*this, {newLine(0, 50, U"切片…")});
+  flowThenWait(*this, {same(5, U"7月31日の貯水量")});
+  flowThenWait(*this, {newLine(0, 50, U"傾き…")});
   drawDailyDrops(*this);
   waitKeyPrompt();
-  flowText({on(5, U"1日に減る水の量")});
+  flowText({same(5, U"1日に減る水の量")});
 }
 
 }  // namespace lesson

@@ -1,44 +1,29 @@
-// What the pages of section 5 share: their text-flow pieces, the page frame
-// and the marks they plot on a figure's plane.
+// What the pages of section 5 share: the page frame and the marks they plot on
+// a figure's plane.
 #pragma once
 
 #include <vector>
 
-#include "framework/lesson.h"
+#include "framework/page_steps.h"
 
 namespace lesson::application {
 
-using Piece = Lesson::FlowPiece;
-
-// A line at the page's left x (itemLabelX), dy below the current line.
-inline Piece label(float color, float dy, const Text& text) {
-  return {color, Piece::Label, dy, text};
+// The frame of a page: its rectangle (0,0) 1600 x 1800 erased, its text block
+// at x 30 (itemLabelX) with its body lines at 30 + indent, its first line at y
+// 20, drawn with pen width 5.
+inline PageStart framedPage(float indent) {
+  return {.width = 1600,
+          .height = 1800,
+          .labelX = 30,
+          .marginX = 30 + indent,
+          .firstLine = 20,
+          .penWidth = 5};
 }
-// A line at the body margin (textMarginX), dy below the current line; `indent`
-// moves it right.
-inline Piece margin(float color, float dy, const Text& text, float indent = 0) {
-  return {color, Piece::Margin, dy, text, indent};
-}
-// On the current line after the previous piece, `gap` pixels further right.
-inline Piece on(float color, const Text& text, float gap = 0) {
-  return {color, Piece::End, 0, text, gap};
-}
-
-// Pieces drawn, then a key wait: one reveal step.
-inline void step(Lesson& page, const std::vector<Piece>& pieces) {
-  page.flowText(pieces);
-  page.waitKeyPrompt();
-}
-
-// The frame of a page: its text block starts at x 30 with its body lines at
-// 30 + indent, its first line at y 20, drawn with pen width 5. With `clear`
-// the page first erases its rectangle (0,0) 1600 x 1800.
-inline void startPage(Lesson& page, float indent, bool clear = true) {
-  if (clear) page.fillBox(0, 0, 1600, 1800, 15, 15);
-  page.itemLabelX = 30;
-  page.textMarginX = page.itemLabelX + indent;
-  page.textLineY = 20;
-  page.setDrawWidth(5);
+// The same frame over what the page shows: nothing erased.
+inline PageStart reframedPage(float indent) {
+  PageStart start = framedPage(indent);
+  start.width = 0;
+  return start;
 }
 
 // Erases the rectangle (x1,y1)-(x2,y2) to the page colour.

@@ -5,6 +5,7 @@
 // would meet had he left half an hour earlier.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section5_flow.h"
 #include "units/tessarin/tessarin.h"
 
@@ -94,77 +95,79 @@ void TessarinUnit::drawTripGraph() {
 }
 
 void TessarinUnit::tripGraphReadingPage() {
-  startPage(*this, 54);
+  startPage(*this, framedPage(54));
   flowText({
-      label(0, 0, U"けいたさんは、午前9時に家を出発し、途中の店で買い物をしてから、"),
-      label(0, 50, U"おじさんの家まで行きました。図は、出発して"),
-      on(3, U"x分後"),
-      on(0, U"に、家から"),
-      on(3, U"ykm"),
-      on(0, U"の地点に"),
-      label(0, 50, U"いるとしたグラフです。"),
+      labelLine(0, 0, U"けいたさんは、午前9時に家を出発し、途中の店で買い物をしてから、"),
+      labelLine(0, 50, U"おじさんの家まで行きました。図は、出発して"),
+      same(3, U"x分後"),
+      same(0, U"に、家から"),
+      same(3, U"ykm"),
+      same(0, U"の地点に"),
+      labelLine(0, 50, U"いるとしたグラフです。"),
   });
   placeTripGraph(*this);
   drawTripGraph();
   waitKeyPrompt();
 
   // (1) and (2): the points and the two speeds.
-  flowText({on(7, U"問4をやろう", 20), label(7, 50, U"(1)"), on(0, U"A,B,C地点が表すのは?")});
+  flowText(
+      {same(7, U"問4をやろう", 20), labelLine(7, 50, U"(1)"), same(0, U"A,B,C地点が表すのは?")});
   savedY(1) = penY;
   waitKeyPrompt();
-  step(*this, {margin(0, 50, U"A地点…")});
-  step(*this, {on(3, U"けいたさんの家"), margin(0, 50, U"B地点…")});
-  step(*this, {on(3, U"買い物をした店"), margin(0, 50, U"C地点…")});
-  step(*this, {on(3, U"おじさんの家")});
-  flowText({label(7, 50, U"(2)"), on(0, U"買い物をする前と後では"),
-            margin(0, 50, U"歩く速さはどちらが速い?")});
+  flowThenWait(*this, {newLine(0, 50, U"A地点…")});
+  flowThenWait(*this, {same(3, U"けいたさんの家"), newLine(0, 50, U"B地点…")});
+  flowThenWait(*this, {same(3, U"買い物をした店"), newLine(0, 50, U"C地点…")});
+  flowThenWait(*this, {same(3, U"おじさんの家")});
+  flowText({labelLine(7, 50, U"(2)"), same(0, U"買い物をする前と後では"),
+            newLine(0, 50, U"歩く速さはどちらが速い?")});
   savedY(2) = penY;
   waitKeyPrompt();
-  step(*this, {margin(0, 70, U"前 ﾀ3/30ﾀ=0.1"), on(3, U" 分速 0.1km")});
-  step(*this, {margin(0, 70, U"後 ﾀ2/40ﾀ=0.05"), on(3, U" 分速 0.05km"),
-               margin(0, 50, U" だから", 280), on(3, U"前")});
+  flowThenWait(*this, {newLine(0, 70, U"前 ﾀ3/30ﾀ=0.1"), same(3, U" 分速 0.1km")});
+  flowThenWait(*this, {newLine(0, 70, U"後 ﾀ2/40ﾀ=0.05"), same(3, U" 分速 0.05km"),
+                       newLine(0, 50, U" だから", 280), same(3, U"前")});
 
   // (3): the place after 25 minutes, with the distances below and above it.
   erase(*this, 0, 0, 1600, savedY(1));
-  startPage(*this, 54, false);
-  flowText({label(7, 0, U"(3)"), on(0, U"25分後にいる位置からおじさんの家までの道のりは?")});
+  startPage(*this, reframedPage(54));
+  flowText({labelLine(7, 0, U"(3)"), same(0, U"25分後にいる位置からおじさんの家までの道のりは?")});
   plotTripMark(*this, {11, 25, 2.5f, 6, 5, U""});
   markX(12) = markX(11);
   markY(12) = markY(0);
   markX(13) = markX(11);
   markY(13) = markY(3);
   waitKeyPrompt();
-  step(*this, {margin(0, 50, U"y=0.1x にx=25を代入して")});
-  flowText({on(0, U"y=0.1*25=", 20), on(3, U"2.5")});
+  flowThenWait(*this, {newLine(0, 50, U"y=0.1x にx=25を代入して")});
+  flowText({same(0, U"y=0.1*25=", 20), same(3, U"2.5")});
   lengthMark(*this, 11, 12, 7);
   waitKeyPrompt();
-  flowText({margin(0, 50, U"5-2.5="), on(3, U"2.5"), on(0, U"だから ", 20), on(3, U"2.5km")});
+  flowText(
+      {newLine(0, 50, U"5-2.5="), same(3, U"2.5"), same(0, U"だから ", 20), same(3, U"2.5km")});
   lengthMark(*this, 11, 13, 5);
   waitKeyPrompt();
 
   // (4): the last stretch's equation, over tasks (1) and (2).
   erase(*this, 0, savedY(1), 680, savedY(2) + 50);
-  step(*this, {label(7, 50, U"(4)"), on(0, U"B地点とC地点の間にいるときの"),
-               margin(0, 50, U"xとyの関係は?")});
-  flowText(
-      {on(3, U"y=0.05x+b", 20), margin(0, 50, U"に"), on(3, U"x=90,y=5"), on(0, U"を代入して")});
+  flowThenWait(*this, {labelLine(7, 50, U"(4)"), same(0, U"B地点とC地点の間にいるときの"),
+                       newLine(0, 50, U"xとyの関係は?")});
+  flowText({same(3, U"y=0.05x+b", 20), newLine(0, 50, U"に"), same(3, U"x=90,y=5"),
+            same(0, U"を代入して")});
   erase(*this, 0, textLineY + 50, 680, textLineY + 50 + 600);
   waitKeyPrompt();
-  step(*this, {margin(0, 60, U"5=0.05*90+b ")});
-  step(*this, {margin(0, 50, U"5=4.5+b")});
-  step(*this, {margin(3, 60, U"b="), on(0, U"5-4.5="), on(3, U"0.5  ")});
-  flowText({margin(5, 60, U"y=0.05x+0.5")});
+  flowThenWait(*this, {newLine(0, 60, U"5=0.05*90+b ")});
+  flowThenWait(*this, {newLine(0, 50, U"5=4.5+b")});
+  flowThenWait(*this, {newLine(3, 60, U"b="), same(0, U"5-4.5="), same(3, U"0.5  ")});
+  flowText({newLine(5, 60, U"y=0.05x+0.5")});
 }
 
 void TessarinUnit::bicycleMeetingPage() {
-  startPage(*this, 54);
+  startPage(*this, framedPage(54));
   flowText({
-      label(0, 0, U"おじさんは、午前10時に家を出発し、自転車でけいたさんを迎えに行く途中"),
-      label(3, 50, U"5分後"),
-      on(0, U"に、家から"),
-      on(3, U"1km"),
-      on(0, U"離れた公園の前を通りました。"),
-      label(0, 50, U""),
+      labelLine(0, 0, U"おじさんは、午前10時に家を出発し、自転車でけいたさんを迎えに行く途中"),
+      labelLine(3, 50, U"5分後"),
+      same(0, U"に、家から"),
+      same(3, U"1km"),
+      same(0, U"離れた公園の前を通りました。"),
+      labelLine(0, 50, U""),
   });
   placeTripGraph(*this);
   drawTripGraph();
@@ -172,40 +175,41 @@ void TessarinUnit::bicycleMeetingPage() {
   waitKeyPrompt();
 
   // (1): the uncle's line through D and E.
-  flowText(
-      {on(7, U"問5をやろう", 20), label(7, 50, U"(1)"), on(0, U"おじさんの進むグラフをかこう。")});
+  flowText({same(7, U"問5をやろう", 20), labelLine(7, 50, U"(1)"),
+            same(0, U"おじさんの進むグラフをかこう。")});
   savedY(1) = penY;
   waitKeyPrompt();
-  flowText({margin(0, 50, U"出発地点…"), on(3, U"D")});
+  flowText({newLine(0, 50, U"出発地点…"), same(3, U"D")});
   plotTripMark(*this, kUncleStart);
   waitKeyPrompt();
-  flowText({on(0, U"5分間で1km進むから、", 20), margin(0, 50, U"20分では4km進むので"), on(3, U"E"),
-            on(0, U"を通る")});
+  flowText({same(0, U"5分間で1km進むから、", 20), newLine(0, 50, U"20分では4km進むので"),
+            same(3, U"E"), same(0, U"を通る")});
   plotTripMark(*this, kUncleLater);
   waitKeyPrompt();
-  flowText({margin(3, 50, U"2点D,Eを通る直線をかく")});
+  flowText({newLine(3, 50, U"2点D,Eを通る直線をかく")});
   plotTripMark(*this, kUncleEnd);
   drawUncleLine(*this);
   waitKeyPrompt();
 
   // (2): his equation.
-  flowText({label(7, 50, U"(2)"), on(0, U"xとyの関係を式に表そう。")});
+  flowText({labelLine(7, 50, U"(2)"), same(0, U"xとyの関係を式に表そう。")});
   savedY(2) = penY;
   waitKeyPrompt();
-  step(*this, {margin(0, 50, U"1分間で0.2km進むから、"), margin(3, 50, U"y=-0.2x+b"),
-               on(0, U" として、x=60,"), margin(0, 50, U"y=5を代入すると、")});
-  step(*this, {margin(0, 50, U"5=-0.2*60+b ")});
-  step(*this, {on(0, U"-12+b=5 b=5+12="), on(3, U"17")});
-  flowText({on(3, U"y=-0.2x+17", 40)});
+  flowThenWait(*this, {newLine(0, 50, U"1分間で0.2km進むから、"), newLine(3, 50, U"y=-0.2x+b"),
+                       same(0, U" として、x=60,"), newLine(0, 50, U"y=5を代入すると、")});
+  flowThenWait(*this, {newLine(0, 50, U"5=-0.2*60+b ")});
+  flowThenWait(*this, {same(0, U"-12+b=5 b=5+12="), same(3, U"17")});
+  flowText({same(3, U"y=-0.2x+17", 40)});
   savedY(3) = penY;
   waitKeyPrompt();
 
   // (3): the meeting point F, over tasks (1) and (2).
   erase(*this, 0, 0, 1600, savedY(1));
   erase(*this, 0, savedY(1), 680, savedY(2));
-  startPage(*this, 54, false);
-  step(*this, {label(7, 0, U"(3)"), on(0, U"出会った時間とけいたさんの家からの道のりは?")});
-  flowText({margin(0, 50, U"交点Fの座標を求めればよいから")});
+  startPage(*this, reframedPage(54));
+  flowThenWait(*this,
+               {labelLine(7, 0, U"(3)"), same(0, U"出会った時間とけいたさんの家からの道のりは?")});
+  flowText({newLine(0, 50, U"交点Fの座標を求めればよいから")});
   plotTripMark(*this, {11, 66, 3.8f, 6, 5, U"F", 30});
   waitKeyPrompt();
 
@@ -219,30 +223,28 @@ void TessarinUnit::bicycleMeetingPage() {
   textLineY = penY;
   writeAt(0, textEndX, textLineY, U"y=0.05x+0.5…①");
   textLineY = penY;
-  flowText({{0, Piece::End, 50, U"y=-0.2x+17…②"}});
-  waitKeyPrompt();
-  step(*this, {margin(0, 0, U"0.05x+0.5=-0.2x+17")});
-  step(*this, {margin(0, 50, U"5x+50=-20x+1700")});
-  flowText({margin(0, 50, U"5x+20x=1700-50"), margin(0, 50, U"25x=1650  ")});
-  waitKeyPrompt();
-  step(*this, {on(3, U"x=66")});
+  flowThenWait(*this, {{0, kEnd, 50, U"y=-0.2x+17…②"}});
+  flowThenWait(*this, {newLine(0, 0, U"0.05x+0.5=-0.2x+17")});
+  flowThenWait(*this, {newLine(0, 50, U"5x+50=-20x+1700")});
+  flowThenWait(*this, {newLine(0, 50, U"5x+20x=1700-50"), newLine(0, 50, U"25x=1650  ")});
+  flowThenWait(*this, {same(3, U"x=66")});
 
   // Substituting into ①; task (2)'s working goes.
   erase(*this, 0, textLineY + 50, 680, 1200);
   erase(*this, 0, savedY(3), 1600, savedY(3) + 80);
-  step(*this, {margin(3, 50, U"①に代入して")});
-  step(*this, {margin(0, 50, U"y=0.05*66+0.5")});
-  step(*this, {margin(0, 50, U" =3.3+0.5="), on(3, U"3.8")});
-  step(*this, {on(0, U"だから ", 20)});
-  step(*this, {margin(0, 70, U"出会った時間…"), on(5, U"午前10時6分")});
-  flowText({margin(0, 50, U"道のり…"), on(5, U"3.8km")});
+  flowThenWait(*this, {newLine(3, 50, U"①に代入して")});
+  flowThenWait(*this, {newLine(0, 50, U"y=0.05*66+0.5")});
+  flowThenWait(*this, {newLine(0, 50, U" =3.3+0.5="), same(3, U"3.8")});
+  flowThenWait(*this, {same(0, U"だから ", 20)});
+  flowThenWait(*this, {newLine(0, 70, U"出会った時間…"), same(5, U"午前10時6分")});
+  flowText({newLine(0, 50, U"道のり…"), same(5, U"3.8km")});
 }
 
 void TessarinUnit::explainMeetingPage() {
-  startPage(*this, 54);
+  startPage(*this, framedPage(54));
   flowText({
-      label(0, 0, U"もし、午前9時30分におじさんが家を出発したとすると、"),
-      label(0, 50, U"おじさんとけいたさんが出会う地点はどこ?"),
+      labelLine(0, 0, U"もし、午前9時30分におじさんが家を出発したとすると、"),
+      labelLine(0, 50, U"おじさんとけいたさんが出会う地点はどこ?"),
   });
   placeTripGraph(*this);
   drawTripGraph();
@@ -253,14 +255,14 @@ void TessarinUnit::explainMeetingPage() {
 
   // Through F, half an hour before D, the line parallel to DE: it ends three
   // columns left of DE's end.
-  flowText({label(3, 60, U"点Fを通り、直線DEに平行な直線をかくと")});
+  flowText({labelLine(3, 60, U"点Fを通り、直線DEに平行な直線をかくと")});
   plotTripMark(*this, {14, 30, 5, 6, 5, U"F"});
   markX(15) = markX(13) - 3 * gridUnit;
   markY(15) = markY(13);
   waitKeyPrompt();
   lineBetweenMarks(*this, 14, 15, 5);
   waitKeyPrompt();
-  flowText({label(0, 50, U"グラフから"), margin(3, 50, U"出会う地点は"), on(5, U" 店")});
+  flowText({labelLine(0, 50, U"グラフから"), newLine(3, 50, U"出会う地点は"), same(5, U" 店")});
 }
 
 }  // namespace lesson

@@ -3,7 +3,8 @@
 // follows the area of triangle APD. The entry shows the section's goal, then
 // the sub-menu, to which every page returns. Page ① steps P round the
 // rectangle one key at a time, then shows the three stages of the triangle
-// side by side; pages ② and ③ are in section6_pages.cpp.
+// side by side; pages ② and ③ are in section6_area_graph.cpp.
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -86,8 +87,8 @@ void TessarinUnit::showAreaChangeGoal() {
   textMarginX = 44;
   textLineY = 240;
   flowText({
-      {3, FlowPiece::Margin, 0, U"<めあて>"},
-      {0, FlowPiece::Margin, 65, U"図形の面積の変化について調べよう。", 32},
+      newLine(3, 0, U"<めあて>"),
+      newLine(0, 65, U"図形の面積の変化について調べよう。", 32),
   });
 }
 
@@ -210,14 +211,11 @@ void TessarinUnit::drawPointStages() {
 }
 
 void TessarinUnit::movingPointPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText({
-      {7, FlowPiece::Margin, 0, U"教科書P88 "},
-      {0, FlowPiece::End, 0, U"点Pは毎秒1cm の速さでA→B→C→Dと動く。"},
-      {3, FlowPiece::Margin, 50, U"△APDの面積は？"},
+      newLine(7, 0, U"教科書P88 "),
+      same(0, U"点Pは毎秒1cm の速さでA→B→C→Dと動く。"),
+      newLine(3, 50, U"△APDの面積は？"),
   });
   animateMovingPoint();
   waitKeyPrompt();

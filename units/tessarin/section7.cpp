@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -13,53 +14,6 @@ namespace lesson {
 namespace {
 
 // ---- Shapes the pages share -------------------------------------------------
-
-using Piece = Lesson::FlowPiece;
-
-// A new line at the body margin (textMarginX), dy below the current line,
-// moved right by dx (left when negative).
-Piece newLine(float color, float dy, const Text& text, float dx = 0) {
-  return {color, Piece::Margin, dy, text, dx};
-}
-// A new line at the page's left x (itemLabelX), dy below the current line.
-Piece labelLine(float color, float dy, const Text& text) {
-  return {color, Piece::Label, dy, text};
-}
-// On the current line, right after the previous piece.
-Piece same(float color, const Text& text) {
-  return {color, Piece::End, 0, text};
-}
-
-// One step of a page: a figure (if any), then its text, then a key wait if
-// asked.
-struct Step {
-  std::function<void()> figure;
-  std::vector<Piece> pieces;
-  bool waitAfter;
-};
-
-void runSteps(Lesson& page, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    if (step.figure) step.figure();
-    page.flowText(step.pieces);
-    if (step.waitAfter) page.waitKeyPrompt();
-  }
-}
-
-// How a page starts: its left x (the header's left edge and its label lines),
-// body margin, first line and the pen width it sets (0: it keeps the one in
-// force).
-struct PageStart {
-  float left, margin, firstLine, penWidth;
-};
-
-void startPage(Lesson& page, const PageStart& start) {
-  page.clearWholeWindow();
-  page.itemLabelX = start.left;
-  page.textMarginX = start.margin;
-  page.textLineY = start.firstLine;
-  if (start.penWidth > 0) page.setDrawWidth(start.penWidth);
-}
 
 // The review pages' plane: x and y from -8 to 8, 30 px a unit, with grid and
 // axis numbers, its top-left corner at (left, top).
@@ -82,23 +36,6 @@ void drawSlopeArrows(Lesson& page, float b, float run, float rise) {
   page.runAndRiseMarks(1, 7);
 }
 
-// One tag of the header: a text box at (x, textLineY); the line position then
-// stands at the box's right edge and top.
-void drawHeaderTag(Lesson& page, float x, float width, float height, float border, float fill,
-                   float color, const Text& text) {
-  page.penX = x;
-  page.penY = page.textLineY;
-  page.workText = text;
-  page.boxWidth = width;
-  page.boxHeight = height;
-  page.lineColor = border;
-  page.plotColor = fill;
-  page.textColor = color;
-  page.drawTextBox();
-  page.textEndX = page.penX;
-  page.textLineY = page.penY;
-}
-
 }  // namespace
 
 // ---- The section --------------------------------------------------------------
@@ -115,14 +52,17 @@ void TessarinUnit::confirmLearningSection() {
 }
 
 void TessarinUnit::confirmPageHeader(const Text& number) {
-  drawHeaderTag(*this, itemLabelX, 360, 46, 3, 13, 0, U"学びをたしかめよう");
-  drawHeaderTag(*this, textEndX + 10, 44, 44, 4, 3, 13, number);
+  drawHeadingTags(*this, itemLabelX,
+                  {
+                      {0, U"学びをたしかめよう", 360, 46, 0, 3, 13},
+                      {10, number, 44, 44, 13, 4, 3},
+                  });
 }
 
 // ---- Item ①: which relations are linear functions -------------------------
 
 void TessarinUnit::confirmAnswer1Page() {
-  startPage(*this, {40, 40, 30, 0});
+  startPage(*this, {.labelX = 40, .marginX = 40, .firstLine = 30});
   confirmPageHeader(U"1");
   waitKeyPrompt();
   flowText({
@@ -140,7 +80,7 @@ void TessarinUnit::confirmAnswer1Page() {
 // ---- Item ②: the increase of y from the rate of change ---------------------
 
 void TessarinUnit::confirmAnswer2Page() {
-  startPage(*this, {40, 94, 30, 0});
+  startPage(*this, {.labelX = 40, .marginX = 94, .firstLine = 30});
   confirmPageHeader(U"2");
   flowText({
       newLine(0, 70, U"変化の割合＝ﾀyの増加量/xの増加量ﾀ　で、y=ax+b の変化の割合はaだから、"),
@@ -155,7 +95,7 @@ void TessarinUnit::confirmAnswer2Page() {
 // ---- Item ③: three lines on one plane ---------------------------------------
 
 void TessarinUnit::confirmAnswer3Page() {
-  startPage(*this, {40, 94, 30, 0});
+  startPage(*this, {.labelX = 40, .marginX = 94, .firstLine = 30});
   confirmPageHeader(U"3");
   drawPlane(reviewPlane(240, 100));
   plotLine({1, -5, 3, U"y=x-5"});
@@ -166,68 +106,68 @@ void TessarinUnit::confirmAnswer3Page() {
 // ---- Item ④: the range of y over a domain -----------------------------------
 
 void TessarinUnit::confirmAnswer4Page() {
-  startPage(*this, {40, 94, 30, 5});
+  startPage(*this, {.labelX = 40, .marginX = 94, .firstLine = 30, .penWidth = 5});
   confirmPageHeader(U"4");
   const float slope = -2.0f / 3.0f;
-  runSteps(*this, {
-                      // The whole line, dotted: 50 steps across the plane.
-                      {[this, slope] {
-                         drawPlane(reviewPlane(640, 100));
-                         plotSteps = 50;
-                         plotLine({slope, 3, 3, U""});
-                       },
-                       {},
-                       true},
-                      // The part over the domain -6 <= x <= 3, solid, and its working.
-                      {[this, slope] {
-                         graphXMin = -6;
-                         graphXMax = 3;
-                         plotLine({slope, 3, 3, U""});
-                       },
-                       {
-                           labelLine(0, 60, U"x=-6 のとき"),
-                           newLine(3, 60, U"y="),
-                           same(0, U"-ﾀ2/3ﾀ*(-6)+3"),
-                           newLine(0, 60, U" =4+3="),
-                           same(3, U"7"),
-                           labelLine(0, 60, U"x=3 のとき"),
-                           newLine(3, 60, U"y="),
-                           same(0, U"-ﾀ2/3ﾀ*3+3"),
-                           newLine(0, 60, U" =-2+3="),
-                           same(3, U"1"),
-                           newLine(5, 50, U"答　1≦y≦7"),
-                       },
-                       false},
-                  });
+  revealSteps(*this, {
+                         // The whole line, dotted: 50 steps across the plane.
+                         {[this, slope] {
+                            drawPlane(reviewPlane(640, 100));
+                            plotSteps = 50;
+                            plotLine({slope, 3, 3, U""});
+                          },
+                          {},
+                          true},
+                         // The part over the domain -6 <= x <= 3, solid, and its working.
+                         {[this, slope] {
+                            graphXMin = -6;
+                            graphXMax = 3;
+                            plotLine({slope, 3, 3, U""});
+                          },
+                          {
+                              labelLine(0, 60, U"x=-6 のとき"),
+                              newLine(3, 60, U"y="),
+                              same(0, U"-ﾀ2/3ﾀ*(-6)+3"),
+                              newLine(0, 60, U" =4+3="),
+                              same(3, U"7"),
+                              labelLine(0, 60, U"x=3 のとき"),
+                              newLine(3, 60, U"y="),
+                              same(0, U"-ﾀ2/3ﾀ*3+3"),
+                              newLine(0, 60, U" =-2+3="),
+                              same(3, U"1"),
+                              newLine(5, 50, U"答　1≦y≦7"),
+                          },
+                          false},
+                     });
 }
 
 // ---- Item ⑤: three equations read off their graphs ---------------------------
 
 void TessarinUnit::confirmAnswer5Page() {
-  startPage(*this, {30, 30, 30, 5});
+  startPage(*this, {.labelX = 30, .marginX = 30, .firstLine = 30, .penWidth = 5});
   confirmPageHeader(U"5");
-  runSteps(*this, {
-                      {[this] {
-                         drawPlane(reviewPlane(640, 100));
-                         plotLine({3, 5, 0, U"①"});
-                         plotLine({-2, 1, 3, U"②"});
-                         plotLine({1.0f / 3.0f, -4, 9, U"③"});
-                       },
-                       {},
-                       true},
-                      {nullptr, {labelLine(7, 70, U"①"), same(5, U" y=3x+5")}, false},
-                      {[this] { drawSlopeArrows(*this, 5, 1, 3); }, {}, true},
-                      {nullptr, {labelLine(7, 70, U"②"), same(5, U" y=-2x+1")}, false},
-                      {[this] { drawSlopeArrows(*this, 1, 1, -2); }, {}, true},
-                      {nullptr, {labelLine(7, 80, U"③"), same(5, U" y=ﾀ1/3ﾀx-4")}, false},
-                      {[this] { drawSlopeArrows(*this, -4, 3, 1); }, {}, false},
-                  });
+  revealSteps(*this, {
+                         {[this] {
+                            drawPlane(reviewPlane(640, 100));
+                            plotLine({3, 5, 0, U"①"});
+                            plotLine({-2, 1, 3, U"②"});
+                            plotLine({1.0f / 3.0f, -4, 9, U"③"});
+                          },
+                          {},
+                          true},
+                         {nullptr, {labelLine(7, 70, U"①"), same(5, U" y=3x+5")}, false},
+                         {[this] { drawSlopeArrows(*this, 5, 1, 3); }, {}, true},
+                         {nullptr, {labelLine(7, 70, U"②"), same(5, U" y=-2x+1")}, false},
+                         {[this] { drawSlopeArrows(*this, 1, 1, -2); }, {}, true},
+                         {nullptr, {labelLine(7, 80, U"③"), same(5, U" y=ﾀ1/3ﾀx-4")}, false},
+                         {[this] { drawSlopeArrows(*this, -4, 3, 1); }, {}, false},
+                     });
 }
 
 // ---- Item ⑥: equations from conditions, in two columns ---------------------
 
 void TessarinUnit::confirmAnswer6Page() {
-  startPage(*this, {40, 94, 30, 0});
+  startPage(*this, {.labelX = 40, .marginX = 94, .firstLine = 30});
   confirmPageHeader(U"6");
   flowText({
       labelLine(3, 60, U"(1)"),
@@ -266,51 +206,51 @@ void TessarinUnit::confirmAnswer6Page() {
 // ---- Item ⑦: four graphs, each one key after its equation -------------------
 
 void TessarinUnit::confirmAnswer7Page() {
-  startPage(*this, {30, 30, 20, 5});
+  startPage(*this, {.labelX = 30, .marginX = 30, .firstLine = 20, .penWidth = 5});
   confirmPageHeader(U"7");
-  runSteps(*this, {
-                      {[this] { drawPlane(reviewPlane(640, 100)); },
-                       {labelLine(7, 80, U"(1) "), same(3, U"y=-2x+1")},
-                       true},
-                      {[this] {
-                         plotLine({-2, 1, 3, U"(1)"});
-                       },
-                       {},
-                       true},
-                      {nullptr, {labelLine(7, 80, U"(2) "), same(3, U"y=ﾀ4/3ﾀx-3")}, true},
-                      {[this] {
-                         plotLine({4.0f / 3.0f, -3, 3, U"(2)"});
-                       },
-                       {labelLine(7, 80, U"(3) "), same(3, U"y=6")},
-                       true},
-                      {[this] {
-                         plotLine({0, 6, 3, U"(3)"});
-                       },
-                       {labelLine(7, 80, U"(4) "), same(3, U"x=-5")},
-                       true},
-                      // x = -5 is no graph of y against x: 1x + 0y = -5 draws it as a
-                      // vertical line, its label 40 px above the line's top anchor.
-                      {[this] {
-                         curveKind = 4;
-                         coefA = 1;
-                         coefB = 0;
-                         coefC = -5;
-                         plotColor = 3;
-                         pointLabel = U"(4)";
-                         labelDy = -40;
-                         plotCurve();
-                       },
-                       {},
-                       false},
-                  });
+  revealSteps(*this, {
+                         {[this] { drawPlane(reviewPlane(640, 100)); },
+                          {labelLine(7, 80, U"(1) "), same(3, U"y=-2x+1")},
+                          true},
+                         {[this] {
+                            plotLine({-2, 1, 3, U"(1)"});
+                          },
+                          {},
+                          true},
+                         {nullptr, {labelLine(7, 80, U"(2) "), same(3, U"y=ﾀ4/3ﾀx-3")}, true},
+                         {[this] {
+                            plotLine({4.0f / 3.0f, -3, 3, U"(2)"});
+                          },
+                          {labelLine(7, 80, U"(3) "), same(3, U"y=6")},
+                          true},
+                         {[this] {
+                            plotLine({0, 6, 3, U"(3)"});
+                          },
+                          {labelLine(7, 80, U"(4) "), same(3, U"x=-5")},
+                          true},
+                         // x = -5 is no graph of y against x: 1x + 0y = -5 draws it as a
+                         // vertical line, its label 40 px above the line's top anchor.
+                         {[this] {
+                            curveKind = 4;
+                            coefA = 1;
+                            coefB = 0;
+                            coefC = -5;
+                            plotColor = 3;
+                            pointLabel = U"(4)";
+                            labelDy = -40;
+                            plotCurve();
+                          },
+                          {},
+                          false},
+                     });
 }
 
 // ---- Item ⑧: the intersection of two graphed lines --------------------------
 
 void TessarinUnit::confirmAnswer8Page() {
-  startPage(*this, {30, 30, 20, 5});
+  startPage(*this, {.labelX = 30, .marginX = 30, .firstLine = 20, .penWidth = 5});
   confirmPageHeader(U"8");
-  runSteps(
+  revealSteps(
       *this,
       {
           {[this] {

@@ -3,6 +3,7 @@
 // window it is its one-line sub-menu alone, and each item is one answer page
 // under the two header tags. This file holds the entry, the header and the
 // shapes the answer pages share.
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
@@ -20,54 +21,14 @@ void TessarinUnit::masterLearningSection() {
 }
 
 void TessarinUnit::masterPageHeader(float gap, const Text& number) {
-  struct Tag {
-    float gap;
-    float width;
-    float color, border, fill;
-    Text text;
-  };
-  const Tag tags[] = {
-      {0, 360, 0, 3, 13, U"学びを身につけよう"},
-      {gap, 40, 13, 4, 3, number},
-  };
-  textEndX = textMarginX;
-  for (const Tag& tag : tags) {
-    penX = textEndX + tag.gap;
-    penY = textLineY;
-    workText = tag.text;
-    boxWidth = tag.width;
-    boxHeight = 48;
-    textColor = tag.color;
-    lineColor = tag.border;
-    plotColor = tag.fill;
-    drawTextBox();
-    textEndX = penX;
-    textLineY = penY;
-  }
+  drawHeadingTags(*this, textMarginX,
+                  {
+                      {0, U"学びを身につけよう", 360, 48, 0, 3, 13},
+                      {gap, number, 40, 48, 13, 4, 3},
+                  });
 }
 
 namespace master {
-
-void startPage(Lesson& page, float labelX, float marginX, float lineY) {
-  page.clearWholeWindow();
-  page.itemLabelX = labelX;
-  page.textMarginX = marginX;
-  page.textLineY = lineY;
-  page.setDrawWidth(5);
-}
-
-void revealSteps(Lesson& page, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    page.flowText(step);
-    page.waitKeyPrompt();
-  }
-}
-
-void revealToEnd(Lesson& page, const std::vector<Step>& steps) {
-  if (steps.empty()) return;
-  revealSteps(page, {steps.begin(), steps.end() - 1});
-  page.flowText(steps.back());
-}
 
 void plotCurves(Lesson& page, const std::vector<Curve>& curves) {
   for (const Curve& curve : curves) {
@@ -113,7 +74,7 @@ void drawSubtraction(Lesson& page, const Subtraction& columns) {
   // drawEquationColumns leaves textLineY at the bottom row's top.
   page.writeAt(3, page.textMarginX, page.textLineY - 25, columns.signs);
   page.textEndX = page.columnResultX;
-  page.flowText({{0, Flow::End, 50, columns.difference}});
+  page.flowText({{0, kEnd, 50, columns.difference}});
 }
 
 }  // namespace master

@@ -1,27 +1,14 @@
 // The shapes the answer pages of section 8 (the review problems of textbook
-// page 92) share: the page start, steps of text revealed one key at a time,
-// lines on a plane given by their equations, and the two working layouts of
-// a pair of equations (the brace and the subtraction columns).
+// page 92) share: lines on a plane given by their equations, and the two
+// working layouts of a pair of equations (the brace and the subtraction
+// columns).
 #pragma once
 
 #include <vector>
 
-#include "framework/lesson.h"
+#include "framework/page_steps.h"
 
 namespace lesson::master {
-
-using Flow = Lesson::FlowPiece;
-// The text one key reveals.
-using Step = std::vector<Flow>;
-
-// The start of every answer page: the whole window erased, the x of the
-// page's labels (itemLabelX), its body margin and its first line, pen width 5.
-void startPage(Lesson& page, float labelX, float marginX, float lineY);
-
-// Each step's text followed by a key wait.
-void revealSteps(Lesson& page, const std::vector<Step>& steps);
-// The same, but the last step ends the page: the sub-menu follows it at once.
-void revealToEnd(Lesson& page, const std::vector<Step>& steps);
 
 // A line on the plane just drawn, as plotCurve takes it: kind 3 is
 // y = a x + b, kind 4 is a x + b y = c (b 0: the vertical line x = c / a). An

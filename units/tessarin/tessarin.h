@@ -5,6 +5,10 @@
 
 namespace lesson {
 
+// The plane of section 1's random examples (pages ② and ⑤): x and y from -10
+// to 10, 25 px a unit, right of the text.
+inline constexpr Lesson::PlaneSettings kSection1ExamplePlane{646, 100, -10, 10, -10, 10, 25};
+
 class TessarinUnit : public Lesson {
  public:
   TessarinUnit(Platform& platform, std::string name)

@@ -5,15 +5,13 @@
 // y grows by the same step for each step of x, so y is a linear function of x.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 namespace {
-
-using master::Flow;
-using master::Step;
 
 // ---- Answer ⑦: the meeting of the two walkers ----------------------------------
 
@@ -26,47 +24,40 @@ const Lesson::GraphDot kWalkPoints[] = {
 };
 const Lesson::GraphDot kMeetingPoint{9.5f, 5, 5, 3, U"P", 15, 0};
 
-const std::vector<Step> kRestAndSpeed{
-    {{7, Flow::Label, 60, U"(1)"},
-     {0, Flow::End, 0, U"AからBの間で、"},
-     {0, Flow::Margin, 50, U"1マス10分だから "},
-     {3, Flow::End, 0, U"20分"}},
-    {{7, Flow::Label, 60, U"(2)"},
-     {0, Flow::End, 0, U"OからAまで、60分で4km"},
-     {0, Flow::Margin, 60, U"進むから ﾀ4/60ﾀ="},
-     {3, Flow::End, 0, U"ﾀ1/15ﾀ(km／分)"}},
+const std::vector<Stretch> kRestAndSpeed{
+    {labelLine(7, 60, U"(1)"), same(0, U"AからBの間で、"), newLine(0, 50, U"1マス10分だから "),
+     same(3, U"20分")},
+    {labelLine(7, 60, U"(2)"), same(0, U"OからAまで、60分で4km"),
+     newLine(0, 60, U"進むから ﾀ4/60ﾀ="), same(3, U"ﾀ1/15ﾀ(km／分)")},
 };
 
-const Step kWhatToFind{
-    {7, Flow::Label, 60, U"(3)"},
-    {0, Flow::End, 0, U"Pの座標を求めればよい。"},
+const Stretch kWhatToFind{
+    labelLine(7, 60, U"(3)"),
+    same(0, U"Pの座標を求めればよい。"),
 };
-const Step kLineBC{
-    {0, Flow::Margin, 60, U"直線BCを y=ﾀ1/15ﾀx+bとして"},
-    {0, Flow::Margin, 60, U"x=80,y=4 を代入すると、4=ﾀ1/15ﾀ*80+b 4=ﾀ16/3ﾀ+b b=ﾀ12/3ﾀ-ﾀ16/3ﾀ"},
+const Stretch kLineBC{
+    newLine(0, 60, U"直線BCを y=ﾀ1/15ﾀx+bとして"),
+    newLine(0, 60, U"x=80,y=4 を代入すると、4=ﾀ1/15ﾀ*80+b 4=ﾀ16/3ﾀ+b b=ﾀ12/3ﾀ-ﾀ16/3ﾀ"),
 };
-const Step kLineBCEnd{
-    {0, Flow::Margin, 60, U"=-ﾀ4/3ﾀ だから "},
-    {3, Flow::End, 0, U"y=ﾀ1/15ﾀx-ﾀ4/3ﾀ…①"},
+const Stretch kLineBCEnd{
+    newLine(0, 60, U"=-ﾀ4/3ﾀ だから "),
+    same(3, U"y=ﾀ1/15ﾀx-ﾀ4/3ﾀ…①"),
 };
-const Step kLineDE{
-    {0, Flow::End, 0, U"直線DEは、60分で12km進むから ", 40},
-    {0, Flow::Margin, 60, U"y=-ﾀ12/60ﾀx+bとしてx=60,y=12 を代入すると、12=-ﾀ12/60ﾀ*60+b "},
-    {0, Flow::Margin, 60, U"12=-12+b b=12+12=24 だから "},
-    {3, Flow::End, 0, U"y=-ﾀ1/5ﾀx+24…②"},
+const Stretch kLineDE{
+    same(0, U"直線DEは、60分で12km進むから ", 40),
+    newLine(0, 60, U"y=-ﾀ12/60ﾀx+bとしてx=60,y=12 を代入すると、12=-ﾀ12/60ﾀ*60+b "),
+    newLine(0, 60, U"12=-12+b b=12+12=24 だから "),
+    same(3, U"y=-ﾀ1/5ﾀx+24…②"),
 };
 
 // The second screen, from the top of the page.
-const std::vector<Step> kMeeting{
-    {{0, Flow::Margin, 0, U"①②から、ﾀ1/15ﾀx-ﾀ4/3ﾀ=-ﾀ1/5ﾀx+24"}},
-    {{0, Flow::Margin, 60, U"x-20=-3x+360"},
-     {0, Flow::Margin, 50, U"x+3x=360+20  4x=380"},
-     {3, Flow::Margin, 50, U"x=95 (9時95分)"}},
-    {{0, Flow::Margin, 50, U"②に代入して、y=-ﾀ1/5ﾀ*95+24"},
-     {0, Flow::Margin, 50, U"y=-19+24="},
-     {3, Flow::End, 0, U"5"}},
-    {{0, Flow::Margin, 50, U"Q地点からは、12-5=7"}},
-    {{5, Flow::Margin, 50, U"午前10時35分でQ地点から7km"}},
+const std::vector<Stretch> kMeeting{
+    {newLine(0, 0, U"①②から、ﾀ1/15ﾀx-ﾀ4/3ﾀ=-ﾀ1/5ﾀx+24")},
+    {newLine(0, 60, U"x-20=-3x+360"), newLine(0, 50, U"x+3x=360+20  4x=380"),
+     newLine(3, 50, U"x=95 (9時95分)")},
+    {newLine(0, 50, U"②に代入して、y=-ﾀ1/5ﾀ*95+24"), newLine(0, 50, U"y=-19+24="), same(3, U"5")},
+    {newLine(0, 50, U"Q地点からは、12-5=7")},
+    {newLine(5, 50, U"午前10時35分でQ地点から7km")},
 };
 
 // ---- Answer ⑧: a table of values that is a linear function ------------------
@@ -118,12 +109,12 @@ void drawStepArcs(Lesson& page, float edge, float side, const Text& label) {
   }
 }
 
-const Step kConclusionStart{{0, Flow::Margin, 50, U"したがって、xとyの関係は "}};
-const Step kConclusionEnd{
+const Stretch kConclusionStart{newLine(0, 50, U"したがって、xとyの関係は ")};
+const Stretch kConclusionEnd{
     // y is 10 at x = 0 and grows by 1.7 for every 10 of x.
-    {3, Flow::End, 0, U"y=0.17x+10 "},
-    {0, Flow::End, 0, U"と表されるから、"},
-    {0, Flow::Margin, 50, U"yはxの一次関数とみることができる。"},
+    same(3, U"y=0.17x+10 "),
+    same(0, U"と表されるから、"),
+    newLine(0, 50, U"yはxの一次関数とみることができる。"),
 };
 
 }  // namespace
@@ -185,24 +176,22 @@ void TessarinUnit::drawMeetingGraph() {
 }
 
 void TessarinUnit::masterAnswer7Page() {
-  master::startPage(*this, 30, 30 + 54, 20);
+  startPage(*this, {.labelX = 30, .marginX = 30 + 54, .firstLine = 20, .penWidth = 5});
   masterPageHeader(30, U"7");
   drawPlane({680, 50, 0, 21, 0, 12, 25, 14, -1});
   drawMeetingGraph();
   waitKeyPrompt();
 
-  master::revealSteps(*this, kRestAndSpeed);
+  revealStretches(*this, kRestAndSpeed, KeyWait::AfterEach);
 
   flowText(kWhatToFind);
   textMarginX = itemLabelX;
   flowText(kLineBC);
   // The substitution line stays on the second screen: the erase ends at its top.
   savedY(1) = textLineY;
-  flowText(kLineBCEnd);
-  waitKeyPrompt();
+  flowThenWait(*this, kLineBCEnd);
 
-  flowText(kLineDE);
-  waitKeyPrompt();
+  flowThenWait(*this, kLineDE);
 
   // The second screen: the text above the substitution line goes, the graph at
   // the right stays.
@@ -211,11 +200,11 @@ void TessarinUnit::masterAnswer7Page() {
   textMarginX = 30;
   textLineY = 20;
   setDrawWidth(5);
-  master::revealToEnd(*this, kMeeting);
+  revealStretches(*this, kMeeting, KeyWait::Between);
 }
 
 void TessarinUnit::masterAnswer8Page() {
-  master::startPage(*this, 40, 40, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"8");
 
   markX(kFirstEdge) = textMarginX + 40;
@@ -234,12 +223,13 @@ void TessarinUnit::masterAnswer8Page() {
   waitKeyPrompt();
 
   textLineY = markY(kTableBottom);
-  master::revealToEnd(
-      *this, {
-                 {{0, Flow::Margin, 70, U"xの値が10ずつ増えるごとに、yの値は1.7ずつ増えている。"}},
-                 kConclusionStart,
-                 kConclusionEnd,
-             });
+  revealStretches(*this,
+                  {
+                      {newLine(0, 70, U"xの値が10ずつ増えるごとに、yの値は1.7ずつ増えている。")},
+                      kConclusionStart,
+                      kConclusionEnd,
+                  },
+                  KeyWait::Between);
 }
 
 }  // namespace lesson

@@ -9,40 +9,32 @@
 #include <vector>
 
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
 
 namespace {
 
-using Flow = Lesson::FlowPiece;
-
-// One piece of a page's text flow. A Write piece is drawn as flowText draws
-// it. A Box is an answer box of page ①, on the line after the previous piece
-// and `xOffset` further right: its pen position is kept in numA(box),
+// One piece of a page's text flow. A Write piece (newLine, same, labelLine) is
+// drawn as flowText draws it. A Box is an answer box of page ①, on the line
+// after the previous piece and `xOffset` further right: its pen position is kept in numA(box),
 // numB(box) and the box is drawn there around the text. An Answer is drawn
 // whole over box `box` at its kept place and leaves the line position alone.
 struct Piece {
   enum Kind { Write, Box, Answer };
+  Piece(const Flow& piece) : kind(Write), flow(piece) {}
+  Piece(Kind kind_, const Flow& piece, float box_) : kind(kind_), flow(piece), box(box_) {}
   Kind kind;
   Flow flow;
   float box = 0;
 };
 
-Piece newLine(float color, float dy, const Text& text, float dx = 0) {
-  return {Piece::Write, {color, Flow::Margin, dy, text, dx}};
-}
-Piece same(float color, const Text& text, float gap = 0) {
-  return {Piece::Write, {color, Flow::End, 0, text, gap}};
-}
-Piece label(float color, const Text& text) {
-  return {Piece::Write, {color, Flow::Label, 0, text}};
-}
 Piece boxOnLine(float box, const Text& circled, float gap = 0) {
-  return {Piece::Box, {5, Flow::End, 0, circled, gap}, box};
+  return {Piece::Box, same(5, circled, gap), box};
 }
 Piece answer(float box, const Text& text) {
-  return {Piece::Answer, {5, Flow::End, 0, text}, box};
+  return {Piece::Answer, same(5, text), box};
 }
 
 // The answer boxes of page ①: text in colour 5 on colour 13, border 0, in
@@ -82,16 +74,9 @@ void flow(Lesson& page, const std::vector<Piece>& pieces) {
 }
 
 // Each group of pieces, then a key wait.
-void reveal(Lesson& page, const std::vector<std::vector<Piece>>& groups) {
-  for (const std::vector<Piece>& group : groups) {
-    flow(page, group);
-    page.waitKeyPrompt();
-  }
-}
-
-// The pages' clear: a filled box from (0,0) 1600 x 1800 in colour 15.
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1600, 1800, 15, 15);
+void revealPieces(Lesson& page, const std::vector<std::vector<Piece>>& groups) {
+  revealEach(page, groups, KeyWait::AfterEach,
+             [&page](const std::vector<Piece>& group) { flow(page, group); });
 }
 
 // ---- Page ①: the solutions of 2x+y=5 become a line --------------------------
@@ -222,32 +207,32 @@ Text equationText(Lesson& page) {
   return page.numTextA(11) + U"x" + page.numTextA(12) + U"y=" + page.numTextB(1);
 }
 
-const Lesson::PlaneSettings kExamplePlane{646, 100, -10, 10, -10, 10, 25};
-
 // One example: the task, four steps of working one key apart, the slope and
 // intercept, then the line on the plane.
 void slopeInterceptWorking(Lesson& page) {
   drawEquation(page);
-  clearPage(page);
-  page.textMarginX = page.savedX(31) + 80;
-  page.textLineY = page.savedY(31);
+  startPage(page, {.width = 1600,
+                   .height = 1800,
+                   .marginX = page.savedX(31) + 80,
+                   .firstLine = page.savedY(31)});
 
   const Text& b = page.numTextA(2);
   const Text equation = equationText(page);
-  reveal(page, {
-                   {label(3, U"例"), same(0, U" 次の方程式のグラフの傾きと切片をいいなさい。"),
-                    newLine(3, 60, equation, 32)},
-                   {newLine(7, 50, page.numTextA(11) + U"x を移項して", 36),
-                    newLine(0, 50, b + U"y=" + page.numTextA(13) + U"x" + page.numTextB(11))},
-                   {newLine(7, 60, U"両辺を" + b + U" でわって", 36),
-                    newLine(0, 80,
-                            U"ﾀ" + b + U"y/" + b + U"ﾀ=ﾀ" + page.numTextA(13) + U"x" +
-                                page.numTextB(11) + U"/" + b + U"ﾀ")},
-                   {newLine(0, 80,
-                            U"y=ﾀ" + page.numTextA(13) + U"x/" + b + U"ﾀ+ﾀ" + page.numTextB(1) +
-                                U"/" + b + U"ﾀ")},
-                   {newLine(3, 80, U"y=" + page.numTextA(14) + U"x" + page.numTextB(12))},
-               });
+  revealPieces(
+      page, {
+                {labelLine(3, 0, U"例"), same(0, U" 次の方程式のグラフの傾きと切片をいいなさい。"),
+                 newLine(3, 60, equation, 32)},
+                {newLine(7, 50, page.numTextA(11) + U"x を移項して", 36),
+                 newLine(0, 50, b + U"y=" + page.numTextA(13) + U"x" + page.numTextB(11))},
+                {newLine(7, 60, U"両辺を" + b + U" でわって", 36),
+                 newLine(0, 80,
+                         U"ﾀ" + b + U"y/" + b + U"ﾀ=ﾀ" + page.numTextA(13) + U"x" +
+                             page.numTextB(11) + U"/" + b + U"ﾀ")},
+                {newLine(0, 80,
+                         U"y=ﾀ" + page.numTextA(13) + U"x/" + b + U"ﾀ+ﾀ" + page.numTextB(1) + U"/" +
+                             b + U"ﾀ")},
+                {newLine(3, 80, U"y=" + page.numTextA(14) + U"x" + page.numTextB(12))},
+            });
   flow(page, {
                  newLine(0, 80, U"傾き "),
                  same(5, page.numTextA(4)),
@@ -255,7 +240,7 @@ void slopeInterceptWorking(Lesson& page) {
                  same(5, page.numTextB(2)),
              });
 
-  page.drawPlane(kExamplePlane);
+  page.drawPlane(kSection1ExamplePlane);
   page.plotLine({page.numA(4), page.numB(2), 3, equation, -297});
 }
 
@@ -276,20 +261,17 @@ const std::vector<std::vector<Piece>> kWorkedSteps{
 
 void TessarinUnit::solutionsBecomeLinePage() {
   // The pairs to complete beside the empty plane.
-  clearPage(*this);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(3);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 40, .firstLine = 30, .penWidth = 3});
   drawPlane(kSolutionsPlane);
   flow(*this, kEquationTitle);
   savedY(1) = penY;
   flow(*this, kPairRows);
   waitKeyPrompt();
 
-  reveal(*this, kSubstitutions);
+  revealPieces(*this, kSubstitutions);
 
   // The six solutions one per key, then more and more solutions.
-  reveal(*this, {{newLine(7, 60, U"解の組を座標とする点をうとう。")}});
+  revealPieces(*this, {{newLine(7, 60, U"解の組を座標とする点をうとう。")}});
   for (int i = 0; i < 6; ++i) numA(static_cast<float>(i + 1)) = kSolutionXs[i];
   for (float i = 1; i <= 6; ++i) {
     solutionDot(*this, numA(i), -2 * numA(i) + 5);
@@ -319,7 +301,7 @@ void TessarinUnit::solutionsBecomeLinePage() {
   fillBox(0, savedY(1) - 4, 760, savedY(1) - 4 + 1800, 15, 15);
   textMarginX = 40;
   textLineY = 30;
-  reveal(*this, kInterceptQuestion);
+  revealPieces(*this, kInterceptQuestion);
   setSlopeMarks(1, 0, 5, 1, -2);
   fillCircle(markX(1), markY(1), 8, 5);
   textColor = 5;
@@ -328,10 +310,10 @@ void TessarinUnit::solutionsBecomeLinePage() {
   mathText = U"(0,5)";
   drawMathText();
   waitKeyPrompt();
-  reveal(*this, kInterceptAnswer);
+  revealPieces(*this, kInterceptAnswer);
   runAndRiseMarks(1, 5);
   waitKeyPrompt();
-  reveal(*this, kSlopeAndSolving);
+  revealPieces(*this, kSlopeAndSolving);
   flow(*this, kNaming);
 }
 
@@ -344,12 +326,9 @@ void TessarinUnit::slopeInterceptExample() {
 }
 
 void TessarinUnit::showEquationGraphExample() {
-  clearPage(*this);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
   drawPlane(kWorkedPlane);
-  reveal(*this, kWorkedSteps);
+  revealPieces(*this, kWorkedSteps);
 
   // The intercept, the run of 4 and the rise of 3, then the line.
   setSlopeMarks(1, 0, -3, 4, 3);

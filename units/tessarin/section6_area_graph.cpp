@@ -6,6 +6,7 @@
 // key at a time and return to the sub-menu after the last step without waiting.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -76,11 +77,8 @@ const GraphPiece kAreaGraph[] = {{2, 0, 0, 3}, {0, 6, 3, 7}, {-2, 20, 7, 10}};
 }  // namespace
 
 void TessarinUnit::areaFormulaPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(5);
-  flowText({{7, FlowPiece::Margin, 0, U"xとyの関係は？ また、xの変域は？"}});
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 5});
+  flowText({newLine(7, 0, U"xとyの関係は？ また、xの変域は？")});
 
   // The three stages in 15 x 3 cells of 70 px; the figures replace the grid.
   graphLeft = 152;
@@ -122,19 +120,20 @@ void TessarinUnit::areaFormulaPage() {
 }
 
 void TessarinUnit::areaGraphPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textLineY = 30;
-  setDrawWidth(5);
-  itemLabelX = 40;
-  textMarginX = itemLabelX + 76;
+  startPage(*this, {.width = 1320,
+                    .height = 1300,
+                    .labelX = 40,
+                    .marginX = 40 + 76,
+                    .firstLine = 30,
+                    .penWidth = 5});
   flowText({
-      {7, FlowPiece::Margin, 0, U"グラフをかこう"},
-      {3, FlowPiece::Label, 50, U"(1)PがAB上"},
-      {0, FlowPiece::Margin, 50, U"y=2x(0≦x≦3)"},
-      {3, FlowPiece::Label, 50, U"(2)PがBC上"},
-      {0, FlowPiece::Margin, 50, U"y=6(3≦x≦7)"},
-      {3, FlowPiece::Label, 50, U"(3)PがCD上"},
-      {0, FlowPiece::Margin, 50, U"y=20-2x(7≦x≦10)"},
+      newLine(7, 0, U"グラフをかこう"),
+      labelLine(3, 50, U"(1)PがAB上"),
+      newLine(0, 50, U"y=2x(0≦x≦3)"),
+      labelLine(3, 50, U"(2)PがBC上"),
+      newLine(0, 50, U"y=6(3≦x≦7)"),
+      labelLine(3, 50, U"(3)PがCD上"),
+      newLine(0, 50, U"y=20-2x(7≦x≦10)"),
   });
 
   drawPlane({646, 100, 0, 12, 0, 8, 40});
@@ -155,19 +154,16 @@ void TessarinUnit::areaGraphPage() {
     waitKeyPrompt();
   }
 
-  flowText({{7, FlowPiece::Label, 80, U"教科書P88 問8 をやろう"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {labelLine(7, 80, U"教科書P88 問8 をやろう")});
 
   // The area 4 cm² as the line y = 4 over the domain: it meets the graph at
   // x = 2 and x = 8.
   graphXMin = 0;
   graphXMax = 10;
   plotLine({0, 4, 3, U""});
-  flowText({{0, FlowPiece::Margin, 50, U"グラフのy=4 となるx座標を求めると"}});
-  waitKeyPrompt();
-  flowText({{3, FlowPiece::Margin, 50, U"x=2,8 だから"}});
-  waitKeyPrompt();
-  flowText({{5, FlowPiece::Margin, 50, U"2秒後と8秒後"}});
+  flowThenWait(*this, {newLine(0, 50, U"グラフのy=4 となるx座標を求めると")});
+  flowThenWait(*this, {newLine(3, 50, U"x=2,8 だから")});
+  flowText({newLine(5, 50, U"2秒後と8秒後")});
 }
 
 }  // namespace lesson

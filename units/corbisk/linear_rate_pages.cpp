@@ -4,7 +4,7 @@
 // sub-menu right after its last piece.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -13,13 +13,13 @@ namespace {
 
 // One step of a page's text. A step that opens a column first moves the text
 // line to the column's top (y 30) with its item-label x and margin.
-struct Step {
+struct ColumnStep {
   bool opensColumn;
   float labelX, marginX;
   std::vector<Flow> pieces;
 };
 
-void drawStep(Lesson& page, const Step& step) {
+void drawStep(Lesson& page, const ColumnStep& step) {
   if (step.opensColumn) {
     page.itemLabelX = step.labelX;
     page.textMarginX = step.marginX;
@@ -28,12 +28,10 @@ void drawStep(Lesson& page, const Step& step) {
   page.flowText(step.pieces);
 }
 
-// Draws the steps in order, with a key wait between two steps when asked.
-void drawSteps(Lesson& page, const std::vector<Step>& steps, bool waitBetween) {
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0 && waitBetween) page.waitKeyPrompt();
-    drawStep(page, steps[i]);
-  }
+// The steps revealed one key at a time, a key wait between two steps.
+void revealColumnSteps(Lesson& page, const std::vector<ColumnStep>& steps) {
+  revealEach(page, steps, KeyWait::Between,
+             [&page](const ColumnStep& step) { drawStep(page, step); });
 }
 
 // The number text of a value with its blanks removed ("-3", "0", "6").
@@ -48,108 +46,99 @@ Text plainNumber(Lesson& page, float value) {
 // The rule in its frame and the two cases in the left column (case labels
 // 38 px left of the body text); question Q in the right column, its labels at
 // x 646 and its body at 727.
-const std::vector<Step> kLinearRateSteps{
+const std::vector<ColumnStep> kLinearRateSteps{
     {true,
      38,
      76,
      {
-         {3, kMargin, 0, U"<一次関数の変化の割合>"},
-         {0, kMargin, 50, U"一次関数　y=ax+b　では、"},
-         {3, kMargin, 50, U"変化の割合は"},
-         {5, kEnd, 0, U"一定で、aに等しい。"},
-         {5, kMargin, 70, U"変化の割合=ﾀyの増加量/xの増加量ﾀ=a"},
+         newLine(3, 0, U"<一次関数の変化の割合>"),
+         newLine(0, 50, U"一次関数　y=ax+b　では、"),
+         newLine(3, 50, U"変化の割合は"),
+         same(5, U"一定で、aに等しい。"),
+         newLine(5, 70, U"変化の割合=ﾀyの増加量/xの増加量ﾀ=a"),
      }},
     {false,
      0,
      0,
-     {{7, kLabel, 110, U"① a>0のとき、"}, {3, kMargin, 50, U"xの値が増加 → yの値は増加"}}},
-    {false, 0, 0, {{0, kMargin, 50, U"y=2x+1では、2ずつ増加"}}},
+     {labelLine(7, 110, U"① a>0のとき、"), newLine(3, 50, U"xの値が増加 → yの値は増加")}},
+    {false, 0, 0, {newLine(0, 50, U"y=2x+1では、2ずつ増加")}},
     {false,
      0,
      0,
-     {{7, kLabel, 60, U"② a<0のとき、"}, {3, kMargin, 50, U"xの値が増加 → yの値は減少"}}},
-    {false, 0, 0, {{0, kMargin, 50, U"y=-2x+7では、2ずつ減少"}}},
+     {labelLine(7, 60, U"② a<0のとき、"), newLine(3, 50, U"xの値が増加 → yの値は減少")}},
+    {false, 0, 0, {newLine(0, 50, U"y=-2x+7では、2ずつ減少")}},
     {true,
      646,
      646 + 81,
      {
-         {7, kLabel, 0, U"Q "},
-         {0, kEnd, 0, U"一次関数 y=-3x-2　で"},
-         {3, kLabel, 50, U"(1) "},
-         {0, kEnd, 0, U"変化の割合をいいなさい。"},
+         labelLine(7, 0, U"Q "),
+         same(0, U"一次関数 y=-3x-2　で"),
+         labelLine(3, 50, U"(1) "),
+         same(0, U"変化の割合をいいなさい。"),
      }},
-    {false, 0, 0, {{5, kMargin, 50, U"-3"}}},
+    {false, 0, 0, {newLine(5, 50, U"-3")}},
     {false,
      0,
      0,
      {
-         {3, kLabel, 50, U"(2) "},
-         {0, kEnd, 0, U"xの増加量が2のとき、"},
-         {0, kMargin, 50, U"yの増加量を求めなさい。"},
+         labelLine(3, 50, U"(2) "),
+         same(0, U"xの増加量が2のとき、"),
+         newLine(0, 50, U"yの増加量を求めなさい。"),
      }},
-    {false, 0, 0, {{3, kMargin, 60, U"yの増加量=a*(xの増加量)"}}},
-    {false, 0, 0, {{5, kMargin, 60, U"yの増加量"}}},
-    {false, 0, 0, {{0, kEnd, 0, U"=-3*2"}, {5, kEnd, 0, U"=-6"}}},
-    {false, 0, 0, {{7, kLabel, 70, U"教科書P64問2 をしなさい。"}}},
+    {false, 0, 0, {newLine(3, 60, U"yの増加量=a*(xの増加量)")}},
+    {false, 0, 0, {newLine(5, 60, U"yの増加量")}},
+    {false, 0, 0, {same(0, U"=-3*2"), same(5, U"=-6")}},
+    {false, 0, 0, {labelLine(7, 70, U"教科書P64問2 をしなさい。")}},
 };
 
 // ---- Page ⑤ ---------------------------------------------------------------
 
 // Two columns drawn at once, the body 81 px right of the labels, each further
 // line 80 px below the one before.
-const std::vector<Step> kYIncreaseAnswer{
+const std::vector<ColumnStep> kYIncreaseAnswer{
     {true,
      40,
      40 + 81,
      {
-         {3, kMargin, 0, U"問3 解答"},
-         {3, kLabel, 60, U"(1) "},
-         {0, kMargin, 0, U"xの増加量が1のとき"},
-         {0, kMargin, 80, U"ﾀyの増加量/xの増加量ﾀ=ﾀ2/3ﾀ だから"},
-         {0, kMargin, 80, U"ﾀyの増加量/1ﾀ=ﾀ2/3ﾀ"},
-         {0, kMargin, 80, U"yの増加量=ﾀ2/3ﾀ*1=ﾀ2/3ﾀ"},
-         {5, kMargin, 80, U"答　yの増加量は ﾀ2/3ﾀ"},
+         newLine(3, 0, U"問3 解答"),
+         labelLine(3, 60, U"(1) "),
+         newLine(0, 0, U"xの増加量が1のとき"),
+         newLine(0, 80, U"ﾀyの増加量/xの増加量ﾀ=ﾀ2/3ﾀ だから"),
+         newLine(0, 80, U"ﾀyの増加量/1ﾀ=ﾀ2/3ﾀ"),
+         newLine(0, 80, U"yの増加量=ﾀ2/3ﾀ*1=ﾀ2/3ﾀ"),
+         newLine(5, 80, U"答　yの増加量は ﾀ2/3ﾀ"),
      }},
     {true,
      600,
      600 + 81,
      {
-         {3, kLabel, 60, U"(2) "},
-         {0, kMargin, 0, U"xの増加量が3のとき"},
-         {0, kMargin, 80, U"ﾀyの増加量/xの増加量ﾀ=ﾀ2/3ﾀ だから"},
-         {0, kMargin, 80, U"ﾀyの増加量/3ﾀ=ﾀ2/3ﾀ"},
-         {0, kMargin, 80, U"yの増加量=ﾀ2/3ﾀ*3=2"},
-         {5, kMargin, 80, U"答　yの増加量は 2"},
+         labelLine(3, 60, U"(2) "),
+         newLine(0, 0, U"xの増加量が3のとき"),
+         newLine(0, 80, U"ﾀyの増加量/xの増加量ﾀ=ﾀ2/3ﾀ だから"),
+         newLine(0, 80, U"ﾀyの増加量/3ﾀ=ﾀ2/3ﾀ"),
+         newLine(0, 80, U"yの増加量=ﾀ2/3ﾀ*3=2"),
+         newLine(5, 80, U"答　yの増加量は 2"),
      }},
 };
 
 // ---- Page ⑥ ---------------------------------------------------------------
 
 const std::vector<Flow> kInverseQuestion{
-    {3, kMargin, 0, U"反比例の関係 y=ﾀ6/xﾀ でも変化の割合は一定？"},
+    newLine(3, 0, U"反比例の関係 y=ﾀ6/xﾀ でも変化の割合は一定？"),
 };
 
 // The working under the table, one step per key. The fractions stand 30 px
 // after their question.
-const std::vector<Step> kInverseWorking{
-    {false,
-     0,
-     0,
-     {{3, kMargin, 80, U"① "}, {0, kEnd, 0, U"xの値が1から2まで変わるとき、変化の割合は？"}}},
-    {false, 0, 0, {{3, kEnd, 0, U"ﾀ3-6/2-1ﾀ", 30}}},
-    {false, 0, 0, {{3, kEnd, 0, U"=ﾀ-3/1ﾀ"}}},
-    {false, 0, 0, {{5, kEnd, 0, U"=-3"}}},
-    {false,
-     0,
-     0,
-     {{3, kMargin, 90, U"② "}, {0, kEnd, 0, U"xの値が2から3まで変わるとき、変化の割合は？"}}},
-    {false, 0, 0, {{3, kEnd, 0, U"ﾀ2-3/3-2ﾀ", 30}}},
-    {false, 0, 0, {{3, kEnd, 0, U"=ﾀ-1/1ﾀ"}}},
-    {false, 0, 0, {{5, kEnd, 0, U"=-1"}}},
-    {false,
-     0,
-     0,
-     {{3, kMargin, 80, U"反比例の関係では、"}, {5, kEnd, 0, U"変化の割合は一定ではない。"}}},
+const std::vector<ColumnStep> kInverseWorking{
+    {false, 0, 0, {newLine(3, 80, U"① "), same(0, U"xの値が1から2まで変わるとき、変化の割合は？")}},
+    {false, 0, 0, {same(3, U"ﾀ3-6/2-1ﾀ", 30)}},
+    {false, 0, 0, {same(3, U"=ﾀ-3/1ﾀ")}},
+    {false, 0, 0, {same(5, U"=-3")}},
+    {false, 0, 0, {newLine(3, 90, U"② "), same(0, U"xの値が2から3まで変わるとき、変化の割合は？")}},
+    {false, 0, 0, {same(3, U"ﾀ2-3/3-2ﾀ", 30)}},
+    {false, 0, 0, {same(3, U"=ﾀ-1/1ﾀ")}},
+    {false, 0, 0, {same(5, U"=-1")}},
+    {false, 0, 0, {newLine(3, 80, U"反比例の関係では、"), same(5, U"変化の割合は一定ではない。")}},
 };
 
 // The table of y = 6/x covers x = -3 to 3; cells are 50 px high, bordered in
@@ -180,23 +169,18 @@ Text inverseValueText(Lesson& page, float x) {
 }  // namespace
 
 void CorbiskUnit::linearRateOfChangePage() {
-  fillBox(0, 0, 1760, 1800, 15, 15);
-  setDrawWidth(10);
+  startPage(*this, {.penWidth = 10});
   drawBox(38, 16, 38 + 570, 16 + 275, 9);
-  drawSteps(*this, kLinearRateSteps, true);
+  revealColumnSteps(*this, kLinearRateSteps);
 }
 
 void CorbiskUnit::yIncreaseAnswerPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  setDrawWidth(3);
-  drawSteps(*this, kYIncreaseAnswer, false);
+  startPage(*this, {.width = 1320, .height = 1300, .penWidth = 3});
+  for (const ColumnStep& step : kYIncreaseAnswer) drawStep(*this, step);
 }
 
 void CorbiskUnit::inverseProportionRatePage() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
   flowText(kInverseQuestion);
 
   // The x row with the values of x, then the y row with its value cells empty.
@@ -240,7 +224,7 @@ void CorbiskUnit::inverseProportionRatePage() {
   }
   waitKeyPrompt();
 
-  drawSteps(*this, kInverseWorking, true);
+  revealColumnSteps(*this, kInverseWorking);
 }
 
 }  // namespace lesson

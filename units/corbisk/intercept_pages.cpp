@@ -8,7 +8,7 @@
 // right after its last step.
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -17,31 +17,27 @@ namespace {
 
 // ---- Shapes of the three pages ------------------------------------------------
 
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
-}
-
 using Plane = Lesson::PlaneSettings;
 using GraphLine = Lesson::GraphLine;
 
 // ---- Page ⑤: y=-x-2 from y=-x ------------------------------------------------
 
 const std::vector<Flow> kShiftQuestion{
-    {7, kMargin, 0, U"Q "},
-    {3, kEnd, 0, U"y=-x "},
-    {0, kEnd, 0, U"のグラフをもとにして、"},
-    {3, kMargin, 50, U"y=-x-2 "},
-    {0, kEnd, 0, U"のグラフをかきなさい。"},
+    newLine(7, 0, U"Q "),
+    same(3, U"y=-x "),
+    same(0, U"のグラフをもとにして、"),
+    newLine(3, 50, U"y=-x-2 "),
+    same(0, U"のグラフをかきなさい。"),
 };
 const Plane kShiftPlane{720, 100, -5, 5, -5, 5, 40, 14};
 const GraphLine kShiftGiven{-1, 0, 0, U"y=-x", -27, 0};
 const std::vector<Flow> kShiftAnswer{
-    {7, kMargin, 60, U"<解答>"},       {3, kMargin, 50, U"y=-x "},
-    {0, kEnd, 0, U"のグラフの各点を"}, {3, kMargin, 50, U"下に2移動させた点"},
-    {0, kEnd, 0, U"をとり、"},         {0, kMargin, 50, U"とった点を結ぶ。"},
+    newLine(7, 60, U"<解答>"),    newLine(3, 50, U"y=-x "),
+    same(0, U"のグラフの各点を"), newLine(3, 50, U"下に2移動させた点"),
+    same(0, U"をとり、"),         newLine(0, 50, U"とった点を結ぶ。"),
 };
 const GraphLine kShiftMoved{-1, -2, 5, U"y=-x-2", -175.5f, 0};
-const std::vector<Flow> kShiftTask{{7, kMargin, 90, U"教科書P67の問1 をしなさい。"}};
+const std::vector<Flow> kShiftTask{newLine(7, 90, U"教科書P67の問1 をしなさい。")};
 
 // ---- Page ⑥: textbook P67 question 1 ------------------------------------------
 
@@ -50,10 +46,10 @@ const GraphLine kParallelGiven[] = {
     {2, 0, 3, U"y=2x", -81, -50},
     {-2, 0, 7, U"y=-2x", -81, 0},
 };
-const std::vector<Flow> kParallelTitle{{3, kMargin, 0, U"問1　解答"}};
+const std::vector<Flow> kParallelTitle{newLine(3, 0, U"問1　解答")};
 const std::vector<Flow> kParallelQuestions{
-    {0, kMargin, 50, U"(1) "}, {0, kEnd, 0, U"y=2x-2"},   {0, kMargin, 50, U"(2) "},
-    {0, kEnd, 0, U"y=-2x+4"},  {0, kMargin, 50, U"(3) "}, {0, kEnd, 0, U"y=-2x-3"},
+    newLine(0, 50, U"(1) "), same(0, U"y=2x-2"),      newLine(0, 50, U"(2) "),
+    same(0, U"y=-2x+4"),     newLine(0, 50, U"(3) "), same(0, U"y=-2x-3"),
 };
 // Each answer in the colour of the proportion graph it is parallel to; its
 // intercept is coefficient b.
@@ -67,11 +63,11 @@ const GraphLine kParallelAnswers[] = {
 
 // The recap in a frame of width 10, the two graphs beside it.
 const std::vector<Flow> kRecap{
-    {3, kMargin, 0, U"<比例のグラフとの関係>"},
-    {0, kMargin, 50, U"y=ax+bのグラフは、y=axのグラフを"},
-    {5, kMargin, 50, U"y軸の正の方向にbだけ平行移動"},
-    {0, kEnd, 0, U"させた"},
-    {3, kEnd, 0, U"直線"},
+    newLine(3, 0, U"<比例のグラフとの関係>"),
+    newLine(0, 50, U"y=ax+bのグラフは、y=axのグラフを"),
+    newLine(5, 50, U"y軸の正の方向にbだけ平行移動"),
+    same(0, U"させた"),
+    same(3, U"直線"),
 };
 // Axes only, origin at (986, 460).
 const Plane kRecapPlane{836, 60, -3, 2, -2, 8, 50, 0};
@@ -80,46 +76,43 @@ const GraphLine kRecapProportion{1.5f, 0, 0, U"y=ax", -54, -50};
 
 // The definition in a frame of width 5 whose top lies 10 px above its first line.
 const std::vector<Flow> kDefinition{
-    {5, kMargin, 0, U"<切片>"},
-    {5, kMargin, 50, U"b"},
-    {0, kEnd, 0, U"を一次関数のグラフの"},
-    {5, kEnd, 0, U"切片"},
-    {0, kEnd, 0, U"という。"},
-    {0, kMargin, 50, U"①x=0のときのyの値"},
-    {0, kMargin, 50, U"②y軸と交わる点(0,b)のy座標"},
+    newLine(5, 0, U"<切片>"),
+    newLine(5, 50, U"b"),
+    same(0, U"を一次関数のグラフの"),
+    same(5, U"切片"),
+    same(0, U"という。"),
+    newLine(0, 50, U"①x=0のときのyの値"),
+    newLine(0, 50, U"②y軸と交わる点(0,b)のy座標"),
 };
 // The summary starts at the item-label x, 38 px left of the body margin.
 const std::vector<Flow> kSummary{
-    {0, kLabel, 80, U"y=ax+b　のグラフは、y=ax のグラフに"},
-    {5, kLabel, 50, U"平行"},
-    {0, kEnd, 0, U"で"},
-    {5, kEnd, 0, U"点(0,b)"},
-    {0, kEnd, 0, U"を通る"},
-    {5, kEnd, 0, U"直線"},
+    labelLine(0, 80, U"y=ax+b　のグラフは、y=ax のグラフに"),
+    labelLine(5, 50, U"平行"),
+    same(0, U"で"),
+    same(5, U"点(0,b)"),
+    same(0, U"を通る"),
+    same(5, U"直線"),
 };
-const std::vector<Flow> kInterceptTask{{7, kMargin, 60, U"教科書P67の問2 をしなさい。"}};
+const std::vector<Flow> kInterceptTask{newLine(7, 60, U"教科書P67の問2 をしなさい。")};
 
 // The answers on the question's line, each some px after what stands before it.
 const std::vector<Flow> kInterceptAnswers{
-    {0, kEnd, 0, U"(1)", 50}, {5, kEnd, 0, U"5"},       {0, kEnd, 0, U"(2)", 20},
-    {5, kEnd, 0, U"-4"},      {0, kEnd, 0, U"(3)", 20}, {5, kEnd, 0, U"0"},
+    same(0, U"(1)", 50), same(5, U"5"),       same(0, U"(2)", 20),
+    same(5, U"-4"),      same(0, U"(3)", 20), same(5, U"0"),
 };
 
 }  // namespace
 
 void CorbiskUnit::shiftDownExamplePage() {
-  clearPage(*this);
-  itemLabelX = 40;
-  textMarginX = itemLabelX;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(
+      *this,
+      {.width = 1320, .height = 1300, .labelX = 40, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText(kShiftQuestion);
   drawPlane(kShiftPlane);
   plotLine(kShiftGiven);
   waitKeyPrompt();
 
-  flowText(kShiftAnswer);
-  waitKeyPrompt();
+  flowThenWait(*this, kShiftAnswer);
 
   // The points of y=-x at x = -5 to 3 moved down by 2: maths coordinates into
   // numA 1..9 (x) and 11..19 (y), then turned into pixels in place.
@@ -145,10 +138,7 @@ void CorbiskUnit::shiftDownExamplePage() {
 }
 
 void CorbiskUnit::parallelLinesAnswerPage() {
-  clearPage(*this);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 40, .firstLine = 30, .penWidth = 5});
   flowText(kParallelTitle);
   drawPlane(kParallelPlane);
   for (const GraphLine& line : kParallelGiven) plotLine(line);
@@ -162,11 +152,12 @@ void CorbiskUnit::parallelLinesAnswerPage() {
 }
 
 void CorbiskUnit::interceptDefinitionPage() {
-  clearPage(*this);
-  textMarginX = 76;
-  itemLabelX = textMarginX - 38;
-  textLineY = 30;
-  setDrawWidth(10);
+  startPage(*this, {.width = 1320,
+                    .height = 1300,
+                    .labelX = 76 - 38,
+                    .marginX = 76,
+                    .firstLine = 30,
+                    .penWidth = 10});
 
   drawBox(38, 16, 38 + 722, 16 + 175, 9);
   flowText(kRecap);
@@ -182,14 +173,11 @@ void CorbiskUnit::interceptDefinitionPage() {
   textMarginX = 76;
   textLineY = textLineY + 90;
   drawBox(38, textLineY - 10, 38 + 608, textLineY - 10 + 225, 3);
-  flowText(kDefinition);
-  waitKeyPrompt();
+  flowThenWait(*this, kDefinition);
 
-  flowText(kSummary);
-  waitKeyPrompt();
+  flowThenWait(*this, kSummary);
 
-  flowText(kInterceptTask);
-  waitKeyPrompt();
+  flowThenWait(*this, kInterceptTask);
 
   flowText(kInterceptAnswers);
 }

@@ -9,13 +9,12 @@
 #include <functional>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
 
 namespace {
-
-using Flow = Lesson::FlowPiece;
 
 // ---- Shapes the pages share -------------------------------------------------
 
@@ -60,21 +59,6 @@ std::vector<Text> rowValues(Lesson& page, float m, float c) {
   std::vector<Text> out;
   for (float x = -3; x <= 3; ++x) out.push_back(numberText(page, m * x + c));
   return out;
-}
-
-// A step of a page: text pieces, then a figure if any, then a key wait if asked.
-struct Step {
-  std::vector<Flow> pieces;
-  std::function<void()> figure;
-  bool waitAfter;
-};
-
-void runSteps(Lesson& page, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    page.flowText(step.pieces);
-    if (step.figure) step.figure();
-    if (step.waitAfter) page.waitKeyPrompt();
-  }
 }
 
 // ---- Page ①: points in the plane ------------------------------------------
@@ -165,9 +149,7 @@ void CorbiskUnit::pointReviewPage() {
   // Which point is it: four candidates, one per quadrant.
   repeatUntilOne([this] {
     makeRandomPoint();
-    fillBox(0, 0, 1760, 1800, 15, 15);
-    textMarginX = 88;
-    textLineY = 30;
+    startPage(*this, {.marginX = 88, .firstLine = 30});
     drawTextPieces({{0, 44, 30, U"次の点はどれでしょう。"}, {3, 88, 110, runText}});
     drawPlane(kQuizPlane);
     for (const QuadrantPoint& q : kQuadrants) {
@@ -180,9 +162,7 @@ void CorbiskUnit::pointReviewPage() {
   // Name the coordinates of a marked point.
   repeatUntilOne([this] {
     makeRandomPoint();
-    fillBox(0, 0, 1760, 1800, 15, 15);
-    textMarginX = 88;
-    textLineY = 30;
+    startPage(*this, {.marginX = 88, .firstLine = 30});
     drawTextPieces({{0, 44, 30, U"次の点の座標をいいなさい。"}});
     drawPlane(kQuizPlane);
     plotDot({markX(1), markY(1), 15, 3});
@@ -191,49 +171,44 @@ void CorbiskUnit::pointReviewPage() {
   });
 
   // How the graph of a proportion is drawn.
-  fillBox(0, 0, 1900, 1500, 15, 15);
-  textMarginX = 40;
-  textLineY = 30;
-  setDrawWidth(5);
-  runSteps(*this, {
-                      {{{3, Flow::Margin, 0, U"y=2xのグラフをかきなさい。"}},
-                       [this] { drawPlane(kProportionPlane); },
-                       true},
-                      {{
-                           {5, Flow::Margin, 70, U"<比例のグラフのかきかた>"},
-                           {3, Flow::Margin, 50, U"原点以外に通る1点をみつけ、"},
-                           {3, Flow::Margin, 50, U"原点と結ぶ"},
-                       },
-                       nullptr,
-                       true},
-                      {{{0, Flow::Margin, 50, U"x=1 のとき y=2 だから"}},
-                       [this] {
-                         plotDot({1, 2, 6, 5});
-                       },
-                       true},
-                      {{},
-                       [this] {
-                         plotLine({2, 0, 3, U"y=2x", -150, 0});
-                       },
-                       true},
-                      {{
-                           {3, Flow::Margin, 100, U"比例のグラフは"},
-                           {5, Flow::End, 0, U"原点を通る直線"},
-                       },
-                       nullptr,
-                       false},
-                  });
+  startPage(*this, {.width = 1900, .height = 1500, .marginX = 40, .firstLine = 30, .penWidth = 5});
+  revealSteps(*this, {
+                         {nullptr, {newLine(3, 0, U"y=2xのグラフをかきなさい。")}, false},
+                         {[this] { drawPlane(kProportionPlane); }, {}, true},
+                         {nullptr,
+                          {
+                              newLine(5, 70, U"<比例のグラフのかきかた>"),
+                              newLine(3, 50, U"原点以外に通る1点をみつけ、"),
+                              newLine(3, 50, U"原点と結ぶ"),
+                          },
+                          true},
+                         {nullptr, {newLine(0, 50, U"x=1 のとき y=2 だから")}, false},
+                         {[this] {
+                            plotDot({1, 2, 6, 5});
+                          },
+                          {},
+                          true},
+                         {[this] {
+                            plotLine({2, 0, 3, U"y=2x", -150, 0});
+                          },
+                          {},
+                          true},
+                         {nullptr,
+                          {
+                              newLine(3, 100, U"比例のグラフは"),
+                              same(5, U"原点を通る直線"),
+                          },
+                          false},
+                     });
 }
 
 void CorbiskUnit::graphByPointsPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  itemLabelX = 40;
-  textMarginX = itemLabelX + 81;
-  textLineY = 30;
+  startPage(*this,
+            {.width = 1320, .height = 1300, .labelX = 40, .marginX = 40 + 81, .firstLine = 30});
   flowText({
-      {7, Flow::Label, 0, U"P66 一次関数y=2x+3 のグラフをかこう。"},
-      {3, Flow::Label, 60, U"(1)"},
-      {0, Flow::Margin, 0, U"表を完成しよう。"},
+      labelLine(7, 0, U"P66 一次関数y=2x+3 のグラフをかこう。"),
+      labelLine(3, 60, U"(1)"),
+      newLine(0, 0, U"表を完成しよう。"),
   });
 
   // The table: the x row whole, the y row empty.
@@ -262,12 +237,15 @@ void CorbiskUnit::graphByPointsPage() {
   }
 
   textLineY = markY(12);
-  runSteps(*this, {{{
-                        {3, Flow::Label, 60, U"(2)"},
-                        {0, Flow::Margin, 0, U"点を右図にかこう。"},
-                    },
-                    [this] { drawPlane(kPointsPlane); },
-                    true}});
+  revealSteps(*this, {
+                         {nullptr,
+                          {
+                              labelLine(3, 60, U"(2)"),
+                              newLine(0, 0, U"点を右図にかこう。"),
+                          },
+                          false},
+                         {[this] { drawPlane(kPointsPlane); }, {}, true},
+                     });
 
   // One point per key, then one more key.
   for (float x = -3; x <= 3; ++x) {
@@ -276,46 +254,44 @@ void CorbiskUnit::graphByPointsPage() {
   }
   waitKeyPrompt();
 
-  runSteps(*this,
-           {
-               {{
-                    {3, Flow::Label, 60, U"(3)"},
-                    {0, Flow::Margin, 0, U"y=2xのグラフをかこう。"},
-                },
-                nullptr,
-                true},
-               {{},
-                [this] {
-                  plotLine({2, 0, 7, U"y=2x", -120, -50});
-                },
-                true},
-               {{
-                    {3, Flow::Label, 60, U"(4)"},
-                    {0, Flow::Margin, 0, U"y=2x+3のグラフは、"},
-                    {0, Flow::Margin, 50, U"どうなりそうですか。"},
-                },
-                nullptr,
-                true},
-               // A close row of dots from the bottom edge (y -4) to the top (y 10).
-               {{},
-                [this] {
-                  for (float i = -20; i <= 50; ++i) {
-                    const float y = i / 5;
-                    plotDot({(y - 3) / 2, y, 2, 3});
-                  }
-                },
-                true},
-               {{{3, Flow::Margin, 60, U"y=2xのグラフに平行な直線になりそう。"}}, nullptr, false},
-           });
+  revealSteps(*this,
+              {
+                  {nullptr,
+                   {
+                       labelLine(3, 60, U"(3)"),
+                       newLine(0, 0, U"y=2xのグラフをかこう。"),
+                   },
+                   true},
+                  {[this] {
+                     plotLine({2, 0, 7, U"y=2x", -120, -50});
+                   },
+                   {},
+                   true},
+                  {nullptr,
+                   {
+                       labelLine(3, 60, U"(4)"),
+                       newLine(0, 0, U"y=2x+3のグラフは、"),
+                       newLine(0, 50, U"どうなりそうですか。"),
+                   },
+                   true},
+                  // A close row of dots from the bottom edge (y -4) to the top (y 10).
+                  {[this] {
+                     for (float i = -20; i <= 50; ++i) {
+                       const float y = i / 5;
+                       plotDot({(y - 3) / 2, y, 2, 3});
+                     }
+                   },
+                   {},
+                   true},
+                  {nullptr, {newLine(3, 60, U"y=2xのグラフに平行な直線になりそう。")}, false},
+              });
 }
 
 void CorbiskUnit::parallelShiftPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  itemLabelX = 40;
-  textLineY = 30;
+  startPage(*this, {.width = 1320, .height = 1300, .labelX = 40, .firstLine = 30});
   flowText({
-      {7, Flow::Label, 0, U"一次関数y=2x+3 のグラフをかこう。"},
-      {3, Flow::Label, 50, U"y=2x+3 と y=2x の関係を調べよう"},
+      labelLine(7, 0, U"一次関数y=2x+3 のグラフをかこう。"),
+      labelLine(3, 50, U"y=2x+3 と y=2x の関係を調べよう"),
   });
 
   markX(11) = 40;
@@ -333,21 +309,21 @@ void CorbiskUnit::parallelShiftPage() {
   waitKeyPrompt();
 
   textLineY = markY(13);
-  runSteps(*this, {
-                      {{
-                           {3, Flow::Label, 60, U"(1)"},
-                           {0, Flow::End, 0, U"表で、2xの値と2x+3の値の関係は？"},
-                       },
-                       nullptr,
-                       true},
-                      {{{5, Flow::Label, 50, U"xのどの値でも、2x+3の値が3大きい"}}, nullptr, true},
-                      {{
-                           {3, Flow::Label, 60, U"(2)"},
-                           {0, Flow::End, 0, U"そのことを座標で調べよう。"},
-                       },
-                       nullptr,
-                       true},
-                  });
+  revealSteps(*this, {
+                         {nullptr,
+                          {
+                              labelLine(3, 60, U"(1)"),
+                              same(0, U"表で、2xの値と2x+3の値の関係は？"),
+                          },
+                          true},
+                         {nullptr, {labelLine(5, 50, U"xのどの値でも、2x+3の値が3大きい")}, true},
+                         {nullptr,
+                          {
+                              labelLine(3, 60, U"(2)"),
+                              same(0, U"そのことを座標で調べよう。"),
+                          },
+                          true},
+                     });
 
   // Each point of y=2x, then an arrow 3 units up to the point of y=2x+3.
   setDrawWidth(5);
@@ -371,47 +347,44 @@ void CorbiskUnit::parallelShiftPage() {
   }
   waitKeyPrompt();
 
-  runSteps(*this, {
-                      {{{5, Flow::Label, 50, U"上方に3だけ平行移動した点"}}, nullptr, true},
-                      // A close row of dots from the bottom edge (y -5) to the top (y 12).
-                      {{},
-                       [this] {
-                         for (float i = -10; i <= 24; ++i) {
-                           const float y = i / 2;
-                           plotDot({(y - 3) / 2, y, 2, 3});
-                         }
-                       },
-                       true},
-                      {{},
-                       [this] {
-                         plotLine({2, 3, 3, U"y=2x+3", -120, -50});
-                       },
-                       false},
-                      {{
-                           {3, Flow::Label, 60, U"(3)"},
-                           {0, Flow::End, 0, U"一次関数y=2x+3　のグラフを説明しよう。"},
-                       },
-                       nullptr,
-                       true},
-                      {{{5, Flow::Label, 50, U"y=2xのグラフに平行で、y軸上の点(0,3) を通る直線"}},
-                       nullptr,
-                       false},
-                  });
+  revealSteps(
+      *this,
+      {
+          {nullptr, {labelLine(5, 50, U"上方に3だけ平行移動した点")}, true},
+          // A close row of dots from the bottom edge (y -5) to the top (y 12).
+          {[this] {
+             for (float i = -10; i <= 24; ++i) {
+               const float y = i / 2;
+               plotDot({(y - 3) / 2, y, 2, 3});
+             }
+           },
+           {},
+           true},
+          {[this] {
+             plotLine({2, 3, 3, U"y=2x+3", -120, -50});
+           },
+           {},
+           false},
+          {nullptr,
+           {
+               labelLine(3, 60, U"(3)"),
+               same(0, U"一次関数y=2x+3　のグラフを説明しよう。"),
+           },
+           true},
+          {nullptr, {labelLine(5, 50, U"y=2xのグラフに平行で、y軸上の点(0,3) を通る直線")}, false},
+      });
 }
 
 void CorbiskUnit::proportionGraphRelationPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 76;
-  textLineY = 30;
-  setDrawWidth(10);
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 10});
   drawBox(38, 16, 38 + 570, 16 + 275, 9);
   flowText({
-      {3, Flow::Margin, 0, U"<比例のグラフとの関係>"},
-      {0, Flow::Margin, 50, U"一次関数y=ax+b　のグラフは、"},
-      {0, Flow::Margin, 50, U"y=ax のグラフを"},
-      {5, Flow::Margin, 50, U"y軸の正の方向にbだけ平行移動"},
-      {0, Flow::Margin, 50, U"させた"},
-      {3, Flow::End, 0, U"直線"},
+      newLine(3, 0, U"<比例のグラフとの関係>"),
+      newLine(0, 50, U"一次関数y=ax+b　のグラフは、"),
+      newLine(0, 50, U"y=ax のグラフを"),
+      newLine(5, 50, U"y軸の正の方向にbだけ平行移動"),
+      newLine(0, 50, U"させた"),
+      same(3, U"直線"),
   });
 
   setDrawWidth(4);

@@ -7,6 +7,7 @@
 // the key presses that reveal the next step.
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/tessarin.h"
 
 namespace lesson {
@@ -15,34 +16,7 @@ namespace {
 
 // ---- Shapes the pages share -------------------------------------------------
 
-using Flow = Lesson::FlowPiece;
 using Plane = Lesson::PlaneSettings;
-
-// A piece on a new line dy px lower, moved right by dx from the margin.
-Flow newLine(float color, float dy, const Text& text, float dx = 0) {
-  return {color, Flow::Margin, dy, text, dx};
-}
-// A piece on along the line, `gap` px after the end of the one before.
-Flow same(float color, const Text& text, float gap = 0) {
-  return {color, Flow::End, 0, text, gap};
-}
-
-// Each group of pieces, then a key wait.
-void reveal(Lesson& page, const std::vector<std::vector<Flow>>& groups) {
-  for (const std::vector<Flow>& group : groups) {
-    page.flowText(group);
-    page.waitKeyPrompt();
-  }
-}
-
-// A new page: its area cleared from (0,0), its text origin (margin, 30) and
-// the pen width.
-void startPage(Lesson& page, float clearWidth, float clearHeight, float margin, float width) {
-  page.fillBox(0, 0, clearWidth, clearHeight, 15, 15);
-  page.textMarginX = margin;
-  page.textLineY = 30;
-  page.setDrawWidth(width);
-}
 
 // The pointer to the textbook problem that closes a worked page.
 void textbookPointer(Lesson& page, const Text& text) {
@@ -134,30 +108,34 @@ const WorkedExample kVerticalExample{
 // Thirteen steps one key apart: the task, each substitution worked to its
 // point and that point's dot, the line, the conclusion; then the pointer.
 void showWorkedExample(Lesson& page, const WorkedExample& ex) {
-  startPage(page, 1600, 1800, 38, 5);
+  startPage(page, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
   page.drawPlane(ex.plane);
   page.setMark(1, ex.first.x, ex.first.y);
   page.setMark(2, ex.second.x, ex.second.y);
-  reveal(page, {
-                   {newLine(3, 0, ex.task)},
-                   {newLine(0, 50, ex.firstSubstitution)},
-                   {newLine(0, 50, ex.reduced)},
-                   {same(0, ex.solved, 50)},
-                   {newLine(3, 50, ex.firstPoint)},
-               });
+  revealStretches(page,
+                  {
+                      {newLine(3, 0, ex.task)},
+                      {newLine(0, 50, ex.firstSubstitution)},
+                      {newLine(0, 50, ex.reduced)},
+                      {same(0, ex.solved, 50)},
+                      {newLine(3, 50, ex.firstPoint)},
+                  },
+                  KeyWait::AfterEach);
   drawMarkDot(page, 1);
   page.waitKeyPrompt();
-  reveal(page, {
-                   {newLine(0, 50, ex.secondSubstitution)},
-                   {newLine(0, 50, ex.reduced)},
-                   {same(0, ex.solved, 50)},
-                   {newLine(3, 50, ex.secondPoint)},
-               });
+  revealStretches(page,
+                  {
+                      {newLine(0, 50, ex.secondSubstitution)},
+                      {newLine(0, 50, ex.reduced)},
+                      {same(0, ex.solved, 50)},
+                      {newLine(3, 50, ex.secondPoint)},
+                  },
+                  KeyWait::AfterEach);
   drawMarkDot(page, 2);
   page.waitKeyPrompt();
   plotForm(page, ex.line);
   page.waitKeyPrompt();
-  reveal(page, {{newLine(5, 70, ex.conclusion)}});
+  flowThenWait(page, {newLine(5, 70, ex.conclusion)});
   textbookPointer(page, ex.pointer);
 }
 
@@ -266,7 +244,7 @@ const AnswerPage kAxisAnswers{
 };
 
 void showAnswerPage(Lesson& page, const AnswerPage& answers) {
-  startPage(page, 1600, 1800, 114, 5);
+  startPage(page, {.width = 1600, .height = 1800, .marginX = 114, .firstLine = 30, .penWidth = 5});
   page.drawPlane(answers.plane);
   page.flowText({newLine(3, 0, answers.title)});
   for (const Answer& answer : answers.answers) {
@@ -323,7 +301,7 @@ constexpr float kPanelGap = 30;
 
 // The frame with its statements, then the three planes side by side.
 void showSummary(Lesson& page) {
-  startPage(page, 1320, 1300, 76, 10);
+  startPage(page, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 10});
   page.drawBox(38, 16, 38 + 912, 16 + 275, 9);
   page.flowText(kSummaryStatements);
   page.setDrawWidth(5);

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "framework/flow_names.h"
 #include "framework/number_forms.h"
+#include "framework/page_steps.h"
 #include "units/merrowin/elimination.h"
 #include "units/merrowin/merrowin.h"
 
@@ -19,11 +19,6 @@ namespace {
 // is left as it is.
 Text padded(const Text& text, int width) {
   return Text(static_cast<std::size_t>(std::max(0, width - kLen(text))), U' ') + text;
-}
-
-// Erases the page: (0,0), 1320 wide and 1300 high.
-void clearPage(Lesson& page) {
-  page.fillBox(0, 0, 1320, 1300, 15, 15);
 }
 
 }  // namespace
@@ -74,25 +69,25 @@ void MerrowinUnit::showSystemSolution() {
       [&] {
         eraseExample();
         flowText({
-            {7, kMargin, 0, U"例3　"},
-            {0, kEnd, 0, U"yがxの一次関数で、そのグラフが2点"},
-            {3, kEnd, 0, point1},
-            {0, kEnd, 0, U","},
-            {3, kEnd, 0, point2},
-            {0, kMargin, 50, U"を通るとき、この一次関数を求めなさい。"},
-            {3, kMargin, 50, U"<解答>"},
+            newLine(7, 0, U"例3　"),
+            same(0, U"yがxの一次関数で、そのグラフが2点"),
+            same(3, point1),
+            same(0, U","),
+            same(3, point2),
+            newLine(0, 50, U"を通るとき、この一次関数を求めなさい。"),
+            newLine(3, 50, U"<解答>"),
         });
       },
       // Setting up.
       [&] {
         flowText({
-            {0, kMargin, 70, U"求める一次関数の式を"},
-            {3, kEnd, 0, U"y=ax+b"},
-            {0, kEnd, 0, U"とすると、"},
-            {0, kMargin, 60, point1 + U"と" + point2 + U"を通るから、"},
-            {3, kMargin, 50,
-             U"x=" + numTextA(2) + U",y=" + numTextB(2) + U"とx=" + numTextA(3) + U",y=" +
-                 numTextB(3) + U"を代入して、"},
+            newLine(0, 70, U"求める一次関数の式を"),
+            same(3, U"y=ax+b"),
+            same(0, U"とすると、"),
+            newLine(0, 60, point1 + U"と" + point2 + U"を通るから、"),
+            newLine(3, 50,
+                    U"x=" + numTextA(2) + U",y=" + numTextB(2) + U"とx=" + numTextA(3) + U",y=" +
+                        numTextB(3) + U"を代入して、"),
         });
       },
       // The system; the working goes on 40 px right of it, level with ①.
@@ -102,9 +97,7 @@ void MerrowinUnit::showSystemSolution() {
         textMarginX = textEndX + 40;
         textLineY -= 100;
       },
-      [&] {
-        flowText({{7, kMargin, 50, U"①-②"}});
-      },
+      [&] { flowText({newLine(7, 50, U"①-②")}); },
       // The subtraction in columns: y and the a terms padded to two characters.
       [&] {
         numTextB(12) = padded(numTextB(2), 2);
@@ -121,7 +114,7 @@ void MerrowinUnit::showSystemSolution() {
       [&] {
         numTextB(4) = padded(numTextB(4), 3);
         itemLabelX = columnResultX - 27;
-        flowText({{0, kLabel, 50, numTextB(4) + U"=" + numTextA(4) + U"a"}});
+        flowText({labelLine(0, 50, numTextB(4) + U"=" + numTextA(4) + U"a")});
       },
       // The slope; then the second column.
       [&] {
@@ -129,60 +122,51 @@ void MerrowinUnit::showSystemSolution() {
         fracDen = numA(4);
         reduceFraction();
         slopeFractionText(2) = fractionWorking;
-        flowText({{3, kMargin, 70, U"  a=" + slopeFractionText(2)}});
+        flowText({newLine(3, 70, U"  a=" + slopeFractionText(2))});
         textMarginX = 760;
         textLineY = 150;
       },
-      [&] {
-        flowText({{3, kMargin, 50, U"a=" + numTextA(1) + U" を①に代入して"}});
-      },
+      [&] { flowText({newLine(3, 50, U"a=" + numTextA(1) + U" を①に代入して")}); },
       [&] {
         numTextA(31) = bracketedNegative(numA(1), numTextA(1));
-        flowText(
-            {{0, kMargin, 60, numTextB(2) + U"=" + numTextA(2) + U"*" + numTextA(31) + U"+b"}});
+        flowText({newLine(0, 60, numTextB(2) + U"=" + numTextA(2) + U"*" + numTextA(31) + U"+b")});
       },
-      [&] {
-        flowText({{0, kMargin, 60, numTextB(2) + U"=" + numTextA(5) + U"+b"}});
-      },
+      [&] { flowText({newLine(0, 60, numTextB(2) + U"=" + numTextA(5) + U"+b")}); },
       // The intercept; with y1 = 0 the middle term is left out.
       [&] {
-        flowText({{3, kMargin, 60, U"b"}});
-        if (numB(2) != 0) flowText({{0, kEnd, 0, U"=" + numTextB(2) + numTextA(6)}});
-        flowText({{3, kEnd, 0, U"=" + numTextB(1)}});
+        flowText({newLine(3, 60, U"b")});
+        if (numB(2) != 0) flowText({same(0, U"=" + numTextB(2) + numTextA(6))});
+        flowText({same(3, U"=" + numTextB(1))});
       },
   };
   for (const auto& step : steps) {
     step();
     waitKeyPrompt();
   }
-  flowText({{5, kMargin, 60, U"答 y=" + numTextA(1) + U"x" + numTextB(11)}});
+  flowText({newLine(5, 60, U"答 y=" + numTextA(1) + U"x" + numTextB(11))});
 }
 
 // ---- Page ④: the summary --------------------------------------------------
 
 void MerrowinUnit::twoPointsSummaryPage() {
-  clearPage(*this);
-  textMarginX = 114;
-  textLineY = 30;
-  flowText({{3, kMargin, 50, U"<まとめ>"}});
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 114, .firstLine = 30});
+  flowText({newLine(3, 50, U"<まとめ>")});
   // The frame around the two rules; the textbook task goes under it at its
   // left edge.
   setDrawWidth(9);
   itemLabelX = textMarginX - 38;
   drawBox(itemLabelX, textLineY + 60, itemLabelX + 798, textLineY + 210, 9);
-  flowText({
-      {5, kMargin, 75, U"2点を通る"},
-      {0, kEnd, 0, U"　→　"},
-      {5, kEnd, 0, U"傾きを求め、y=△x+b"},
-  });
-  waitKeyPrompt();
-  flowText({
-      {5, kMargin, 75, U"2点を通る"},
-      {0, kEnd, 0, U"　→　"},
-      {5, kEnd, 0, U"y=ax+bに代入,連立方程式"},
-  });
-  waitKeyPrompt();
-  flowText({{0, kLabel, 80, U"教科書P75 問3,問4 をしなさい。"}});
+  flowThenWait(*this, {
+                          newLine(5, 75, U"2点を通る"),
+                          same(0, U"　→　"),
+                          same(5, U"傾きを求め、y=△x+b"),
+                      });
+  flowThenWait(*this, {
+                          newLine(5, 75, U"2点を通る"),
+                          same(0, U"　→　"),
+                          same(5, U"y=ax+bに代入,連立方程式"),
+                      });
+  flowText({labelLine(0, 80, U"教科書P75 問3,問4 をしなさい。")});
 }
 
 // ---- Page ⑤: the answers to questions 3 and 4 -----------------------------
@@ -204,22 +188,22 @@ struct AnswerScreen {
 const AnswerScreen kAnswerScreens[] = {
     // Question 3: the line through (-1, -4) and (3, 8).
     {{
-         {7, kMargin, 0, U"問3　解答"},
-         {0, kMargin, 70, U"傾きは"},
-         {0, kEnd, 0, U"ﾀ8-(-4)/3-(-1)ﾀ=ﾀ8+4/3+1ﾀ=ﾀ12/4ﾀ="},
-         {3, kEnd, 0, U"3"},
-         {3, kMargin, 60, U"求める式をy=3x+b"},
-         {0, kEnd, 0, U"とする。"},
-         {0, kMargin, 50, U"x=3,y=8を代入して"},
-         {0, kMargin, 50, U"8=3*3+b=9+b"},
-         {0, kMargin, 50, U"b=8-9=-1"},
-         {5, kMargin, 50, U"答 y=3x-1"},
+         newLine(7, 0, U"問3　解答"),
+         newLine(0, 70, U"傾きは"),
+         same(0, U"ﾀ8-(-4)/3-(-1)ﾀ=ﾀ8+4/3+1ﾀ=ﾀ12/4ﾀ="),
+         same(3, U"3"),
+         newLine(3, 60, U"求める式をy=3x+b"),
+         same(0, U"とする。"),
+         newLine(0, 50, U"x=3,y=8を代入して"),
+         newLine(0, 50, U"8=3*3+b=9+b"),
+         newLine(0, 50, U"b=8-9=-1"),
+         newLine(5, 50, U"答 y=3x-1"),
      },
      {
-         {3, kMargin, 60, U"(別解)"},
-         {3, kEnd, 0, U"求める式をy=ax+b"},
-         {0, kEnd, 0, U"とする。"},
-         {0, kMargin, 50, U"x=-1,y=-4とx=3,y=8を代入して"},
+         newLine(3, 60, U"(別解)"),
+         same(3, U"求める式をy=ax+b"),
+         same(0, U"とする。"),
+         newLine(0, 50, U"x=-1,y=-4とx=3,y=8を代入して"),
      },
      false,
      U"-4=-a+b…①",
@@ -228,32 +212,32 @@ const AnswerScreen kAnswerScreens[] = {
      U"  8= 3a+b",
      U"+ -   -  -",
      {
-         {0, kLabel, 50, U"-12=-4a"},
-         {3, kLabel, 50, U"  3=a"},
-         {3, kMargin, 50, U"a=3 を①に代入して"},
-         {0, kMargin, 50, U"-4=-3+b"},
-         {0, kMargin, 50, U"-4+3=b"},
-         {3, kMargin, 50, U"b=-1"},
-         {5, kMargin, 50, U"答 y=3x-1"},
+         labelLine(0, 50, U"-12=-4a"),
+         labelLine(3, 50, U"  3=a"),
+         newLine(3, 50, U"a=3 を①に代入して"),
+         newLine(0, 50, U"-4=-3+b"),
+         newLine(0, 50, U"-4+3=b"),
+         newLine(3, 50, U"b=-1"),
+         newLine(5, 50, U"答 y=3x-1"),
      }},
     // Question 4: the line through (-2, -1) and (4, 8).
     {{
-         {7, kMargin, 0, U"問4　解答"},
-         {0, kMargin, 70, U"傾きは"},
-         {0, kEnd, 0, U"ﾀ8-(-1)/4-(-2)ﾀ=ﾀ8+1/4+2ﾀ=ﾀ9/6ﾀ="},
-         {3, kEnd, 0, U"ﾀ3/2ﾀ"},
-         {3, kMargin, 70, U"求める式をy=ﾀ3/2ﾀx+b"},
-         {0, kEnd, 0, U"とする。"},
-         {0, kMargin, 60, U"x=-2,y=-1を代入して"},
-         {0, kMargin, 70, U"-1=ﾀ3/2ﾀ*(-2)+b=-3+b"},
-         {0, kMargin, 60, U"b=3-1=2"},
-         {5, kMargin, 70, U"答 y=ﾀ3/2ﾀx+2"},
+         newLine(7, 0, U"問4　解答"),
+         newLine(0, 70, U"傾きは"),
+         same(0, U"ﾀ8-(-1)/4-(-2)ﾀ=ﾀ8+1/4+2ﾀ=ﾀ9/6ﾀ="),
+         same(3, U"ﾀ3/2ﾀ"),
+         newLine(3, 70, U"求める式をy=ﾀ3/2ﾀx+b"),
+         same(0, U"とする。"),
+         newLine(0, 60, U"x=-2,y=-1を代入して"),
+         newLine(0, 70, U"-1=ﾀ3/2ﾀ*(-2)+b=-3+b"),
+         newLine(0, 60, U"b=3-1=2"),
+         newLine(5, 70, U"答 y=ﾀ3/2ﾀx+2"),
      },
      {
-         {3, kMargin, 60, U"(別解)"},
-         {3, kEnd, 0, U"求める式をy=ax+b"},
-         {0, kEnd, 0, U"とする。"},
-         {0, kMargin, 50, U"x=-2,y=-1とx=4,y=8を代入して"},
+         newLine(3, 60, U"(別解)"),
+         same(3, U"求める式をy=ax+b"),
+         same(0, U"とする。"),
+         newLine(0, 50, U"x=-2,y=-1とx=4,y=8を代入して"),
      },
      true,
      U"-1=-2a+b…①",
@@ -262,30 +246,27 @@ const AnswerScreen kAnswerScreens[] = {
      U" 8= 4a+b",
      U"+ -  -  -",
      {
-         {0, kLabel, 50, U"-9=-6a"},
-         {3, kLabel, 50, U" a="},
-         {0, kEnd, 0, U"ﾀ-9/-6ﾀ="},
-         {3, kEnd, 0, U"ﾀ3/2ﾀ"},
-         {3, kMargin, 70, U"a=ﾀ3/2ﾀ を①に代入して"},
-         {0, kMargin, 70, U"-1=-2*ﾀ3/2ﾀ+b=-3+b"},
-         {0, kMargin, 60, U"b=-1+3="},
-         {3, kEnd, 0, U"2"},
-         {5, kMargin, 60, U"答 y=ﾀ3/2ﾀx+2"},
+         labelLine(0, 50, U"-9=-6a"),
+         labelLine(3, 50, U" a="),
+         same(0, U"ﾀ-9/-6ﾀ="),
+         same(3, U"ﾀ3/2ﾀ"),
+         newLine(3, 70, U"a=ﾀ3/2ﾀ を①に代入して"),
+         newLine(0, 70, U"-1=-2*ﾀ3/2ﾀ+b=-3+b"),
+         newLine(0, 60, U"b=-1+3="),
+         same(3, U"2"),
+         newLine(5, 60, U"答 y=ﾀ3/2ﾀx+2"),
      }},
 };
 
 void drawAnswerScreen(Lesson& page, const AnswerScreen& screen) {
-  clearPage(page);
-  page.textMarginX = 38;
-  page.textLineY = 30;
-  page.flowText(screen.bySlope);
-  page.waitKeyPrompt();
+  startPage(page, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30});
+  flowThenWait(page, screen.bySlope);
   page.flowText(screen.otherHead);
   if (!screen.pairOnRight) drawBracedPair(page, 50, screen.first, screen.second);
   page.textMarginX = 760;
   page.textLineY = 30;
   if (screen.pairOnRight) drawBracedPair(page, 0, screen.first, screen.second);
-  page.flowText({{3, kMargin, screen.pairOnRight ? 50.0f : 0.0f, U"①-②"}});
+  page.flowText({newLine(3, screen.pairOnRight ? 50.0f : 0.0f, U"①-②")});
   subtractInColumns(page, screen.topRow, screen.bottomRow);
   drawColumnSigns(page, screen.signs);
   page.itemLabelX = page.columnResultX;

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/page_steps.h"
 #include "units/tessarin/section8_shapes.h"
 #include "units/tessarin/tessarin.h"
 
@@ -13,34 +14,31 @@ namespace lesson {
 
 namespace {
 
-using master::Flow;
-using master::Step;
-
 // ---- Answer ④: signs of a and b ---------------------------------------------
 
-const Step kSigns{
-    {0, Flow::Label, 80, U"右下がりだから "},
-    {3, Flow::End, 0, U"a<0"},
-    {0, Flow::Label, 80, U"y軸との交点のy座標は0より大きいから"},
-    {3, Flow::End, 0, U"b>0"},
-    {5, Flow::Label, 70, U"答　(ｴ)"},
+const Stretch kSigns{
+    labelLine(0, 80, U"右下がりだから "),
+    same(3, U"a<0"),
+    labelLine(0, 80, U"y軸との交点のy座標は0より大きいから"),
+    same(3, U"b>0"),
+    labelLine(5, 70, U"答　(ｴ)"),
 };
 
 // ---- Answer ⑤: b from the domain and the range ------------------------------
 
-const Step kDomainAndRange{
-    {3, Flow::Label, 80, U"y=-2x+b…①"},
-    {3, Flow::Label, 50, U"-2≦x≦5 "},
-    {0, Flow::End, 0, U"のとき "},
-    {3, Flow::End, 0, U"-7≦y≦7"},
-    {0, Flow::Label, 60, U"傾きa<0 だからxが増加するとyは減少する。"},
-    {0, Flow::Label, 60, U"したがって、"},
-    {3, Flow::End, 0, U"x=-2のときy=7 "},
-    {0, Flow::Label, 60, U"①に代入して"},
-    {0, Flow::Label, 60, U"7=-2*(-2)+b  7=4+b"},
-    {3, Flow::Label, 60, U"b"},
-    {0, Flow::End, 0, U"=7-4"},
-    {3, Flow::End, 0, U"=3"},
+const Stretch kDomainAndRange{
+    labelLine(3, 80, U"y=-2x+b…①"),
+    labelLine(3, 50, U"-2≦x≦5 "),
+    same(0, U"のとき "),
+    same(3, U"-7≦y≦7"),
+    labelLine(0, 60, U"傾きa<0 だからxが増加するとyは減少する。"),
+    labelLine(0, 60, U"したがって、"),
+    same(3, U"x=-2のときy=7 "),
+    labelLine(0, 60, U"①に代入して"),
+    labelLine(0, 60, U"7=-2*(-2)+b  7=4+b"),
+    labelLine(3, 60, U"b"),
+    same(0, U"=7-4"),
+    same(3, U"=3"),
 };
 
 // ---- Answer ⑥: where the lines l and m meet ---------------------------------
@@ -49,25 +47,15 @@ const Step kDomainAndRange{
 // to (1,-1), in slots 1 to 4.
 const std::pair<float, float> kTriangleEnds[] = {{-3, 2}, {0, 3}, {-1, -4}, {1, -1}};
 
-const std::vector<Step> kEquations{
+const std::vector<Stretch> kEquations{
     // l's equation continues the header line.
-    {{0, Flow::End, 0, U"直線lは、傾き", 10},
-     {3, Flow::End, 0, U"ﾀ1/3ﾀ, "},
-     {0, Flow::End, 0, U"切片"},
-     {3, Flow::End, 0, U"3 "},
-     {0, Flow::End, 0, U"で、"},
-     {3, Flow::End, 0, U"y=ﾀ1/3ﾀx+3…①"}},
-    {{0, Flow::Margin, 70, U"直線mの傾きは、"},
-     {3, Flow::End, 0, U"ﾀ3/2ﾀ"},
-     {0, Flow::End, 0, U"だから、"},
-     {3, Flow::End, 0, U"y=ﾀ3/2ﾀx+b"},
-     {0, Flow::End, 0, U" として"}},
-    {{3, Flow::Margin, 60, U"x=1,y=-1"},
-     {0, Flow::End, 0, U"を代入すると、-1=ﾀ3/2ﾀ+b"},
-     {3, Flow::Margin, 70, U"b="},
-     {0, Flow::End, 0, U"-1-ﾀ3/2ﾀ="},
-     {3, Flow::End, 0, U"-ﾀ5/2ﾀ"}},
-    {{0, Flow::End, 0, U"直線mの式は、", 40}, {3, Flow::End, 0, U"y=ﾀ3/2ﾀx-ﾀ5/2ﾀ…②"}},
+    {same(0, U"直線lは、傾き", 10), same(3, U"ﾀ1/3ﾀ, "), same(0, U"切片"), same(3, U"3 "),
+     same(0, U"で、"), same(3, U"y=ﾀ1/3ﾀx+3…①")},
+    {newLine(0, 70, U"直線mの傾きは、"), same(3, U"ﾀ3/2ﾀ"), same(0, U"だから、"),
+     same(3, U"y=ﾀ3/2ﾀx+b"), same(0, U" として")},
+    {newLine(3, 60, U"x=1,y=-1"), same(0, U"を代入すると、-1=ﾀ3/2ﾀ+b"), newLine(3, 70, U"b="),
+     same(0, U"-1-ﾀ3/2ﾀ="), same(3, U"-ﾀ5/2ﾀ")},
+    {same(0, U"直線mの式は、", 40), same(3, U"y=ﾀ3/2ﾀx-ﾀ5/2ﾀ…②")},
 };
 
 const master::Subtraction kEliminateX{U"9y=3x+27", U"2y=3x-5", U"+-  -  +", U"7y=   32"};
@@ -75,17 +63,17 @@ const master::Subtraction kEliminateX{U"9y=3x+27", U"2y=3x-5", U"+-  -  +", U"7y
 // The right column, from 30 px above the braced pair's top.
 constexpr float kRightColumn = 418;
 
-const std::vector<Step> kSubstitution{
-    {{3, Flow::Margin, 70, U"y=ﾀ32/7ﾀ を①に代入して"}, {0, Flow::Margin, 70, U"ﾀ32/7ﾀ=ﾀ1/3ﾀx+3"}},
-    {{0, Flow::Margin, 70, U"ﾀ1/3ﾀx=ﾀ32/7ﾀ-3=ﾀ32/7ﾀ-ﾀ21/7ﾀ=ﾀ11/7ﾀ"}},
-    {{3, Flow::Margin, 70, U"x="}, {0, Flow::End, 0, U"ﾀ11/7ﾀ*3="}, {3, Flow::End, 0, U"ﾀ33/7ﾀ"}},
-    {{5, Flow::End, 0, U"答 (ﾀ33/7ﾀ,ﾀ32/7ﾀ)", 60}},
+const std::vector<Stretch> kSubstitution{
+    {newLine(3, 70, U"y=ﾀ32/7ﾀ を①に代入して"), newLine(0, 70, U"ﾀ32/7ﾀ=ﾀ1/3ﾀx+3")},
+    {newLine(0, 70, U"ﾀ1/3ﾀx=ﾀ32/7ﾀ-3=ﾀ32/7ﾀ-ﾀ21/7ﾀ=ﾀ11/7ﾀ")},
+    {newLine(3, 70, U"x="), same(0, U"ﾀ11/7ﾀ*3="), same(3, U"ﾀ33/7ﾀ")},
+    {same(5, U"答 (ﾀ33/7ﾀ,ﾀ32/7ﾀ)", 60)},
 };
 
 }  // namespace
 
 void TessarinUnit::masterAnswer4Page() {
-  master::startPage(*this, 40, 40 + 81, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"4");
   drawPlane({640, 60, -6, 6, -6, 6, 40, 0});
   master::plotCurves(*this, {{3, -1, 3, 0, 3, U""}});
@@ -93,7 +81,7 @@ void TessarinUnit::masterAnswer4Page() {
 }
 
 void TessarinUnit::masterAnswer5Page() {
-  master::startPage(*this, 40, 40 + 34, 30);
+  startPage(*this, {.labelX = 40, .marginX = 40 + 34, .firstLine = 30, .penWidth = 5});
   masterPageHeader(30, U"5");
   drawPlane({720, 60, -7, 7, -7, 7, 35, 0});
   // A falling line for the picture, not the line the answer finds.
@@ -103,7 +91,7 @@ void TessarinUnit::masterAnswer5Page() {
 }
 
 void TessarinUnit::masterAnswer6Page() {
-  master::startPage(*this, 30, 30, 20);
+  startPage(*this, {.labelX = 30, .marginX = 30, .firstLine = 20, .penWidth = 5});
   masterPageHeader(10, U"6");
   drawPlane({836, 100, -6, 6, -6, 6, 30});
   master::plotCurves(*this, {
@@ -124,23 +112,21 @@ void TessarinUnit::masterAnswer6Page() {
   }
   waitKeyPrompt();
 
-  master::revealSteps(*this, kEquations);
+  revealStretches(*this, kEquations, KeyWait::AfterEach);
 
-  flowText({{3, Flow::Margin, 60, U"①,②の分母をはらって"}});
+  flowText({newLine(3, 60, U"①,②の分母をはらって")});
   // The brace's top is where the right column is anchored.
   markY(1) = master::drawBracedPair(*this, U"3y=x+9…③", U"2y=3x-5…④");
   waitKeyPrompt();
 
-  flowText({{3, Flow::Margin, 50, U"③*3-④"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {newLine(3, 50, U"③*3-④")});
 
   master::drawSubtraction(*this, kEliminateX);
   textMarginX = kRightColumn;
   textLineY = markY(1);
-  flowText({{7, Flow::Margin, -30, U" y=ﾀ32/7ﾀ"}});
-  waitKeyPrompt();
+  flowThenWait(*this, {newLine(7, -30, U" y=ﾀ32/7ﾀ")});
 
-  master::revealToEnd(*this, kSubstitution);
+  revealStretches(*this, kSubstitution, KeyWait::Between);
 }
 
 }  // namespace lesson

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/flow_names.h"
+#include "framework/page_steps.h"
 #include "units/corbisk/corbisk.h"
 
 namespace lesson {
@@ -191,9 +191,9 @@ void drawIncreaseRow(Lesson& page, float top, std::initializer_list<Text> texts)
 
 void workIncreasePart(Lesson& page, const IncreasePart& part) {
   page.flowText({
-      {3, kMargin, 50, part.label},
-      {0, kEnd, 0, part.interval},
-      {3, kMargin, 70, U"<解答>"},
+      newLine(3, 50, part.label),
+      same(0, part.interval),
+      newLine(3, 70, U"<解答>"),
   });
   // The table stands 30 px right of "<解答>" and 30 px below its line's top.
   page.markX(11) = page.textEndX + 30;
@@ -210,24 +210,21 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
   float dy = 70;
   float column = 12;
   for (const Substitution& value : part.values) {
-    page.flowText({{0, kMargin, dy, value.when, part.substitutionDx}});
-    page.waitKeyPrompt();
-    page.flowText({{0, kEnd, 0, value.working}, {3, kEnd, 0, value.value}});
+    flowThenWait(page, {newLine(0, dy, value.when, part.substitutionDx)});
+    page.flowText({same(0, value.working), same(3, value.value)});
     drawCell(page, page.markX(column), page.markY(12), 60, 3, value.value);
     page.waitKeyPrompt();
     dy = 50;
     column = 14;
   }
 
-  page.flowText({{0, kMargin, 50, U"だから、", 114}});
-  page.waitKeyPrompt();
+  flowThenWait(page, {newLine(0, 50, U"だから、", 114)});
   for (const IncreaseWorking& increase : part.increases) {
-    page.flowText({{0, kMargin, 50, increase.name}});
-    page.waitKeyPrompt();
+    flowThenWait(page, {newLine(0, 50, increase.name)});
     for (std::size_t i = 0; i < increase.working.size(); ++i) {
-      page.flowText({{0, kEnd, 0, increase.working[i]}});
+      page.flowText({same(0, increase.working[i])});
       if (i + 1 == increase.working.size()) {
-        page.flowText({{3, kEnd, 0, increase.value}});
+        page.flowText({same(3, increase.value)});
         page.writeAt(5, page.markX(13) + increase.markDx,
                      page.markY(static_cast<float>(11 + increase.markRow)) + increase.markDy,
                      increase.value);
@@ -241,22 +238,19 @@ void workIncreasePart(Lesson& page, const IncreasePart& part) {
 
 // The worked example ① and the line that opens the random examples; a key wait
 // follows every step but the last.
-const std::vector<std::vector<Flow>> kExampleSteps = {
-    {{3, kMargin, 80, U"① "}, {0, kEnd, 0, U"xの値が1から4まで変わるとき、変化の割合は？"}},
-    {{3, kEnd, 0, U"ﾀ-1-5/4-1ﾀ", 30}},
-    {{3, kEnd, 0, U"=ﾀ-6/3ﾀ"}},
-    {{5, kEnd, 0, U"=-2"}},
-    {{3, kMargin, 70, U"② "}, {0, kEnd, 0, U"xの値が次のように変わるとき、変化の割合を求めよう。"}},
+const std::vector<Stretch> kExampleSteps = {
+    {newLine(3, 80, U"① "), same(0, U"xの値が1から4まで変わるとき、変化の割合は？")},
+    {same(3, U"ﾀ-1-5/4-1ﾀ", 30)},
+    {same(3, U"=ﾀ-6/3ﾀ")},
+    {same(5, U"=-2")},
+    {newLine(3, 70, U"② "), same(0, U"xの値が次のように変わるとき、変化の割合を求めよう。")},
 };
 
 }  // namespace
 
 void CorbiskUnit::valueChangeTablePage() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  setDrawWidth(5);
-  textMarginX = 38;
-  textLineY = 30;
-  flowText({{3, kMargin, 0, U"P63 ひろげよう"}, {0, kEnd, 0, U"y=2x+1", 60}});
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
+  flowText({newLine(3, 0, U"P63 ひろげよう"), same(0, U"y=2x+1", 60)});
 
   // The table's left edge, its first value column and the centres of the
   // value cells of x = -2, 0, 1 and 4, where the arcs end.
@@ -277,7 +271,7 @@ void CorbiskUnit::valueChangeTablePage() {
   const std::size_t last = std::size(kTableQuestions) - 1;
   for (std::size_t i = 0; i <= last; ++i) {
     const TableQuestion& q = kTableQuestions[i];
-    flowText({{3, kMargin, q.dy, q.label}, {0, kEnd, 0, q.question}});
+    flowText({newLine(3, q.dy, q.label), same(0, q.question)});
     if (q.arcs != nullptr) {
       drawIncreaseArc(*this, *q.arcs, markY(11), -1, 3, q.arcs->xIncrease);
       drawIncreaseArc(*this, *q.arcs, markY(13), 1, 5, U"");
@@ -287,18 +281,15 @@ void CorbiskUnit::valueChangeTablePage() {
       writeAt(5, markX(11), markY(13), U"yの増加量");
     }
     waitKeyPrompt();
-    flowText({{5, kEnd, 0, q.answer, 40}});
+    flowText({same(5, q.answer, 40)});
     if (q.arcs != nullptr) drawIncreaseArc(*this, *q.arcs, markY(13), 1, 5, q.answer);
     if (i != last) waitKeyPrompt();
   }
 }
 
 void CorbiskUnit::increaseAmountPage() {
-  fillBox(0, 0, 1320, 1300, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  flowText(
-      {{0, kMargin, 0, U"Q1"}, {3, kEnd, 0, U" 一次関数 y=2x+1で、xとyの増加量を求めなさい。"}});
+  startPage(*this, {.width = 1320, .height = 1300, .marginX = 38, .firstLine = 30});
+  flowText({newLine(0, 0, U"Q1"), same(3, U" 一次関数 y=2x+1で、xとyの増加量を求めなさい。")});
   workIncreasePart(*this, kIncreaseParts[0]);
   // Part (2) fills the right half from the top.
   textMarginX = 646;
@@ -309,15 +300,12 @@ void CorbiskUnit::increaseAmountPage() {
   waitKeyPrompt();
   writeAt(5, 40, 600, U"どちらも 2倍");
   waitKeyPrompt();
-  flowText({{5, kMargin, 70, U"変化の割合=ﾀyの増加量/xの増加量ﾀ"}});
+  flowText({newLine(5, 70, U"変化の割合=ﾀyの増加量/xの増加量ﾀ")});
 }
 
 void CorbiskUnit::rateOfChangeExamplePage() {
-  fillBox(0, 0, 1600, 1800, 15, 15);
-  textMarginX = 38;
-  textLineY = 30;
-  setDrawWidth(5);
-  flowText({{3, kMargin, 0, U"P64 ひろげよう"}, {0, kEnd, 0, U"y=-2x+7", 60}});
+  startPage(*this, {.width = 1600, .height = 1800, .marginX = 38, .firstLine = 30, .penWidth = 5});
+  flowText({newLine(3, 0, U"P64 ひろげよう"), same(0, U"y=-2x+7", 60)});
 
   markX(11) = textMarginX;
   markX(12) = markX(11) + 80;
@@ -328,19 +316,15 @@ void CorbiskUnit::rateOfChangeExamplePage() {
   revealYValues(*this, markY(12), -2, 7);
   waitKeyPrompt();
 
-  for (std::size_t i = 0; i < kExampleSteps.size(); ++i) {
-    flowText(kExampleSteps[i]);
-    if (i + 1 != kExampleSteps.size()) waitKeyPrompt();
-  }
+  revealStretches(*this, kExampleSteps, KeyWait::Between);
 
   savedX(1) = textMarginX;
   savedY(1) = textLineY + 60;
   repeatUntilOne([this] { drawRateExample(); });
   waitKeyPrompt();
 
-  flowText({{3, kMargin, 80, U"③ "}, {0, kEnd, 0, U"xの増加量が1のとき、yの増加量は？"}});
-  waitKeyPrompt();
-  flowText({{5, kEnd, 0, U"-2", 40}});
+  flowThenWait(*this, {newLine(3, 80, U"③ "), same(0, U"xの増加量が1のとき、yの増加量は？")});
+  flowText({same(5, U"-2", 40)});
 }
 
 float CorbiskUnit::drawExampleX() {
@@ -377,19 +361,15 @@ void CorbiskUnit::drawRateExample() {
   textMarginX = savedX(1);
   textLineY = savedY(1) + 10;
 
-  flowText({{0, kMargin, 0, U"　 " + numTextA(1) + U"から" + numTextA(2) + U"まで  "}});
-  waitKeyPrompt();
+  flowThenWait(*this, {newLine(0, 0, U"　 " + numTextA(1) + U"から" + numTextA(2) + U"まで  ")});
   if (negative) {
-    flowText({{3, kEnd, 0,
-               U"ﾀ" + numTextB(2) + numTextB(11) + U"/" + numTextA(2) + numTextA(11) + U"ﾀ="}});
-    waitKeyPrompt();
+    flowThenWait(*this, {same(3, U"ﾀ" + numTextB(2) + numTextB(11) + U"/" + numTextA(2) +
+                                     numTextA(11) + U"ﾀ=")});
   }
-  flowText(
-      {{3, kEnd, 0, U"ﾀ" + numTextB(2) + numTextB(21) + U"/" + numTextA(2) + numTextA(21) + U"ﾀ"}});
-  waitKeyPrompt();
-  flowText({{3, kEnd, 0, U"=ﾀ" + numTextB(3) + U"/" + numTextA(3) + U"ﾀ"}});
-  waitKeyPrompt();
-  flowText({{5, kEnd, 0, U"=-2"}});
+  flowThenWait(*this, {same(3, U"ﾀ" + numTextB(2) + numTextB(21) + U"/" + numTextA(2) +
+                                   numTextA(21) + U"ﾀ")});
+  flowThenWait(*this, {same(3, U"=ﾀ" + numTextB(3) + U"/" + numTextA(3) + U"ﾀ")});
+  flowText({same(5, U"=-2")});
 }
 
 }  // namespace lesson
