@@ -103,11 +103,11 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{kAny, 160, 5, "y=4"}}},
       {page(2) + spaces(3),
        Foot::KeyWait,
-       {{kAny, 220, 5, "=7"}, {40, 280, 3, "(3)"}},
+       {{kAny, 220, 5, "=-7"}, {40, 280, 3, "(3)"}},
        {{kAny, 280, 0, "切片が"}}},
       {page(2) + spaces(4),
        Foot::SubMenu,
-       {{kAny, 280, 0, "切片が5で、"}, {74, 350, 0, "傾き"}, {74, kAny, 5, "y="}},
+       {{kAny, 280, 0, "切片が-5で、"}, {74, 350, 0, "傾き"}, {74, kAny, 5, "y="}},
        {}},
       // ③: five labelled lines, then one match a key; line ④ is matched by none.
       {page(3), Foot::KeyWait, {{kAny, kAny, 3, "④"}, {kAny, kAny, 7, "①"}}, {{40, 110, 3, "ア"}}},
@@ -128,7 +128,7 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
       {page(5), Foot::KeyWait, {{101, 32, 0, "学び"}}, {{40, 110, 3, "y="}}},
       {page(5) + " a",
        Foot::SubMenu,
-       {{kAny, 160, 3, "2≦x≦5"},
+       {{kAny, 160, 3, "-2≦x≦5"},
         {40, 280, 0, "したがって、"},
         {40, 460, 3, "b"},
         {kAny, 460, 3, "=3"}},
@@ -142,11 +142,11 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{30, 90, 0, "直線mの傾きは、"}}},
       {page(6) + spaces(6),
        Foot::KeyWait,
-       {{30, 280, 3, "①,②の分母をはらって"}, {70, 330, 0, "3y=x9…③"}, {70, 380, 0, "2y=3x5…④"}},
+       {{30, 280, 3, "①,②の分母をはらって"}, {70, 330, 0, "3y=x+9…③"}, {70, 380, 0, "2y=3x-5…④"}},
        {{30, 430, 3, "③"}}},
       {page(6) + spaces(8),
        Foot::KeyWait,
-       {{84, 480, 0, "9y=3x27"}, {84, 580, 0, "7y="}, {kAny, 300, 7, "y="}},
+       {{84, 480, 0, "9y=3x+27"}, {84, 580, 0, "7y="}, {kAny, 300, 7, "y="}},
        {{418, 370, 3, "y="}}},
       {page(6) + spaces(12),
        Foot::SubMenu,
@@ -190,7 +190,7 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{40, 320, 0, "xの値"}}},
       {page(8) + spaces(5),
        Foot::SubMenu,
-       {{44, 320, 0, "の値が10ずつ"}, {kAny, 370, 3, "y=0.17x10"}, {40, 420, 0, "yは"}},
+       {{44, 320, 0, "の値が10ずつ"}, {kAny, 370, 3, "y=0.17x+10"}, {40, 420, 0, "yは"}},
        {}},
   };
   for (const Case& c : cases) {
@@ -350,16 +350,27 @@ TEST(TessarinSection8, AnswerEightArcsStepAlongTheTableOutsideIt) {
       EXPECT_TRUE(dots[i].y >= 249.5f) << dots[i];
     }
   }
-  // Each arc's label on its own side: six "10" over the table, six "1.7" under
-  // it, each row of labels read as one line.
-  int over = 0, under = 0;
-  for (const TextLine& line : run.lines()) {
-    if (line.color != 5) continue;
-    over += line.text == "101010101010" && line.y < 150;
-    under += line.text == "1.71.71.71.71.71.7" && line.y > 250;
+  // Each arc's label on its own side, one per arc, 120 px apart: six "10" over
+  // the table, six "1.7" under it, each row of labels read as one line.
+  struct LabelRow {
+    std::string text;
+    float x, y;     // the first label's top-left
+    size_t glyphs;  // glyphs of one label
+  } rows[] = {{"101010101010", 293, 86, 2}, {"1.71.71.71.71.71.7", 289, 270, 3}};
+  const std::vector<TextLine> lines = run.lines();
+  for (const LabelRow& row : rows) {
+    SCOPED_TRACE(row.text);
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const TextLine& l) {
+      return l.color == 5 && l.text == row.text;
+    });
+    ASSERT_NE(line, lines.end()) << dump(lines);
+    ASSERT_EQ(line->glyphs.size(), 6 * row.glyphs);
+    for (size_t k = 0; k < 6; ++k) {
+      const DrawOp& first = line->glyphs[k * row.glyphs];
+      EXPECT_NEAR(first.x1, row.x + 120 * static_cast<float>(k), 0.5f) << k;
+      EXPECT_NEAR(first.y1, row.y, 0.5f) << k;
+    }
   }
-  EXPECT_EQ(over, 1) << dump(run.lines());
-  EXPECT_EQ(under, 1) << dump(run.lines());
 }
 
 }  // namespace
