@@ -85,12 +85,15 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
         {76, 250, 0, "上へ3進むから、"},
         {1008, 220, 3, "3"},
         {kAny, 320, 3, "a="},
-        {38, 390, 5, "答y="}},
+        {38, 390, 5, "答y=2"},  // the fraction's denominator joins the line
+        {158, 380, 5, "3x-1"}},
        {{38, 470, 5, "傾きと切片"}}},
       // The closing rule is shown with the sub-menu line, without a wait.
       {kSection + "2 Enter" + spaces(8),
        Foot::SubMenu,
-       {{38, 390, 5, "答y="}, {38, 470, 5, "傾きと切片をよみとれば、関数の式がわかる。"}},
+       {{38, 390, 5, "答y=2"},
+        {158, 380, 5, "3x-1"},
+        {38, 470, 5, "傾きと切片をよみとれば、関数の式がわかる。"}},
        {}},
       // A second visit starts from a clear page; 3/2 passes as 1.5 and opens ②.
       {kSection + "2 Enter" + spaces(8) + " 3/2 Enter",
@@ -128,7 +131,10 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 30, 7, "練習1図の直線の式を求めなさい。"}},
        {{40, 100, 0, "点(0,"}}},
       {kSection + "3 Enter" + spaces(3) + " Enter", Foot::KeyWait, {}, {{40, 330, 5, "答"}}},
-      {kSection + "3 Enter" + spaces(3) + " 1 Enter", Foot::SubMenu, {{40, 330, 5, "答　y="}}, {}},
+      {kSection + "3 Enter" + spaces(3) + " 1 Enter",
+       Foot::SubMenu,
+       {{40, 330, 5, "答　y=-2x-2"}},
+       {}},
 
       // Page ④: after 1 one more wait, then the task under the answer.
       {kSection + "4 Enter",
@@ -137,11 +143,11 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 100, 0, "点(0,"}}},
       {kSection + "4 Enter" + spaces(3) + " 1 Enter",
        Foot::KeyWait,
-       {{40, 360, 5, "答　y="}},
+       {{40, 360, 5, "答　y=-4"}, {194, 350, 5, "3x+3"}},
        {{40, 450, 0, "教科書P73"}}},
       {kSection + "4 Enter" + spaces(3) + " 1 Enter Space",
        Foot::SubMenu,
-       {{40, 360, 5, "答　y="}, {40, 450, 0, "教科書P73問1をしなさい。"}},
+       {{40, 360, 5, "答　y=-4"}, {194, 350, 5, "3x+3"}, {40, 450, 0, "教科書P73問1をしなさい。"}},
        {}},
   };
   for (const Case& c : cases) {

@@ -111,11 +111,13 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
         {40, 280, 0, "求める式は、"},
         {40, 520, 0, "2=-5+bb=2+5"},
         {427, 520, 3, "b=7"},
-        {40, 590, 5, "答　y="},
+        {40, 590, 5, "答　y=3"},  // the fraction's denominator joins the line
+        {167, 580, 5, "5x+7"},
         {600, 90, 3, "(4)"},
         {681, 90, 0, "グラフが点(0,5)を通るから、"},
         {600, 140, 3, "切片b=5"},
-        {600, 350, 5, "答　y="}},
+        {600, 350, 5, "答　y=3"},
+        {727, 340, 5, "2x+5"}},
        {}},
       {kSection5 + "3 Enter",
        kSection5Line,
@@ -125,7 +127,8 @@ TEST(MerrowinSections45, PagesShowTheirTextsAndTakeTheirKeys) {
         {40, 140, 0, "を通るから、"},
         {kAny, 140, 3, "切片b=-2"},
         {40, 290, 0, "傾きは、"},
-        {40, 510, 5, "答　y="},
+        {40, 510, 5, "答　y=4"},
+        {167, 500, 5, "3x-2"},
         {520, 30, 3, "(6)求める式をy=ax+b"},
         {kAny, 30, 0, "とする。"},
         {560, 130, 0, "2=-2a+b…①"},
@@ -381,7 +384,8 @@ TEST(MerrowinSections45, Problem6Layout) {
                 {{restX, 370, 0, "2=-2×"},
                  {restX, 430, 0, "b=2+3="},
                  {kAny, 430, 3, "5"},
-                 {restX, 490, 5, "答y="}},
+                 {restX, 490, 5, "答y=2"},
+                 {restX + 120, 480, 5, "3x+5"}},
                 {}, showing);
   EXPECT_EQ(run.unit.savedX(1), restX);
   EXPECT_EQ(run.unit.savedY(1), 230);

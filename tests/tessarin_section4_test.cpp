@@ -75,7 +75,7 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
       {kPage1 + spaces(16),
        Foot::SubMenu,
        {{360, 280, 0, "3+y=7"},
-        {360, 380, 5, "答"},
+        {360, 380, 5, "答(x,y)=(3,4)"},
         {360, 440, 5, "<連立方程式の解とグラフ>"},
         {360, 490, 3, "連立方程式の解は、"},
         {360, 540, 3, "方程式のグラフの交点の座標と一致する。"},
@@ -107,7 +107,7 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
         {kAny, 580, 0, "x=-2"},
         {kAny, 280, 3, "x=-2を①に代入して"},
         {360, 330, 0, "-2+2y=2"},
-        {360, 480, 5, "答"}},
+        {360, 480, 5, "答(x,y)=(-2,2)"}},
        {},
        3},  // the page sets none: the start-up width
       // Page ④: everything at once.
@@ -116,7 +116,10 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
        {{38, 30, 3, "問2解答"},
         {38, 310, 3, "3×①-3×②"},
         {kAny, 360, 3, "を①に代入して"},
-        {418, 500, 5, "答"}},
+        // P's fractions: each denominator joins the line before it.
+        {418, 500, 5, "答P(2"},
+        {533, 490, 5, "3,-"},
+        {619, 490, 5, "5)"}},
        {kGoal}},
       // Page ③: ten key waits, the next-step prompt, then after 1 one more key.
       {kPage3,
@@ -127,14 +130,14 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
        {kGoal, {40, 180, 7, "①-②"}}},
       {kPage3 + spaces(1), Foot::KeyWait, {{40, 180, 7, "①-②"}}, {{94, 230, 0, "y="}}},
       {kPage3 + spaces(2), Foot::KeyWait, {{94, 230, 0, "y="}, {40, 280, 0, "-)y="}}, {}},
-      {kPage3 + spaces(10), Foot::NextStep, {{kAny, 530, 5, "答("}}, {}},
+      {kPage3 + spaces(10), Foot::NextStep, {{kAny, 530, 5, "答(0,-7)"}}, {}},
       {kPage3 + spaces(10) + " 1 Enter",
        Foot::KeyWait,
-       {{kAny, 530, 5, "答("}},
+       {{kAny, 530, 5, "答(0,-7)"}},
        {{38, 600, 7, "教科書P83"}}},
       {kPage3 + spaces(10) + " 1 Enter Space",
        Foot::SubMenu,
-       {{kAny, 530, 5, "答("}, {38, 600, 7, "教科書P83問2　をやってみよう。"}},
+       {{kAny, 530, 5, "答(0,-7)"}, {38, 600, 7, "教科書P83問2　をやってみよう。"}},
        {},
        5},
       // A page chosen again starts at its first step, without the banner.

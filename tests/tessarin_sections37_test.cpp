@@ -178,14 +178,14 @@ TEST(TessarinSections37, PagesShowTheirAnswersStepByStep) {
         {121, 90, 5, "y=5"},
         {40, 150, 3, "(2)"},
         {94, 300, 3, "b="},
-        {94, 350, 5, "答　y="},
+        {94, 350, 5, "答　y=-x+5"},
         {40, 410, 3, "(3)"},
         {94, 510, 0, "yは-4→5まで増加するから"},
         {724, 8, 3, "a="},
         {720, 90, 0, "求める一次関数の式は"},
         {720, 140, 0, "点(1,5)を通るから、"},
         {720, 340, 3, "b=2"},
-        {720, 390, 5, "答　y=3"}},
+        {720, 390, 5, "答　y=3x+2"}},
        {}},
       // Item ⑦: each equation a key before its graph.
       {reviewPage(7),
@@ -215,7 +215,13 @@ TEST(TessarinSections37, PagesShowTheirAnswersStepByStep) {
        Foot::KeyWait,
        {{30, 320, 3, "①,②から、"}, {30, 440, 0, "3x=-4"}, {kAny, 440, 3, "x="}},
        {{30, 500, 0, "②に代入して"}}},
-      {reviewPage(8, 5), Foot::SubMenu, {{30, 500, 0, "②に代入して、y="}, {30, 560, 5, "答"}}, {}},
+      {reviewPage(8, 5),
+       Foot::SubMenu,
+       {{30, 500, 0, "②に代入して、y="},
+        {30, 560, 5, "答　(-3"},  // the fractions' denominators join the lines before them
+        {152, 550, 5, "4,"},
+        {211, 550, 5, "13)"}},
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
