@@ -100,7 +100,11 @@ TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
        {}},
       {kDam + spaces(22),
        Foot::KeyWait,
-       {{30, 240, 7, "問1をやろう。"}, {66, 470, 5, "y=-25x+975"}, {30, 530, 7, "問2をやろう。"}},
+       {{30, 240, 7, "問1をやろう。"},
+        {415, 400, 0, "-75"},
+        {515, 410, 3, "=-25"},
+        {66, 470, 5, "y=-25x+975"},
+        {30, 530, 7, "問2をやろう。"}},
        {}},
       // Screen 3: 問2 over the top; the lines of 問1 stay until 問3 comes.
       {kDam + spaces(23),

@@ -29,7 +29,7 @@ inline constexpr float kAny = -1;
 // high through it), or inside a fraction part 20 px long from 6 px in, the
 // upright 20 px high; the upright is drawn right after the level stroke.
 // `glyph` stands in the cell (x, y) at the size of the row's glyphs, so it
-// joins their line; `extent` is what the strokes paint.
+// joins their line; left, top, right and bottom bound what the strokes paint.
 struct DrawnSign {
   DrawOp glyph;
   float left, top, right, bottom;
@@ -72,13 +72,14 @@ inline std::optional<DrawnSign> signDrawnAt(const std::vector<HeadlessPlatform::
 // formula sign whose strokes no later fill covers read in as its glyph, in
 // drawing order.
 inline std::vector<DrawOp> pageTexts(const std::vector<HeadlessPlatform::Event>& events) {
+  using Event = HeadlessPlatform::Event;
   // Each sign's strokes become its glyph, at the level stroke's place in the
   // drawing order.
-  std::vector<HeadlessPlatform::Event> read;
+  std::vector<Event> read;
   std::vector<std::optional<DrawnSign>> signs;
   for (std::size_t i = 0; i < events.size(); ++i) {
     std::optional<DrawnSign> sign = signDrawnAt(events, i);
-    HeadlessPlatform::Event e = events[i];
+    Event e = events[i];
     if (sign) {
       e.op = sign->glyph;
       if (sign->glyph.text == U"+") ++i;  // its upright
@@ -86,23 +87,25 @@ inline std::vector<DrawOp> pageTexts(const std::vector<HeadlessPlatform::Event>&
     read.push_back(std::move(e));
     signs.push_back(std::move(sign));
   }
-  // A sign under a later fill is gone; a later clear hides everything anyway.
+  // A sign whose strokes a later fill holds is gone (visibleTexts leaves out
+  // whatever a later clear hides).
+  std::vector<bool> erased(read.size(), false);
   std::vector<DrawOp> laterFills;
   for (std::size_t k = read.size(); k-- > 0;) {
-    const DrawOp& op = read[k].op;
-    if (read[k].kind != HeadlessPlatform::Event::Kind::Draw) continue;
-    if (op.kind == DrawOp::Kind::Fill) laterFills.push_back(op);
+    if (read[k].kind != Event::Kind::Draw) continue;
+    if (read[k].op.kind == DrawOp::Kind::Fill) laterFills.push_back(read[k].op);
     if (!signs[k]) continue;
     const DrawnSign& s = *signs[k];
-    for (const DrawOp& f : laterFills) {
-      if (std::min(f.x1, f.x2) <= s.left && std::min(f.y1, f.y2) <= s.top &&
-          std::max(f.x1, f.x2) >= s.right && std::max(f.y1, f.y2) >= s.bottom) {
-        read[k].kind = HeadlessPlatform::Event::Kind::Wait;  // drops it from the drawing
-        break;
-      }
-    }
+    erased[k] = std::any_of(laterFills.begin(), laterFills.end(), [&](const DrawOp& f) {
+      return std::min(f.x1, f.x2) <= s.left && std::min(f.y1, f.y2) <= s.top &&
+             std::max(f.x1, f.x2) >= s.right && std::max(f.y1, f.y2) >= s.bottom;
+    });
   }
-  return visibleTexts(read);
+  std::vector<Event> shown;
+  for (std::size_t k = 0; k < read.size(); ++k) {
+    if (!erased[k]) shown.push_back(std::move(read[k]));
+  }
+  return visibleTexts(shown);
 }
 
 // The same joined into lines as the pupil reads them (textLines).
