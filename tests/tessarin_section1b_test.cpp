@@ -3,6 +3,7 @@
 // random two-point example's draws and its next-step loop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -319,10 +320,14 @@ TEST(TessarinSection1B, OneEndsTheExamplesOtherValuesRedraw) {
     EXPECT_EQ(showing(lines, {40, 540, 7, "教科書P79問2　をやってみよう。"}), c.ends);
     EXPECT_EQ(footOf(lines), c.ends ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
     if (!c.ends) {
-      // The earlier example is gone: the new one stands at its first key.
-      int showingHeadings = 0;
-      for (const TextLine& line : lines) showingHeadings += line.text == "例1";
-      EXPECT_EQ(showingHeadings, 1);
+      // The earlier example is gone: the new one stands at its first key, its
+      // heading alone in the heading's place.
+      const auto isHeading = [](const TextLine& line) { return line.text == "例1"; };
+      EXPECT_EQ(std::count_if(lines.begin(), lines.end(), isHeading), 1);
+      const auto heading = std::find_if(lines.begin(), lines.end(), isHeading);
+      ASSERT_NE(heading, lines.end());
+      EXPECT_EQ(heading->x, 40);
+      EXPECT_EQ(heading->y, 30);
       EXPECT_TRUE(showing(lines, {kAny, 190, 0, "を代入すると、"}));
       EXPECT_FALSE(showing(lines, {40, 290, 3, "点(0,"}));
     }
