@@ -112,9 +112,9 @@ std::string glyphsOf(const std::string& text) {
   return out;
 }
 
-// The visible glyphs (signs read in) left of xMax whose top is at y, left to right; the
-// italic letters "a" and "x" stand 22 px higher on the row. A glyph drawn
-// again at its place (each example writes the statement anew) counts once.
+// The visible glyphs (signs read in) left of xMax whose top is at y, left to
+// right; the italic letters "a" and "x" stand 22 px higher on the row. A glyph
+// drawn again at its place (each example writes the statement anew) counts once.
 std::string glyphRow(const std::vector<DrawOp>& texts, float y, float xMax = 780) {
   std::vector<const DrawOp*> on;
   for (const DrawOp& op : texts) {

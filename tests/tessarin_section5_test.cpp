@@ -53,8 +53,7 @@ const std::string kBicycle = kSection + " 3 Enter";
 const std::string kExplain = kSection + " 4 Enter";
 const std::string kSubMenuStart = "①ダムの貯水量は";
 
-// Formula text draws "+" and "-" as strokes and blanks as nothing, so the
-// anchors below leave them out.
+// Blanks draw nothing, so the anchors below leave them out.
 TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
   struct Case {
     std::string keys;
