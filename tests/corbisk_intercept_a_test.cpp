@@ -31,7 +31,6 @@ const std::string kSubMenuLine =
     "①復習　②Ｐ６６ひろげ　③つづき　④説明　⑤例　⑥問１　⑦切片説明　⑧終了";
 
 TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
-  // Formula text draws "+" and "-" as lines, so the texts read without them.
   struct Case {
     std::string name;
     std::string keys;
@@ -60,10 +59,10 @@ TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
        "5 Enter 2 Enter",
        1,
        {
-           {40, 30, 7, "P66一次関数y=2x3のグラフをかこう。"},
+           {40, 30, 7, "P66一次関数y=2x+3のグラフをかこう。"},
            {40, 90, 3, "(1)"},
            {121, 90, 0, "表を完成しよう。"},
-           {150, 153, 0, "3210123…"},
+           {50.5f, 131, 0, "x…-3-2-10123…"},
            // Seven empty cells between "y…" and the closing "…".
            {46.5f, 203, 0, "y…"},
            {543, 203, 0, "…"},
@@ -74,7 +73,7 @@ TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
       {"graph by points: three y values revealed",
        "5 Enter 2 Enter" + spaces(3),
        4,
-       {{150, 203, 5, "311"}, {543, 203, 0, "…"}},
+       {{123, 203, 5, "-3-11"}, {543, 203, 0, "…"}},
        {"(2)"},
        false,
        3},
@@ -97,11 +96,11 @@ TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
        "5 Enter 3 Enter",
        1,
        {
-           {40, 30, 7, "一次関数y=2x3のグラフをかこう。"},
-           {40, 80, 3, "y=2x3とy=2xの関係を調べよう"},
-           {230, 143, 0, "3210123…"},
-           {230, 193, 0, "6420246…"},
-           {230, 243, 5, "3113579…"},
+           {40, 30, 7, "一次関数y=2x+3のグラフをかこう。"},
+           {40, 80, 3, "y=2x+3とy=2xの関係を調べよう"},
+           {90.5f, 121, 0, "x…-3-2-10123…"},
+           {73, 193, 0, "2x…-6-4-20246…"},
+           {46, 243, 5, "2x+3…-3-113579…"},
        },
        {"(1)"},
        false,
@@ -111,10 +110,10 @@ TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
        22,
        {
            {40, 300, 3, "(1)"},
-           {121, 300, 0, "表で、2xの値と2x3の値の関係は？"},
+           {121, 300, 0, "表で、2xの値と2x+3の値の関係は？"},
            {40, 410, 3, "(2)"},
            {40, 460, 5, "上方に3だけ平行移動した点"},
-           {957, 10, 3, "y=2x3"},  // (-120, -50) from its last dot (1077, 60)
+           {956.934f, 10.1311f, 3, "y=2x+3"},  // (-120, -50) from its last dot (1077, 60)
            {40, 520, 3, "(3)"},
            {40, 570, 5, "y=2xのグラフに平行で、y軸上の点(0,3)を通る直線"},
        },
@@ -130,9 +129,9 @@ TEST(CorbiskIntercept, PagesShowTheirStepsAndEndOnTheSubMenu) {
            {76, 230, 0, "させた"},
            {178, 230, 3, "直線"},
            // Each line's label, moved from its last dot at x = 2.
-           {83, 380, 3, "y=axb"},
+           {83, 380, 3, "y=ax+b"},
            {218, 570, 7, "y=ax"},
-           {457, 540, 3, "y=axb"},
+           {457, 540, 3, "y=ax+b"},
            {403, 350, 7, "y=ax"},
            {232, 470, 5, "b"},
            {498, 470, 5, "b"},

@@ -41,16 +41,16 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
        1,
        {
            {38, 30, 3, "P63ひろげよう"},
-           {148, 153, 0, "32101234…"},  // x = -3 .. 4, minus signs drawn as strokes
+           {48.5f, 131, 0, "x…-3-2-101234…"},
            {44.5f, 203, 0, "y…"},
            {601, 203, 0, "…"},
        },
-       {"①", "53113579"},
+       {"①", "-5-3-113579"},
        {}},
       {"page ① after the last y value: a second key is needed before question ①",
        "3 Enter 1 Enter" + spaces(9),
        10,
-       {{148, 203, 5, "53113579"}},
+       {{121, 203, 5, "-5-3-113579"}},
        {"①"},
        {}},
       {"page ① with question ②: the arcs drawn, only the upper one labelled",
@@ -68,7 +68,7 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
        19,
        {
            {38, 30, 3, "P63ひろげよう"},
-           {148, 203, 5, "53113579"},
+           {121, 203, 5, "-5-3-113579"},
            {920, 370, 5, "4"},
            {254.5f, 270, 5, "4"},  // under the y row, between x = -2 and 0
            {344.5f, 86, 3, "1"},
@@ -89,7 +89,7 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
        "3 Enter 1 Enter" + spaces(19) + " 1 Enter",
        20,
        {{44.5f, 203, 0, "y…"}},
-       {"53113579", "全部2倍"},
+       {"-5-3-113579", "全部2倍"},
        {}},
       {"page ② after part (1): its values in the table, its increases beside it",
        "3 Enter 2 Enter" + spaces(9),
@@ -115,12 +115,12 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
        {
            {646, 80, 3, "(2)"},
            {646, 150, 3, "<解答>"},
-           {818.5f, 161, 0, "x5→1"},
-           {888, 233, 3, "9"},
+           {818.5f, 161, 0, "x-5→1"},
+           {861, 233, 3, "-9"},
            {994.5f, 233, 3, "3"},
-           {612, 278, 0, "x=5のときy=2×(5)1="},
+           {612, 278, 0, "x=-5のときy=2×(-5)+1="},
            {760, 400, 0, "だから、"},
-           {650, 428, 0, "xの増加量は、1(5)=15="},
+           {650, 428, 0, "xの増加量は、1-(-5)=1+5="},
            {1184, 450, 3, "6"},
            {933, 160, 5, "6"},
            {1184, 500, 3, "12"},
@@ -136,9 +136,9 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
        "3 Enter 3 Enter" + spaces(14),
        15,
        {
-           {121, 143, 5, "1311975311"},
+           {121, 143, 5, "131197531-1"},
            {38, 220, 3, "①"},
-           {1118, 220, 5, "=2"},
+           {1118, 220, 5, "=-2"},
            {38, 290, 3, "②"},
            {103, 268, 0, "xの値が次のように変わるとき、変化の割合を求めよう。"},
        },
@@ -156,7 +156,7 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
        {
            {38, 440, 3, "③"},
            {103, 418, 0, "xの増加量が1のとき、yの増加量は？"},
-           {757, 440, 5, "2"},
+           {730, 440, 5, "-2"},
            kSubMenuLine,
        },
        {},
@@ -175,12 +175,9 @@ TEST(CorbiskRatePagesA, PagesShowTheirStepsAndEndOnTheSubMenu) {
   }
 }
 
-// A number as the working writes it, its signs left out as the text lines
-// leave them out.
-std::string digits(float value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(std::fabs(value)));
-  return buffer;
+// A whole number as the working writes it.
+std::string number(float value) {
+  return std::to_string(static_cast<int>(value));
 }
 
 // The colour-3 texts of the example strip (y 350 to 440): fraction parts.
@@ -224,7 +221,7 @@ TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
     (negative ? negativeFirst : otherFirst)++;
     EXPECT_EQ(keyWaitBars(run.draws()), 14 + (negative ? 4 : 3))
         << "the first fraction only for x1 < 0";
-    const std::string interval = digits(x1) + "から" + digits(x2) + "まで";
+    const std::string interval = number(x1) + "から" + number(x2) + "まで";
     bool showsInterval = false;
     for (const TextLine& line : lines) {
       showsInterval |=
@@ -235,18 +232,19 @@ TEST(CorbiskRatePagesA, RandomExamplesAreWorkedForEveryDraw) {
     const std::vector<std::string> parts = stripFractionTexts(lines);
     // x1 subtracted: in parentheses in the first fraction, as "+|x1|" in the second.
     if (negative) {
-      EXPECT_TRUE(hasPrefix(parts, digits(x2) + "(" + digits(x1) + ")")) << dump(lines);
+      EXPECT_TRUE(hasPrefix(parts, number(x2) + "-(" + number(x1) + ")")) << dump(lines);
     } else {
-      EXPECT_FALSE(hasPrefix(parts, digits(x2) + "(")) << dump(lines);
+      EXPECT_FALSE(hasPrefix(parts, number(x2) + "-(")) << dump(lines);
     }
-    EXPECT_TRUE(hasPrefix(parts, digits(y2) + digits(y1) + "=")) << dump(lines);
-    EXPECT_TRUE(hasPrefix(parts, digits(x2) + digits(x1))) << dump(lines);
+    EXPECT_TRUE(hasPrefix(parts, number(y2) + "-" + number(y1) + "=")) << dump(lines);
+    EXPECT_TRUE(hasPrefix(parts, number(x2) + (negative ? "+" : "-") + number(std::fabs(x1))))
+        << dump(lines);
     // The differences, not reduced.
-    EXPECT_TRUE(hasPrefix(parts, digits(x2 - x1))) << dump(lines);
-    EXPECT_TRUE(hasPrefix(parts, digits(y2 - y1))) << dump(lines);
+    EXPECT_TRUE(hasPrefix(parts, number(x2 - x1))) << dump(lines);
+    EXPECT_TRUE(hasPrefix(parts, number(y2 - y1))) << dump(lines);
     bool endsInMinusTwo = false;
     for (const TextLine& line : lines) {
-      endsInMinusTwo |= line.color == 5 && line.y == 360 && line.text == "=2";
+      endsInMinusTwo |= line.color == 5 && line.y == 360 && line.text == "=-2";
     }
     EXPECT_TRUE(endsInMinusTwo) << dump(lines);
   }

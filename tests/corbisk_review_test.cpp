@@ -93,7 +93,7 @@ TEST(CorbiskReview, PagesShowTheirStepsAndEndOnTheSubMenu) {
            {44, 110, 0, "(1)①,②の関数のグラフは？"},
            {115, 160, 0, "①"},
        },
-       {"ウ ", "グラフの特徴", "y=3x"}},
+       {"ウ ", "グラフの特徴", "y=-3x"}},
       {"graphs at the end with the curves for a<0",
        "1 Enter 2 Enter" + spaces(6),
        6,
@@ -106,11 +106,11 @@ TEST(CorbiskReview, PagesShowTheirStepsAndEndOnTheSubMenu) {
            {122, 280, 3, "原点を通る直線"},
            {136, 308, 0, "a>0のとき右上がり"},
            {136, 358, 0, "a<0のとき右下がり"},
-           {900, 460, 7, "y=3x"},  // y=-3x, 88 px left of its last dot (988, 460)
+           {899.973f, 459.919f, 7, "y=-3x"},  // y=-3x, 88 px left of its last dot (988, 460)
            {88, 430, 0, "②"},
            {122, 430, 3, "双曲線"},
            {255, 408, 0, "a<0のときは図の位置"},
-           {1020, 340, 3, "y=x"},  // y=-6/x, (-88, 30) from its last dot (1108, 310)
+           {1020, 340, 3, "y=-x"},  // y=-6/x, (-88, 30) from its last dot (1108, 310)
            kSubMenuLine,
        },
        {}},

@@ -162,7 +162,7 @@ TEST(CorbiskTankPages, AnimationFramesAndFinishedPage) {
 
     // The finished page under the sub-menu line.
     const std::vector<DrawOp> texts = visibleTexts(run.events());
-    const std::vector<TextLine> lines = textLines(texts);
+    const std::vector<TextLine> lines = testing::pageLines(run.events());
     expectAnchors(lines, c.anchors, {}, showing);
     std::string cells;
     for (const DrawOp& op : texts) {

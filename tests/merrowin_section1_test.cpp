@@ -37,12 +37,11 @@ const std::string kSubMenuStart = "①ａ，ｂ既知";
 // Positions that plotCurve's last dot leaves are a hair off whole pixels.
 constexpr LineMatch showing{.xTolerance = 0.5f, .yTolerance = 0.5f};
 
-// The glyphs of a formula text as a visible line holds them: blanks and the
-// signs "+" and "-" (drawn as strokes) are not glyphs.
+// A formula text as a visible line reads it: blanks draw nothing.
 std::string glyphs(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c != ' ' && c != '+' && c != '-') out += c;
+    if (c != ' ') out += c;
   }
   return out;
 }
@@ -71,13 +70,13 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
       {kSection + "2 Enter",
        Foot::KeyWait,
        {{76, 30, 3, "グラフから関数の式を求めよう。"}},
-       {kGoal, {38, 80, 0, "①bは切片だから、"}, {733, 340, 3, "(0,1)"}}},
+       {kGoal, {38, 80, 0, "①bは切片だから、"}, {733, 340, 3, "(0,-1)"}}},
       {kSection + "2 Enter" + spaces(1),
        Foot::KeyWait,
-       {{38, 80, 0, "①bは切片だから、"}, {733, 340, 3, "(0,1)"}},
+       {{38, 80, 0, "①bは切片だから、"}, {733, 340, 3, "(0,-1)"}},
        {{kAny, 80, 3, "b=1"}}},
       // "b=-1" continues the first line although the label came between.
-      {kSection + "2 Enter" + spaces(2), Foot::KeyWait, {{337, 80, 3, "b=1"}}, {}},
+      {kSection + "2 Enter" + spaces(2), Foot::KeyWait, {{337, 80, 3, "b=-1"}}, {}},
       {kSection + "2 Enter" + spaces(7),
        Foot::KeyWait,
        {{38, 150, 0, "②傾きは、"},
@@ -86,12 +85,15 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
         {76, 250, 0, "上へ3進むから、"},
         {1008, 220, 3, "3"},
         {kAny, 320, 3, "a="},
-        {38, 390, 5, "答y="}},
+        {38, 390, 5, "答y=2"},  // the fraction's denominator joins the line
+        {158, 380, 5, "3x-1"}},
        {{38, 470, 5, "傾きと切片"}}},
       // The closing rule is shown with the sub-menu line, without a wait.
       {kSection + "2 Enter" + spaces(8),
        Foot::SubMenu,
-       {{38, 390, 5, "答y="}, {38, 470, 5, "傾きと切片をよみとれば、関数の式がわかる。"}},
+       {{38, 390, 5, "答y=2"},
+        {158, 380, 5, "3x-1"},
+        {38, 470, 5, "傾きと切片をよみとれば、関数の式がわかる。"}},
        {}},
       // A second visit starts from a clear page; 3/2 passes as 1.5 and opens ②.
       {kSection + "2 Enter" + spaces(8) + " 3/2 Enter",
@@ -104,9 +106,9 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
        Foot::SubMenu,
        {{38, 30, 3, "教科書P73問1　解答"},
         {38, 100, 0, "(1)"},
-        {kAny, 100, 5, "y=2x1"},
+        {kAny, 100, 5, "y=2x+1"},
         {38, 170, 0, "(2)"},
-        {kAny, 170, 5, "y=x5"},
+        {kAny, 170, 5, "y=-x+5"},
         {38, 240, 0, "(3)"},
         {kAny, 240, 5, "y="},
         {kAny, 56, 0, "①"},
@@ -129,7 +131,10 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 30, 7, "練習1図の直線の式を求めなさい。"}},
        {{40, 100, 0, "点(0,"}}},
       {kSection + "3 Enter" + spaces(3) + " Enter", Foot::KeyWait, {}, {{40, 330, 5, "答"}}},
-      {kSection + "3 Enter" + spaces(3) + " 1 Enter", Foot::SubMenu, {{40, 330, 5, "答　y="}}, {}},
+      {kSection + "3 Enter" + spaces(3) + " 1 Enter",
+       Foot::SubMenu,
+       {{40, 330, 5, "答　y=-2x-2"}},
+       {}},
 
       // Page ④: after 1 one more wait, then the task under the answer.
       {kSection + "4 Enter",
@@ -138,11 +143,11 @@ TEST(MerrowinSection1, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 100, 0, "点(0,"}}},
       {kSection + "4 Enter" + spaces(3) + " 1 Enter",
        Foot::KeyWait,
-       {{40, 360, 5, "答　y="}},
+       {{40, 360, 5, "答　y=-4"}, {194, 350, 5, "3x+3"}},
        {{40, 450, 0, "教科書P73"}}},
       {kSection + "4 Enter" + spaces(3) + " 1 Enter Space",
        Foot::SubMenu,
-       {{40, 360, 5, "答　y="}, {40, 450, 0, "教科書P73問1をしなさい。"}},
+       {{40, 360, 5, "答　y=-4"}, {194, 350, 5, "3x+3"}, {40, 450, 0, "教科書P73問1をしなさい。"}},
        {}},
   };
   for (const Case& c : cases) {
@@ -337,7 +342,7 @@ std::vector<Example> examplesOf(const std::vector<DrawOp>& ops) {
 // next-step prompt): the intercept dot's label, the sentences, the triangle.
 void expectExampleShown(const MerrowinRun& run, const Example& e) {
   const std::vector<TextLine> lines = run.lines();
-  const std::string b = number(std::fabs(e.intercept));
+  const std::string b = number(e.intercept);
   EXPECT_TRUE(showing(lines, {40, 100, 0, "点(0," + b + ")を通るから、"})) << dump(lines);
   EXPECT_TRUE(showing(lines, {kAny, 100, 3, "切片は" + b}));
   EXPECT_TRUE(showing(lines, {740, 290 - 40 * e.intercept, 5, "(0," + b + ")"}));
@@ -386,14 +391,13 @@ TEST(MerrowinSection1, IntegerSlopePracticeNeverRepeatsAnIntercept) {
     expectExampleShown(run, last);
     Lesson& u = run.unit;
     const float a = last.rise, b = last.intercept;
-    EXPECT_EQ(toUtf8(u.numTextA(11)), a == 1 ? "" : a == -1 ? "-" : number(a));
-    EXPECT_EQ(toUtf8(u.numTextB(11)), (b > 0 ? "+" : "") + number(b));
+    const std::string coef = a == 1 ? "" : a == -1 ? "-" : number(a);
+    const std::string term = (b > 0 ? "+" : "") + number(b);
+    EXPECT_EQ(toUtf8(u.numTextA(11)), coef);
+    EXPECT_EQ(toUtf8(u.numTextB(11)), term);
     const std::vector<TextLine> lines = run.lines();
     EXPECT_TRUE(showing(lines, {40, 250, 3, "傾きは、"}));
-    EXPECT_TRUE(showing(
-        lines,
-        {40, 330, 5, glyphs("答　y=" + (std::fabs(a) == 1 ? "" : number(a)) + "x" + number(b))}))
-        << dump(lines);
+    EXPECT_TRUE(showing(lines, {40, 330, 5, "答　y=" + coef + "x" + term})) << dump(lines);
   }
   EXPECT_EQ(slopes.size(), 6u);
 }

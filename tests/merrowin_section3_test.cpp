@@ -103,19 +103,18 @@ TEST(MerrowinSection3, EntrySubMenuAndDispatch) {
 std::string plain(float v) {
   return std::to_string(static_cast<int>(v));
 }
-// What shows of a text as glyphs: the signs "-" and "+" are strokes, and a
-// blank draws nothing.
+// What shows of a text: a blank draws nothing.
 std::string glyphsOf(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c != '-' && c != '+' && c != ' ') out += c;
+    if (c != ' ') out += c;
   }
   return out;
 }
 
-// The visible glyphs left of xMax whose top is at y, left to right; the
-// italic letters "a" and "x" stand 22 px higher on the row. A glyph drawn
-// again at its place (each example writes the statement anew) counts once.
+// The visible glyphs (signs read in) left of xMax whose top is at y, left to
+// right; the italic letters "a" and "x" stand 22 px higher on the row. A glyph
+// drawn again at its place (each example writes the statement anew) counts once.
 std::string glyphRow(const std::vector<DrawOp>& texts, float y, float xMax = 780) {
   std::vector<const DrawOp*> on;
   for (const DrawOp& op : texts) {
@@ -163,7 +162,7 @@ void checkSlopeWorking(const MerrowinRun& run, const std::string& title, float n
   EXPECT_EQ(toUtf8(u.numTextA(negatedSlot)), "+" + plain(-x1));
 
   const std::vector<TextLine> lines = run.lines();
-  const std::vector<DrawOp> texts = run.visible();
+  const std::vector<DrawOp> texts = run.glyphs();
   EXPECT_EQ(glyphRow(texts, 30, kCanvasWidth),
             glyphsOf(title + "yがxの一次関数で、そのグラフが2点" + p1 + "," + p2));
   EXPECT_TRUE(showing(lines, {kAny, 30, 3, glyphsOf(p1)})) << dump(lines);
@@ -185,16 +184,13 @@ void checkSlopeWorking(const MerrowinRun& run, const std::string& title, float n
   // (numerators 10 px above the line, denominators 28 px below) and the slope.
   EXPECT_EQ(glyphRow(texts, 190), glyphsOf(p1 + "と" + p2 + "を通るから、傾きは"));
   EXPECT_EQ(glyphRow(texts, 250),
-            glyphsOf(plain(y2) + y1Sub + plain(y2) + y1Term + plain(y2 - y1)));
-  EXPECT_EQ(glyphRow(texts, 288),
-            glyphsOf(plain(x2) + "(" + plain(x1) + ")" + plain(x2) + plain(-x1) + plain(x2 - x1)));
+            glyphsOf(plain(y2) + "-" + y1Sub + plain(y2) + y1Term + plain(y2 - y1)));
+  EXPECT_EQ(glyphRow(texts, 288), glyphsOf(plain(x2) + "-(" + plain(x1) + ")" + plain(x2) + "+" +
+                                           plain(-x1) + plain(x2 - x1)));
   EXPECT_TRUE(showing(lines, {kAny, 260, 5, "=" + glyphsOf(plain(a))})) << dump(lines);
   // The triangle's lengths: the run in colour 7, the rise in colour 3.
   EXPECT_TRUE(showing(lines, {(sx1 + sx2) / 2 - 14, a > 0 ? sy1 - 44 : sy1, 7, plain(x2 - x1)}));
-  // (A falling line's rise starts with its "-" stroke, one character wide.)
-  EXPECT_TRUE(showing(
-      lines, {sx2 + (a < 0 ? 27.0f : 0.0f), (sy1 + sy2) / 2 - 16, 3, glyphsOf(plain(y2 - y1))}))
-      << dump(lines);
+  EXPECT_TRUE(showing(lines, {sx2, (sy1 + sy2) / 2 - 16, 3, plain(y2 - y1)})) << dump(lines);
 }
 
 // Page ②'s substitution of the second point and its answer.
@@ -203,14 +199,15 @@ void checkEquationWorking(const MerrowinRun& run) {
   const float a = u.numA(1), b = u.numB(1), x2 = u.numA(3), y2 = u.numB(3);
   const std::string coef = a == 1 ? "" : a == -1 ? "-" : plain(a);
   const std::string bTerm = (b > 0 ? "+" : "") + plain(b);
-  const std::vector<DrawOp> texts = run.visible();
+  const std::vector<DrawOp> texts = run.glyphs();
   EXPECT_EQ(glyphRow(texts, 330), glyphsOf("求める一次関数の式をy=" + coef + "x+b とし、"));
   EXPECT_EQ(glyphRow(texts, 380), glyphsOf("x=" + plain(x2) + ",y=" + plain(y2) + "を代入すると"));
   EXPECT_EQ(glyphRow(texts, 430),
             glyphsOf(plain(y2) + "=" + plain(a) + "×" + plain(x2) + "+b=" + plain(a * x2) + "+b"));
-  EXPECT_EQ(glyphRow(texts, 480), glyphsOf("b=" + plain(y2) + plain(-a * x2) + "=" + plain(b)));
+  EXPECT_EQ(glyphRow(texts, 480), glyphsOf("b=" + plain(y2) + (-a * x2 > 0 ? "+" : "") +
+                                           plain(-a * x2) + "=" + plain(b)));
   EXPECT_EQ(glyphRow(texts, 530), glyphsOf("求める式は y=" + coef + "x" + bTerm));
-  // The signs the glyphs do not show.
+  // The display forms behind them.
   EXPECT_EQ(toUtf8(u.numTextA(11)), coef);
   EXPECT_EQ(toUtf8(u.numTextB(11)), bTerm);
   EXPECT_EQ(toUtf8(u.numTextA(7)), (-a * x2 > 0 ? "+" : "") + plain(-a * x2));

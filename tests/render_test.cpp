@@ -249,6 +249,43 @@ TEST(RenderCircle, ARunOfDotsLooksLikeTheDotsOneByOne) {
   }
 }
 
+TEST(RenderCircle, DotRunsOfTwoColoursBackToBackKeepTheirColours) {
+  // Two curves plotted one after the other: each dot shows in its own colour.
+  Canvas canvas;
+  for (int color : {3, 13}) {
+    for (int i = 0; i < 20; ++i) {
+      canvas.add(circle(100.5f + 10.0f * static_cast<float>(i), 100.5f + static_cast<float>(color),
+                        1, color, 3, true));
+    }
+  }
+  Picture picture(canvas);
+  for (int color : {3, 13}) {
+    for (int i : {0, 19}) {
+      EXPECT_EQ(picture.at(100 + 10 * i, 100 + color), paletteRgb(color)) << color << " dot " << i;
+    }
+  }
+}
+
+TEST(RenderCircle, AFilledCircleOrSectorIsFilledInItsFillColour) {
+  struct Case {
+    float start, end;
+    std::pair<int, int> inside, onOutline;
+  } cases[] = {
+      {0.5f, 0.75f, {250, 150}, {300, 100}},  // upper-left sector: its straight edge runs up
+      {0, 0, {300, 200}, {300, 100}},         // whole circle
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.start << "-" << c.end);
+    DrawOp op = circle(300, 200, 100, 0, 3, true, c.start, c.end);
+    op.fill = 13;
+    Canvas canvas;
+    canvas.add(op);
+    Picture picture(canvas);
+    EXPECT_EQ(picture.at(c.inside.first, c.inside.second), paletteRgb(13));
+    EXPECT_EQ(picture.at(c.onOutline.first, c.onOutline.second), paletteRgb(0));
+  }
+}
+
 TEST(RenderPoly, FilledPolygonAndPolyline) {
   Canvas canvas;
   DrawOp triangle;

@@ -280,6 +280,97 @@ TEST(TextLines, MenuItemsDrawnByTheRendererReadAsOneLine) {
   }
 }
 
+// ---- Formula signs read from their strokes ----------------------------------
+
+DrawOp stroke(float x1, float y1, float x2, float y2, int width) {
+  DrawOp op;
+  op.kind = DrawOp::Kind::Line;
+  op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+  op.width = width;
+  return op;
+}
+
+// Strokes in the cell at (100, 100) before a formula digit in the next cell:
+// only the sign strokes formula text draws read as signs, and only while no
+// later fill covers them.
+TEST(PageLines, OnlySignStrokesThatShowReadAsSigns) {
+  const Event digit = draw(text(127, 100, U"7", 0, 16, 3, 3));
+  const Event minus = draw(stroke(104, 120, 123, 120, 5));
+  const Event plusBar = draw(stroke(104, 122, 123, 122, 5));
+  const Event plusUpright = draw(stroke(113, 110, 113, 134, 5));
+  const Event partMinus = draw(stroke(106, 114, 126, 114, 5));
+  const Event partUpright = draw(stroke(116, 104, 116, 124, 5));
+  DrawOp clear;
+  clear.kind = DrawOp::Kind::Cls;
+  struct Case {
+    const char* what;
+    std::vector<Event> events;
+    float x;
+    const char* line;
+  } cases[] = {
+      {"a minus", {minus, digit}, 100, "-7"},
+      {"a plus: its upright drawn next", {plusBar, plusUpright, digit}, 100, "+7"},
+      {"a minus in a fraction part", {partMinus, digit}, 100, "-7"},
+      {"a plus in a fraction part", {partMinus, partUpright, digit}, 100, "+7"},
+      {"a fraction bar", {draw(stroke(106, 114, 126, 114, 4)), digit}, 127, "7"},
+      {"a root bar", {draw(stroke(104, 96, 123, 96, 3)), digit}, 127, "7"},
+      {"a longer level line", {draw(stroke(104, 120, 133, 120, 5)), digit}, 127, "7"},
+      {"a slanting line", {draw(stroke(104, 120, 123, 125, 5)), digit}, 127, "7"},
+      {"a minus erased", {minus, draw(fill(100, 110, 130, 130)), digit}, 127, "7"},
+      {"a minus erased up to its round ends",
+       {minus, draw(fill(101.5f, 117.5f, 125.5f, 122.5f)), digit},
+       127,
+       "7"},
+      {"a minus erased but for a round end",
+       {minus, draw(fill(102.5f, 117.5f, 125.5f, 122.5f)), digit},
+       100,
+       "-7"},
+      {"a minus half erased", {minus, draw(fill(100, 110, 113, 130)), digit}, 100, "-7"},
+      {"a plus whose upright is erased with it",
+       {plusBar, plusUpright, draw(fill(100, 100, 130, 140)), digit},
+       127,
+       "7"},
+      {"a minus cleared", {minus, draw(clear), digit}, 127, "7"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<TextLine> lines = testing::pageLines(c.events);
+    ASSERT_EQ(lines.size(), 1u) << testing::dump(lines);
+    EXPECT_EQ(lines[0].text, c.line);
+    EXPECT_EQ(lines[0].x, c.x);
+    EXPECT_EQ(lines[0].y, 100);
+  }
+}
+
+// Formulas drawn by the renderer read back with their signs in place; a
+// stacked fraction's parts come out as lines of their own (a denominator
+// joining the line before it).
+TEST(PageLines, FormulasDrawnByTheRendererReadWithTheirSigns) {
+  struct Case {
+    const char32_t* markup;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {U"答　y=-5x+13", {"答　y=-5x+13"}},
+      {U"-25", {"-25"}},
+      {U"答 (x,y)=(-2,2)", {"答(x,y)=(-2,2)"}},
+      {U"y=-ﾀ2/3ﾀx+ﾀ4/3ﾀ", {"y=-3", "2x+", "3", "4"}},
+      // Signs inside fraction parts; the denominators are drawn first.
+      {U"ﾀ-9/-6ﾀ=ﾀ8+1/4+2ﾀ", {"-6", "-9=", "4+2", "8+1"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(toUtf8(c.markup));
+    testing::LessonFixture fx;
+    fx.lesson.textColor = 5;
+    fx.lesson.penX = 44;
+    fx.lesson.penY = 120;
+    fx.lesson.mathText = c.markup;
+    fx.lesson.drawMathText();
+    std::vector<std::string> read;
+    for (const TextLine& line : testing::pageLines(fx.platform.events())) read.push_back(line.text);
+    EXPECT_EQ(read, c.lines);
+  }
+}
+
 // ---- Stops of a headless run ----------------------------------------------
 
 enum class Loop { Drawing, Polling, Measuring };

@@ -51,31 +51,31 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
       {kPage1,
        false,
        {{40, 30, 0, "二元一次方程式"},
-        {305, 30, 3, "2xy=5"},
-        {40, 90, 0, "(1,"},
+        {305, 30, 3, "2x+y=5"},
+        {40, 90, 0, "(-1,"},
         {161, 90, 5, "①"},
         {310, 90, 5, "②"},
         {594, 90, 5, "③"},
         {80, 150, 5, "④"},
         {364, 150, 5, "⑤"},
         {513, 150, 5, "⑥"},
-        {564, 150, 0, ",1)"},
+        {564, 150, 0, ",-1)"},
         {1010, 37, 0, "y"}},
        {{40, 210, 7, "①"}}},
       // The fifth and sixth answers come one key apart.
       {kPage1 + spaces(18),
        false,
-       {{94, 260, 0, "2×(1)y=5"}, {367.5f, 150, 5, "0"}, {513, 150, 5, "⑥"}},
+       {{94, 260, 0, "2×(-1)+y=5"}, {367.5f, 150, 5, "0"}, {513, 150, 5, "⑥"}},
        {{367.5f, 150, 5, "1"}, {516.5f, 150, 5, "3"}}},
       // Both substitutions worked and every box answered.
       {kPage1 + spaces(20),
        false,
        {{40, 210, 7, "①"},
-        {105, 188, 3, "x=1"},
-        {446, 260, 0, "2y=5"},
+        {105, 188, 3, "x=-1"},
+        {94, 260, 0, "2×(-1)+y=5-2+y=5"},
         {266, 310, 3, "7"},
         {40, 370, 7, "②"},
-        {94, 420, 0, "2x5=52x=55=0"},
+        {94, 420, 0, "2x+5=52x=5-5=0"},
         {164.5f, 90, 5, "7"},
         {313.5f, 90, 5, "0"},
         {597.5f, 90, 5, "4"},
@@ -86,7 +86,7 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
        {{40, 580, 3, "ほかの解の組もかくと、"}}},
       {kPage1 + spaces(54),
        false,
-       {{74, 300, 3, "y=2x5"}, kKeyBar},
+       {{74, 300, 3, "y=-2x+5"}, kKeyBar},
        {{40, 380, 0, "この直線を"}, kSubMenu}},
       // 55 keys end the page: the text below the title is replaced by the
       // reading of intercept and slope; "(0,5)" stands inside the plane.
@@ -98,31 +98,31 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
         {875, 155, 5, "(0,5)"},
         {203, 140, 3, "5"},
         {257, 140, 0, "傾きは"},
-        {413, 140, 3, "2"},
+        {386, 140, 3, "-2"},
         {74, 190, 0, "一次関数の式は"},
-        {339, 190, 5, "y=2x5"},
-        {40, 250, 7, "②2xy=5をyについて解こう。"},
-        {74, 300, 3, "y=2x5"},
+        {339, 190, 5, "y=-2x+5"},
+        {40, 250, 7, "②2x+y=5をyについて解こう。"},
+        {74, 300, 3, "y=-2x+5"},
         {40, 380, 0, "この直線を"},
-        {210, 380, 5, "方程式2xy=5のグラフ"},
-        {40, 440, 0, "2xy=5を、この"},
+        {210, 380, 5, "方程式2x+y=5のグラフ"},
+        {40, 440, 0, "2x+y=5を、この"},
         {370, 440, 5, "直線の式"},
         {506, 440, 0, "という。"}},
-       {{40, 90, 0, "(1,"}, {40, 530, 7, "解の組"}, kKeyBar}},
+       {{40, 90, 0, "(-1,"}, {40, 530, 7, "解の組"}, kKeyBar}},
       // Page ③: the heading over the empty plane, then nine keys.
       {kPage3,
        false,
-       {{38, 30, 3, "方程式3x4y=12のグラフをかこう。"}, {886, 85, 0, "y"}, kKeyBar},
+       {{38, 30, 3, "方程式3x-4y=12のグラフをかこう。"}, {886, 85, 0, "y"}, kKeyBar},
        {{38, 80, 0, "yについて解くと、"}}},
       {kPage3 + spaces(7),
        false,
-       {{38, 80, 0, "yについて解くと、"}, {65, 130, 0, "4y=3x12"}, {38, 370, 3, "傾き4"}},
+       {{38, 80, 0, "yについて解くと、"}, {38, 130, 0, "-4y=-3x+12"}, {38, 370, 3, "傾き4"}},
        {{kAny, 140.002f, 3, "3x4y=12"}, {38, 450, 7, "教科書P78"}}},
       // The line's label 297 px left of its right end (1206, 140).
       {kPage3 + spaces(9),
        true,
        {{38, 290, 3, "y=4"},
-        {908.998f, 140.002f, 3, "3x4y=12"},
+        {908.998f, 140.002f, 3, "3x-4y=12"},
         {38, 450, 7, "教科書P78問1　をやろう。"}},
        {kKeyBar}},
       // Page ②, the example 5x-4y=-7 (this clock draws it) worked through to
@@ -131,24 +131,24 @@ TEST(TessarinSection1a, PagesShowTheirTextsAndTakeTheirKeys) {
        false,
        {{40, 30, 3, "例"},
         {101, 30, 0, "次の方程式のグラフの傾きと切片をいいなさい。"},
-        {152, 90, 3, "5x4y=7"},
+        {152, 90, 3, "5x-4y=-7"},
         {156, 140, 7, "5xを移項して"},
-        {kAny, 190, 0, "4y=5x7"},
-        {156, 250, 7, "両辺を4でわって"},
-        {120, 410, 0, "y=4"},
+        {kAny, 190, 0, "-4y=-5x-7"},
+        {156, 250, 7, "両辺を-4でわって"},
+        {120, 410, 0, "y=-4"},
         {120, 490, 3, "y=4"},
         {120, 570, 0, "傾き"},
         {215, 560, 5, "5"},
         {307, 570, 0, "切片"},
         {402, 560, 5, "7"},
-        {763.902f, 100.122f, 3, "5x4y=7"},
+        {763.902f, 100.122f, 3, "5x-4y=-7"},
         kNextStep},
        {kSubMenu},
        "00:00:10"},
       {kPage2 + spaces(4),
        false,
        {{120, 490, 3, "y=4"}, kKeyBar},
-       {{120, 570, 0, "傾き"}, {763.902f, 100.122f, 3, "5x4y=7"}},
+       {{120, 570, 0, "傾き"}, {763.902f, 100.122f, 3, "5x-4y=-7"}},
        "00:00:10"},
   };
   for (const Case& c : cases) {
@@ -294,8 +294,8 @@ TEST(TessarinSection1a, RandomExampleShowsItsEquationSlopeAndInterceptAndLine) {
     EXPECT_EQ(u.numTextB(2), reduced(ic, ib));
 
     // The equation as the task states it and as the line's label.
-    const std::string equation = (ia == 1 ? "" : std::to_string(ia)) + "x" +
-                                 std::to_string(std::abs(ib)) + "y=" + std::to_string(std::abs(ic));
+    const std::string equation = (ia == 1 ? "" : std::to_string(ia)) + "x" + (ib > 0 ? "+" : "-") +
+                                 std::to_string(std::abs(ib)) + "y=" + std::to_string(ic);
     const std::vector<TextLine> lines = run.lines();
     EXPECT_TRUE(showing(lines, {40, 30, 3, "例"})) << dump(lines);
     EXPECT_TRUE(showing(lines, {152, 90, 3, equation})) << dump(lines);
@@ -305,16 +305,25 @@ TEST(TessarinSection1a, RandomExampleShowsItsEquationSlopeAndInterceptAndLine) {
     for (const TextLine& line : lines) labels += line.color == 3 && line.text == equation;
     EXPECT_EQ(labels, 2) << dump(lines);
 
-    // The line y = -a/b x + c/b on the plane with origin (896,350), 25 px a unit.
+    // The line y = -a/b x + c/b on the plane with origin (896,350), 25 px a unit,
+    // labelled 297 px left of its last dot (an italic x first stands 4 px in).
     int dots = 0;
-    for (const DrawOp& op : testing::ofKind(run.draws(), DrawOp::Kind::Circle)) {
+    const std::vector<DrawOp> circles = testing::ofKind(run.draws(), DrawOp::Kind::Circle);
+    const DrawOp* last = nullptr;
+    for (const DrawOp& op : circles) {
       if (op.radius != 1 || op.color != 3) continue;
       ++dots;
+      last = &op;
       const float x = (op.x1 - 896) / 25;
       EXPECT_NEAR(op.y1, 350 - 25 * (-a / b * x + c / b), 1e-2);
       EXPECT_TRUE(op.y1 >= 100 && op.y1 <= 600);
     }
-    EXPECT_GT(dots, 0);
+    ASSERT_GT(dots, 0);
+    constexpr LineMatch kLabel{
+        .text = LineMatch::Text::Is, .xTolerance = 0.01f, .yTolerance = 0.01f};
+    EXPECT_TRUE(kLabel(lines, {last->x1 - 297 + (ia == 1 ? 4 : 0), last->y1, 3, equation}))
+        << last->x1 << "," << last->y1 << "\n"
+        << dump(lines);
   }
 }
 

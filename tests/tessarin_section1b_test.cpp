@@ -3,6 +3,7 @@
 // random two-point example's draws and its next-step loop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -44,14 +45,14 @@ TEST(TessarinSection1B, PagesRevealOneStepPerKeyAndReturn) {
        Foot::KeyWait,
        {{121, 30, 3, "教科書P78問1　解答"},
         {40, 80, 7, "(1)"},
-        {kAny, 80, 0, "2y=6"},
+        {kAny, 80, 0, "-2y=6"},
         {121, 210, 3, "y"},
-        {kAny, 210, 3, "3"}},
+        {kAny, 210, 3, "-3"}},
        {{40, 290, 7, "(2)"}}},
       {kPage4 + spaces(2), Foot::KeyWait, {{kAny, kAny, 3, "(1)"}}, {{40, 290, 7, "(2)"}}},
       {kPage4 + spaces(3),
        Foot::KeyWait,
-       {{40, 290, 7, "(2)"}, {kAny, 290, 0, "3y=0"}, {121, 340, 0, "3y="}, {121, 420, 3, "y="}},
+       {{40, 290, 7, "(2)"}, {kAny, 290, 0, "+3y=0"}, {121, 340, 0, "3y="}, {121, 420, 3, "y="}},
        {{kAny, kAny, 3, "(2)"}}},
       {kPage4 + spaces(5), Foot::SubMenu, {{kAny, kAny, 3, "(1)"}, {kAny, kAny, 3, "(2)"}}, {}},
       // Page ⑤: the task and the equation, then one piece per key; after the
@@ -89,7 +90,7 @@ TEST(TessarinSection1B, PagesRevealOneStepPerKeyAndReturn) {
        {{kAny, 130, 0, "のとき"}}},
       {kPage6 + spaces(1),
        Foot::KeyWait,
-       {{kAny, 130, 0, "のときy=5"}, {114, 180, 0, "y=0のとき"}},
+       {{kAny, 130, 0, "のときy=-5"}, {114, 180, 0, "y=0のとき"}},
        {}},
       {kPage6 + spaces(3),
        Foot::KeyWait,
@@ -97,26 +98,26 @@ TEST(TessarinSection1B, PagesRevealOneStepPerKeyAndReturn) {
        {{kAny, 300, 0, "のとき"}}},
       {kPage6 + spaces(4),
        Foot::KeyWait,
-       {{kAny, 300, 0, "のときy=1"}, {114, 350, 0, "y=0のとき"}},
+       {{kAny, 300, 0, "のときy=-1"}, {114, 350, 0, "y=0のとき"}},
        {}},
       {kPage6 + spaces(6), Foot::SubMenu, {{38, 250, 3, "(2)"}, {kAny, kAny, 3, "(2)"}}, {}},
       // Page ⑦: fourteen key waits, then the line and the sub-menu at once.
       {kPage7,
        Foot::KeyWait,
-       {{40, 30, 7, "次の方程式のグラフを2点を求めてかこう。"}, {kAny, 80, 3, "3y=7"}},
+       {{40, 30, 7, "次の方程式のグラフを2点を求めてかこう。"}, {kAny, 80, 3, "-3y=7"}},
        {{kAny, 140, 0, "のとき"}}},
       {kPage7 + spaces(1), Foot::KeyWait, {{kAny, 140, 0, "のとき"}}, {{kAny, 140, 3, "y="}}},
       {kPage7 + spaces(4), Foot::KeyWait, {{kAny, 190, 3, "x=7"}}, {{kAny, 190, 5, "かけない"}}},
       // "かけない" 30 px after the end of "x=7" (341 + 27), not at the margin.
       {kPage7 + spaces(5), Foot::KeyWait, {{398, 190, 5, "かけない"}}, {}},
-      {kPage7 + spaces(9), Foot::KeyWait, {{44, 378, 3, "x"}}, {{kAny, 400, 0, "=3×(1)"}}},
-      {kPage7 + spaces(10), Foot::KeyWait, {{kAny, 400, 0, "=3×(1)"}, {kAny, 400, 3, "=4"}}, {}},
+      {kPage7 + spaces(9), Foot::KeyWait, {{44, 378, 3, "x"}}, {{kAny, 400, 0, "=3×(-1)"}}},
+      {kPage7 + spaces(10), Foot::KeyWait, {{kAny, 400, 0, "=3×(-1)"}, {kAny, 400, 3, "=4"}}, {}},
       {kPage7 + spaces(12),
        Foot::KeyWait,
-       {{kAny, 500, 0, "=3×(2)"}, {kAny, 500, 3, "=1"}, {40, 550, 0, "だから、"}},
+       {{kAny, 500, 0, "=3×(-2)"}, {kAny, 500, 3, "=1"}, {40, 550, 0, "だから、"}},
        {{40, 600, 3, "2点"}}},
-      {kPage7 + spaces(13), Foot::KeyWait, {{40, 600, 3, "2点(4,1),(1,2)を通る。"}}, {}},
-      {kPage7 + spaces(14), Foot::SubMenu, {{40, 600, 3, "2点(4,1),(1,2)を通る。"}}, {}},
+      {kPage7 + spaces(13), Foot::KeyWait, {{40, 600, 3, "2点(4,-1),(1,-2)を通る。"}}, {}},
+      {kPage7 + spaces(14), Foot::SubMenu, {{40, 600, 3, "2点(4,-1),(1,-2)を通る。"}}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -186,7 +187,7 @@ TEST(TessarinSection1B, MarkedPointsAndLabelsFollowThePlane) {
       // first glyph, an italic x, stands 4 px right of and 22 px above the pen.
       {kPage7 + spaces(14),
        {{1084, 380}, {964, 420}},
-       {{1164 - 216 + 4, 340 + 40.0f / 3 - 50 - 22, "x3y=7"}}},
+       {{1164 - 216 + 4, 340 + 40.0f / 3 - 50 - 22, "x-3y=7"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -319,10 +320,14 @@ TEST(TessarinSection1B, OneEndsTheExamplesOtherValuesRedraw) {
     EXPECT_EQ(showing(lines, {40, 540, 7, "教科書P79問2　をやってみよう。"}), c.ends);
     EXPECT_EQ(footOf(lines), c.ends ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
     if (!c.ends) {
-      // The earlier example is gone: the new one stands at its first key.
-      int showingHeadings = 0;
-      for (const TextLine& line : lines) showingHeadings += line.text == "例1";
-      EXPECT_EQ(showingHeadings, 1);
+      // The earlier example is gone: the new one stands at its first key, its
+      // heading alone in the heading's place.
+      const auto isHeading = [](const TextLine& line) { return line.text == "例1"; };
+      EXPECT_EQ(std::count_if(lines.begin(), lines.end(), isHeading), 1);
+      const auto heading = std::find_if(lines.begin(), lines.end(), isHeading);
+      ASSERT_NE(heading, lines.end());
+      EXPECT_EQ(heading->x, 40);
+      EXPECT_EQ(heading->y, 30);
       EXPECT_TRUE(showing(lines, {kAny, 190, 0, "を代入すると、"}));
       EXPECT_FALSE(showing(lines, {40, 290, 3, "点(0,"}));
     }

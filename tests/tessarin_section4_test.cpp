@@ -33,8 +33,7 @@ const std::string kSubMenuStart = "①Ｐ８２ひろげよう";
 const Anchor kGoalHeading{44, 240, 3, "<めあて>"};
 const Anchor kGoal{44, 305, 0, "2つの二元一次方程式のグラフの交点の意味を考えよう。"};
 
-// Texts show without blanks and without "+" and "-", which formula text draws
-// as strokes.
+// Texts show without blanks.
 TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
   struct Case {
     std::string keys;
@@ -55,7 +54,7 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
        {kGoal, {38, 80, 3, "y="}}},
       {kPage1 + spaces(1),
        Foot::KeyWait,
-       {{38, 80, 3, "y=x7"}, {kAny, 80, 0, "のグラフをかくと"}},
+       {{38, 80, 3, "y=-x+7"}, {kAny, 80, 0, "のグラフをかくと"}},
        {{kAny, kAny, 0, "xy=7"}}},
       {kPage1 + spaces(4),
        Foot::KeyWait,
@@ -65,18 +64,18 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
       {kPage1 + spaces(6),
        Foot::KeyWait,
        {{38, 180, 7, "次の連立方程式を解いてみよう。"},
-        {kAny, 230, 0, "xy=7…①"},
-        {78, 280, 0, "2xy=10…②"}},
+        {kAny, 230, 0, "x+y=7…①"},
+        {78, 280, 0, "2x+y=10…②"}},
        {{38, 330, 3, "①②"}}},
-      {kPage1 + spaces(8), Foot::KeyWait, {{kAny, 380, 0, "xy=7"}, {65, 430, 0, ")2xy=10"}}, {}},
+      {kPage1 + spaces(8), Foot::KeyWait, {{kAny, 380, 0, "x+y=7"}, {38, 430, 0, "-)2x+y=10"}}, {}},
       {kPage1 + spaces(11),
        Foot::KeyWait,
        {{kAny, 530, 0, "x=3"}, {kAny, 230, 3, "x=3を①に代入して"}},
-       {{360, 280, 0, "3y=7"}}},
+       {{360, 280, 0, "3+y=7"}}},
       {kPage1 + spaces(16),
        Foot::SubMenu,
-       {{360, 280, 0, "3y=7"},
-        {360, 380, 5, "答"},
+       {{360, 280, 0, "3+y=7"},
+        {360, 380, 5, "答(x,y)=(3,4)"},
         {360, 440, 5, "<連立方程式の解とグラフ>"},
         {360, 490, 3, "連立方程式の解は、"},
         {360, 540, 3, "方程式のグラフの交点の座標と一致する。"},
@@ -93,28 +92,34 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
       {kPage2 + spaces(5),
        Foot::KeyWait,
        {{38, 180, 0, "交点の座標は、"}},
-       {{kAny, 180, 5, "(2,2)"}}},
+       {{kAny, 180, 5, "(-2,2)"}}},
       {kPage2 + spaces(6),
        Foot::KeyWait,
-       {{kAny, 180, 5, "(2,2)"}, {910, 230, 5, "(2,2)"}, {38, 230, 3, "連立方程式の解は、"}},
+       {{kAny, 180, 5, "(-2,2)"}, {910, 230, 5, "(-2,2)"}, {38, 230, 3, "連立方程式の解は、"}},
        {{kAny, 230, 5, "(x,y)"}}},
-      {kPage2 + spaces(10), Foot::KeyWait, {{kAny, 430, 0, "x2y=2"}, {65, 480, 0, ")4x2y=4"}}, {}},
+      {kPage2 + spaces(10),
+       Foot::KeyWait,
+       {{kAny, 430, 0, "x+2y=2"}, {38, 480, 0, "-)4x+2y=-4"}},
+       {}},
       {kPage2 + spaces(15),
        Foot::SubMenu,
-       {{92, 530, 0, "3x=6"},
-        {kAny, 580, 0, "x=2"},
-        {kAny, 280, 3, "x=2を①に代入して"},
-        {387, 330, 0, "22y=2"},
-        {360, 480, 5, "答"}},
+       {{65, 530, 0, "-3x=6"},
+        {kAny, 580, 0, "x=-2"},
+        {kAny, 280, 3, "x=-2を①に代入して"},
+        {360, 330, 0, "-2+2y=2"},
+        {360, 480, 5, "答(x,y)=(-2,2)"}},
        {},
        3},  // the page sets none: the start-up width
       // Page ④: everything at once.
       {kPage4,
        Foot::SubMenu,
        {{38, 30, 3, "問2解答"},
-        {38, 310, 3, "3×①3×②"},
+        {38, 310, 3, "3×①-3×②"},
         {kAny, 360, 3, "を①に代入して"},
-        {418, 500, 5, "答"}},
+        // P's fractions: each denominator joins the line before it.
+        {418, 500, 5, "答P(2"},
+        {533, 490, 5, "3,-"},
+        {619, 490, 5, "5)"}},
        {kGoal}},
       // Page ③: ten key waits, the next-step prompt, then after 1 one more key.
       {kPage3,
@@ -122,17 +127,17 @@ TEST(TessarinSection4, PagesRevealOneStepPerKeyAndReturn) {
        {{40, 30, 7, "例題1"},
         {kAny, 30, 0, "次の2直線の交点の座標を求めなさい。"},
         {40, 130, 3, "<解答>"}},
-       {kGoal, {40, 180, 7, "①②"}}},
-      {kPage3 + spaces(1), Foot::KeyWait, {{40, 180, 7, "①②"}}, {{94, 230, 0, "y="}}},
-      {kPage3 + spaces(2), Foot::KeyWait, {{94, 230, 0, "y="}, {67, 280, 0, ")y="}}, {}},
-      {kPage3 + spaces(10), Foot::NextStep, {{kAny, 530, 5, "答("}}, {}},
+       {kGoal, {40, 180, 7, "①-②"}}},
+      {kPage3 + spaces(1), Foot::KeyWait, {{40, 180, 7, "①-②"}}, {{94, 230, 0, "y="}}},
+      {kPage3 + spaces(2), Foot::KeyWait, {{94, 230, 0, "y="}, {40, 280, 0, "-)y="}}, {}},
+      {kPage3 + spaces(10), Foot::NextStep, {{kAny, 530, 5, "答(0,-7)"}}, {}},
       {kPage3 + spaces(10) + " 1 Enter",
        Foot::KeyWait,
-       {{kAny, 530, 5, "答("}},
+       {{kAny, 530, 5, "答(0,-7)"}},
        {{38, 600, 7, "教科書P83"}}},
       {kPage3 + spaces(10) + " 1 Enter Space",
        Foot::SubMenu,
-       {{kAny, 530, 5, "答("}, {38, 600, 7, "教科書P83問2　をやってみよう。"}},
+       {{kAny, 530, 5, "答(0,-7)"}, {38, 600, 7, "教科書P83問2　をやってみよう。"}},
        {},
        5},
       // A page chosen again starts at its first step, without the banner.
@@ -264,17 +269,17 @@ TEST(TessarinSection4, AnswerPageStaysInsideItsClear) {
 
 // ---- The random example -----------------------------------------------------
 
-// The text of a whole number as the lines show it: no sign (a stroke).
+// The text of a whole number.
 std::string digits(float value) {
-  return std::to_string(static_cast<int>(std::fabs(value)));
+  return std::to_string(static_cast<int>(value));
 }
 // A slope in front of "x" in an equation: no digit for 1 and -1.
 std::string coefficient(float slope) {
-  return std::fabs(slope) == 1 ? "" : digits(slope);
+  return slope == 1 ? "" : slope == -1 ? "-" : digits(slope);
 }
-// An intercept after the x term: nothing for 0.
+// An intercept after the x term, with its sign: nothing for 0.
 std::string constant(float intercept) {
-  return intercept == 0 ? "" : digits(intercept);
+  return intercept == 0 ? "" : (intercept > 0 ? "+" : "") + digits(intercept);
 }
 
 // Over many seeds: the pair meets in a whole point with slopes that differ and
@@ -388,7 +393,7 @@ TEST(TessarinSection4, OneEndsTheExamplesOtherValuesRedraw) {
     EXPECT_EQ(footOf(lines, kSubMenuStart), c.ends ? Foot::SubMenu : Foot::KeyWait) << dump(lines);
     if (!c.ends) {
       // The new pair stands at its second step; nothing of the first is left.
-      EXPECT_TRUE(showing(lines, {40, 180, 7, "①②"}));
+      EXPECT_TRUE(showing(lines, {40, 180, 7, "①-②"}));
       EXPECT_FALSE(showing(lines, {kAny, 530, 5, "答"}));
     }
   }

@@ -33,7 +33,7 @@ struct TessarinRun {
     status = runHeadless(unit, platform);
   }
   std::vector<DrawOp> draws() const { return drawsIn(platform.events()); }
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(platform.events())); }
+  std::vector<TextLine> lines() const { return testing::pageLines(platform.events()); }
 
   HeadlessPlatform platform;
   TessarinUnit unit;
@@ -53,8 +53,7 @@ const std::string kBicycle = kSection + " 3 Enter";
 const std::string kExplain = kSection + " 4 Enter";
 const std::string kSubMenuStart = "①ダムの貯水量は";
 
-// Formula text draws "+" and "-" as strokes and blanks as nothing, so the
-// anchors below leave them out.
+// Blanks draw nothing, so the anchors below leave them out.
 TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
   struct Case {
     std::string keys;
@@ -100,7 +99,11 @@ TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
        {}},
       {kDam + spaces(22),
        Foot::KeyWait,
-       {{30, 240, 7, "問1をやろう。"}, {66, 470, 5, "y=25x975"}, {30, 530, 7, "問2をやろう。"}},
+       {{30, 240, 7, "問1をやろう。"},
+        {415, 400, 0, "-75"},
+        {515, 410, 3, "=-25"},
+        {66, 470, 5, "y=-25x+975"},
+        {30, 530, 7, "問2をやろう。"}},
        {}},
       // Screen 3: 問2 over the top; the lines of 問1 stay until 問3 comes.
       {kDam + spaces(23),
@@ -152,7 +155,7 @@ TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
       {kTrip + spaces(18),
        Foot::SubMenu,
        {{30, 20, 7, "(3)"},
-        {84, 500, 5, "y=0.05x0.5"},
+        {84, 500, 5, "y=0.05x+0.5"},
         {kAny, kAny, 7, "2.5km"},
         {kAny, kAny, 5, "2.5km"}},
        {}},
@@ -160,7 +163,7 @@ TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
       {kTrip + spaces(18) + " 2 Enter",
        Foot::KeyWait,
        {{30, 20, 0, "けいたさんは、"}},
-       {{30, 170, 7, "(4)"}, {84, 500, 5, "y=0.05x0.5"}}},
+       {{30, 170, 7, "(4)"}, {84, 500, 5, "y=0.05x+0.5"}}},
 
       // Page ③: the story leaves its third line empty for 問5.
       {kBicycle,
@@ -177,19 +180,19 @@ TEST(TessarinSection5, KeysRevealThePagesAndTheErasesClearTheirBands) {
       // Task (3) over the story and task (1); task (2) stays below.
       {kBicycle + spaces(10),
        Foot::KeyWait,
-       {{30, 20, 7, "(3)"}, {30, 370, 7, "(2)"}, {kAny, 570, 3, "y=0.2x17"}},
+       {{30, 20, 7, "(3)"}, {30, 370, 7, "(2)"}, {kAny, 570, 3, "y=-0.2x+17"}},
        {{30, 170, 7, "(1)"}, {50, 120, 7, "問5をやろう"}}},
       {kBicycle + spaces(13),
        Foot::KeyWait,
-       {{747, 70, 0, "y=0.05x0.5…①"},
-        {747, 120, 0, "y=0.2x17…②"},
-        {84, 120, 0, "0.05x0.5=0.2x17"},
+       {{747, 70, 0, "y=0.05x+0.5…①"},
+        {747, 120, 0, "y=-0.2x+17…②"},
+        {84, 120, 0, "0.05x+0.5=-0.2x+17"},
         {1027, 249, 5, "F"}},
        {}},
       {kBicycle + spaces(17),
        Foot::KeyWait,
        {{84, 270, 0, "25x=1650"}, {84, 320, 3, "①に代入して"}},
-       {{30, 370, 7, "(2)"}, {84, 570, 0, "5=0.2×60b"}, {kAny, 570, 3, "y=0.2x17"}}},
+       {{30, 370, 7, "(2)"}, {84, 570, 0, "5=0.2×60b"}, {kAny, 570, 3, "y=-0.2x+17"}}},
       {kBicycle + spaces(22),
        Foot::SubMenu,
        {{kAny, 420, 3, "3.8"},
@@ -372,10 +375,18 @@ TEST(TessarinSection5, DamPagePlotsTheReadingsAndTheFittedLine) {
   EXPECT_NEAR(left, 920, 0.01f);
   EXPECT_NEAR(right, 1070, 0.01f);
 
-  // Five steps between neighbouring readings, each labelled.
-  int labels = 0;
-  for (const TextLine& text : run.lines()) labels += text.color == 3 && text.text == "25";
-  EXPECT_EQ(labels, 5);
+  // Five steps between neighbouring readings, each labelled "-25" 10 px right
+  // of the day it ends on and 20 px below the reading it starts from.
+  const std::vector<TextLine> lines = run.lines();
+  std::vector<Anchor> labels;
+  for (int day = 0; day < 5; ++day) {
+    const float x = 920 + 30 * static_cast<float>(day + 1) + 10;
+    labels.push_back({x, 630 - 3 * (readings[day] - 800) + 20, 3, "-25"});
+  }
+  expectAnchors(lines, labels, {}, testing::showsWhole);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const TextLine& l) { return l.color == 3 && l.text == "-25"; }),
+            5);
 }
 
 // The value table: header 40 px and six cells of 108 px chained in each row,

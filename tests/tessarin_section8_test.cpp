@@ -78,11 +78,12 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{67, 32, 0, "学びを身につけよう"},
         {kAny, 32, 13, "1"},
         {40, 90, 3, "(1)"},
-        {kAny, 390, 5, "答"}},
+        {279, 390, 5, "答　y=2"},  // the fraction's denominator joins the line
+        {406, 380, 5, "1x+3"}},
        {{640, 110, 3, "(2)"}}},
       {page(1) + spaces(1),
        Foot::KeyWait,
-       {{40, 90, 3, "(1)"}, {640, 110, 3, "(2)"}, {640, 410, 5, "答"}},
+       {{40, 90, 3, "(1)"}, {640, 110, 3, "(2)"}, {640, 410, 5, "答　y=-x-1"}},
        {{40, 140, 3, "(3)"}}},
       {page(1) + spaces(2),
        Foot::KeyWait,
@@ -90,7 +91,16 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{40, 90, 3, "(1)"}, {kAny, 32, 13, "1"}, {640, 30, 3, "(4)"}}},
       {page(1) + spaces(3),
        Foot::SubMenu,
-       {{40, 140, 3, "(3)"}, {640, 30, 3, "(4)"}, {542, 80, 0, "を代入して"}, {kAny, 590, 5, "答"}},
+       {{40, 140, 3, "(3)"},
+        {640, 30, 3, "(4)"},
+        {542, 80, 0, "を代入して"},
+        {126, 500, 0, "2×2+b0=-"},  // 0=-(2/3)×2+b 0=-(4/3)+b
+        {392, 500, 0, "4+b"},
+        {171, 580, 5, "答　y=-3"},
+        {325, 570, 5, "2x+"},
+        {411, 570, 5, "4"},
+        {766, 590, 5, "答y=-3"},
+        {913, 580, 5, "1x+3"}},
        {{640, 110, 3, "(2)"}}},
       // ②: the heading alone, then the graph and "(1)", one equation a key.
       {page(2),
@@ -103,11 +113,14 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{kAny, 160, 5, "y=4"}}},
       {page(2) + spaces(3),
        Foot::KeyWait,
-       {{kAny, 220, 5, "=7"}, {40, 280, 3, "(3)"}},
+       {{kAny, 220, 5, "=-7"}, {40, 280, 3, "(3)"}},
        {{kAny, 280, 0, "切片が"}}},
       {page(2) + spaces(4),
        Foot::SubMenu,
-       {{kAny, 280, 0, "切片が5で、"}, {74, 350, 0, "傾き"}, {74, kAny, 5, "y="}},
+       {{kAny, 280, 0, "切片が-5で、"},
+        {74, 350, 0, "傾き"},
+        {74, 420, 5, "y=-2"},
+        {160, 410, 5, "5x-5"}},
        {}},
       // ③: five labelled lines, then one match a key; line ④ is matched by none.
       {page(3), Foot::KeyWait, {{kAny, kAny, 3, "④"}, {kAny, kAny, 7, "①"}}, {{40, 110, 3, "ア"}}},
@@ -128,7 +141,7 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
       {page(5), Foot::KeyWait, {{101, 32, 0, "学び"}}, {{40, 110, 3, "y="}}},
       {page(5) + " a",
        Foot::SubMenu,
-       {{kAny, 160, 3, "2≦x≦5"},
+       {{kAny, 160, 3, "-2≦x≦5"},
         {40, 280, 0, "したがって、"},
         {40, 460, 3, "b"},
         {kAny, 460, 3, "=3"}},
@@ -142,18 +155,20 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{30, 90, 0, "直線mの傾きは、"}}},
       {page(6) + spaces(6),
        Foot::KeyWait,
-       {{30, 280, 3, "①,②の分母をはらって"}, {70, 330, 0, "3y=x9…③"}, {70, 380, 0, "2y=3x5…④"}},
+       {{30, 280, 3, "①,②の分母をはらって"}, {70, 330, 0, "3y=x+9…③"}, {70, 380, 0, "2y=3x-5…④"}},
        {{30, 430, 3, "③"}}},
       {page(6) + spaces(8),
        Foot::KeyWait,
-       {{84, 480, 0, "9y=3x27"}, {84, 580, 0, "7y="}, {kAny, 300, 7, "y="}},
+       {{84, 480, 0, "9y=3x+27"}, {84, 580, 0, "7y="}, {kAny, 300, 7, "y="}},
        {{418, 370, 3, "y="}}},
       {page(6) + spaces(12),
        Foot::SubMenu,
        {{418, 370, 3, "y="},
         {kAny, 370, 3, "を①に代入して"},
         {422, 580, 3, "x="},
-        {kAny, kAny, 5, "答"}},
+        {751, 580, 5, "答(7"},
+        {839, 570, 5, "33,"},
+        {930, 570, 5, "32)"}},
        {}},
       // ⑦: the graph, then the text of the first screen; the second screen
       // erases all above the substitution line for BC and goes on from the top.
@@ -167,6 +182,9 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
         {30, 80, 7, "(1)"},
         {30, 310, 7, "(3)"},
         {34, 430, 0, "x=80"},
+        {34, 490, 0, "=-3"},  // "=-(4/3)": the denominator joins the line
+        {89, 480, 0, "4だから"},
+        {352, 480, 3, "1x-"},
         {kAny, 610, 3, "…②"}},
        {{30, 20, 0, "①②から"}}},
       {page(7) + spaces(5),
@@ -190,7 +208,7 @@ TEST(TessarinSection8, PagesRevealOneStepPerKeyAndReturn) {
        {{40, 320, 0, "xの値"}}},
       {page(8) + spaces(5),
        Foot::SubMenu,
-       {{44, 320, 0, "の値が10ずつ"}, {kAny, 370, 3, "y=0.17x10"}, {40, 420, 0, "yは"}},
+       {{44, 320, 0, "の値が10ずつ"}, {kAny, 370, 3, "y=0.17x+10"}, {40, 420, 0, "yは"}},
        {}},
   };
   for (const Case& c : cases) {
@@ -350,16 +368,27 @@ TEST(TessarinSection8, AnswerEightArcsStepAlongTheTableOutsideIt) {
       EXPECT_TRUE(dots[i].y >= 249.5f) << dots[i];
     }
   }
-  // Each arc's label on its own side: six "10" over the table, six "1.7" under
-  // it, each row of labels read as one line.
-  int over = 0, under = 0;
-  for (const TextLine& line : run.lines()) {
-    if (line.color != 5) continue;
-    over += line.text == "101010101010" && line.y < 150;
-    under += line.text == "1.71.71.71.71.71.7" && line.y > 250;
+  // Each arc's label on its own side, one per arc, 120 px apart: six "10" over
+  // the table, six "1.7" under it, each row of labels read as one line.
+  struct LabelRow {
+    std::string text;
+    float x, y;     // the first label's top-left
+    size_t glyphs;  // glyphs of one label
+  } rows[] = {{"101010101010", 293, 86, 2}, {"1.71.71.71.71.71.7", 289, 270, 3}};
+  const std::vector<TextLine> lines = run.lines();
+  for (const LabelRow& row : rows) {
+    SCOPED_TRACE(row.text);
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const TextLine& l) {
+      return l.color == 5 && l.text == row.text;
+    });
+    ASSERT_NE(line, lines.end()) << dump(lines);
+    ASSERT_EQ(line->glyphs.size(), 6 * row.glyphs);
+    for (size_t k = 0; k < 6; ++k) {
+      const DrawOp& first = line->glyphs[k * row.glyphs];
+      EXPECT_NEAR(first.x1, row.x + 120 * static_cast<float>(k), 0.5f) << k;
+      EXPECT_NEAR(first.y1, row.y, 0.5f) << k;
+    }
   }
-  EXPECT_EQ(over, 1) << dump(run.lines());
-  EXPECT_EQ(under, 1) << dump(run.lines());
 }
 
 }  // namespace

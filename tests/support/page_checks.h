@@ -1,18 +1,21 @@
-// Checks on what a page shows when a run's keys run out: lines of text at
-// their places and what waits at the foot of the screen; and what a run drew
-// on the way: its key-wait bars and its formula rows with their drawn signs.
+// Checks on what a page shows when a run's keys run out: lines of text as the
+// pupil reads them (formula signs included) at their places and what waits at
+// the foot of the screen; and what a run drew on the way: its key-wait bars
+// and its formula rows with their drawn signs.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/platform/draw_op.h"
+#include "framework/platform/headless_platform.h"
 #include "framework/platform/trace.h"
 
 namespace lesson::testing {
@@ -20,9 +23,99 @@ namespace lesson::testing {
 // An x or y of an Anchor that matches any place.
 inline constexpr float kAny = -1;
 
+// A formula sign drawn with strokes, read back as the glyph a character in its
+// place would be: formula text draws "-" and "+" as level strokes of pen width
+// 5, 19 px long from 4 px into the cell ("+" 2 px lower, with an upright 24 px
+// high through it), or inside a fraction part 20 px long from 6 px in, the
+// upright 20 px high; the upright is drawn right after the level stroke.
+// `glyph` stands in the cell (x, y) at the size of the row's glyphs, so it
+// joins their line; left, top, right and bottom bound what the strokes paint.
+struct DrawnSign {
+  DrawOp glyph;
+  float left, top, right, bottom;
+};
+
+inline std::optional<DrawnSign> signDrawnAt(const std::vector<HeadlessPlatform::Event>& events,
+                                            std::size_t i) {
+  auto stroke = [&](std::size_t k) -> const DrawOp* {
+    if (k >= events.size() || events[k].kind != HeadlessPlatform::Event::Kind::Draw) return nullptr;
+    const DrawOp& op = events[k].op;
+    return op.kind == DrawOp::Kind::Line && op.width == 5 ? &op : nullptr;
+  };
+  const DrawOp* level = stroke(i);
+  if (!level || level->y1 != level->y2) return std::nullopt;
+  const bool fraction = level->x2 - level->x1 == 20;
+  if (!fraction && level->x2 - level->x1 != 19) return std::nullopt;
+  const float uprightX = level->x1 + (fraction ? 10 : 9), reach = fraction ? 10 : 12;
+  const DrawOp* up = stroke(i + 1);
+  const bool plus = up && up->color == level->color && up->x1 == uprightX && up->x2 == uprightX &&
+                    up->y1 == level->y1 - reach && up->y2 == level->y1 + reach;
+  DrawnSign sign;
+  DrawOp& g = sign.glyph;
+  g.kind = DrawOp::Kind::Symbol;
+  g.color = level->color;
+  g.text = plus ? U"+" : U"-";
+  g.face = U"ゴシック";
+  g.x1 = level->x1 - (fraction ? 6 : 4);
+  g.y1 = level->y1 - (fraction ? 14 : plus ? 22 : 20);
+  g.fx = fraction ? 4 : 3;
+  g.fy = fraction ? 2 : 3;
+  // Round caps reach half the pen beyond each end.
+  sign.left = level->x1 - 2.5f;
+  sign.right = level->x2 + 2.5f;
+  sign.top = level->y1 - (plus ? reach : 0) - 2.5f;
+  sign.bottom = level->y1 + (plus ? reach : 0) + 2.5f;
+  return sign;
+}
+
+// The text operations showing after the last event (visibleTexts), with every
+// formula sign whose strokes no later fill covers read in as its glyph, in
+// drawing order.
+inline std::vector<DrawOp> pageTexts(const std::vector<HeadlessPlatform::Event>& events) {
+  using Event = HeadlessPlatform::Event;
+  // Each sign's strokes become its glyph, at the level stroke's place in the
+  // drawing order.
+  std::vector<Event> read;
+  std::vector<std::optional<DrawnSign>> signs;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    std::optional<DrawnSign> sign = signDrawnAt(events, i);
+    Event e = events[i];
+    if (sign) {
+      e.op = sign->glyph;
+      if (sign->glyph.text == U"+") ++i;  // its upright
+    }
+    read.push_back(std::move(e));
+    signs.push_back(std::move(sign));
+  }
+  // A sign whose strokes a later fill holds is gone (visibleTexts leaves out
+  // whatever a later clear hides).
+  std::vector<bool> erased(read.size(), false);
+  std::vector<DrawOp> laterFills;
+  for (std::size_t k = read.size(); k-- > 0;) {
+    if (read[k].kind != Event::Kind::Draw) continue;
+    if (read[k].op.kind == DrawOp::Kind::Fill) laterFills.push_back(read[k].op);
+    if (!signs[k]) continue;
+    const DrawnSign& s = *signs[k];
+    erased[k] = std::any_of(laterFills.begin(), laterFills.end(), [&](const DrawOp& f) {
+      return std::min(f.x1, f.x2) <= s.left && std::min(f.y1, f.y2) <= s.top &&
+             std::max(f.x1, f.x2) >= s.right && std::max(f.y1, f.y2) >= s.bottom;
+    });
+  }
+  std::vector<Event> shown;
+  for (std::size_t k = 0; k < read.size(); ++k) {
+    if (!erased[k]) shown.push_back(std::move(read[k]));
+  }
+  return visibleTexts(shown);
+}
+
+// The same joined into lines as the pupil reads them (textLines).
+inline std::vector<TextLine> pageLines(const std::vector<HeadlessPlatform::Event>& events) {
+  return textLines(pageTexts(events));
+}
+
 // A line of text expected on the screen: where it stands, its colour and its
-// text (or part of it). Blanks draw nothing, and formula text draws "+" and
-// "-" as strokes, so neither is ever in a line's text.
+// text (or part of it), read as pageLines reads it: formula signs included
+// where their strokes show, blanks left out.
 struct Anchor {
   float x, y;
   int color;

@@ -7,6 +7,7 @@
 
 #include "framework/headless_run.h"
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 #include "support/test_lesson.h"
 #include "units/corbisk/corbisk.h"
 #include "units/merrowin/merrowin.h"
@@ -33,8 +34,10 @@ struct ProgramRun {
   std::vector<DrawOp> draws() const { return drawsIn(platform.events()); }
   // The text operations still showing at the end.
   std::vector<DrawOp> visible() const { return visibleTexts(platform.events()); }
-  // The same as lines the eye reads.
-  std::vector<TextLine> lines() const { return textLines(visible()); }
+  // The same with the formula signs read in as glyphs (pageTexts).
+  std::vector<DrawOp> glyphs() const { return pageTexts(platform.events()); }
+  // What shows as lines the pupil reads, formula signs included.
+  std::vector<TextLine> lines() const { return pageLines(platform.events()); }
 
   HeadlessPlatform platform;
   Unit unit;

@@ -10,6 +10,7 @@
 
 #include "framework/platform/headless_platform.h"
 #include "framework/platform/trace.h"
+#include "support/page_checks.h"
 
 namespace lesson::testing {
 
@@ -62,8 +63,8 @@ struct Replay {
   std::vector<HeadlessPlatform::Event> events;
   std::shared_ptr<ScratchDir> dir;
 
-  // The texts showing at the end, joined into lines as the eye reads them.
-  std::vector<TextLine> lines() const { return textLines(visibleTexts(events)); }
+  // What shows at the end as lines the pupil reads, formula signs included.
+  std::vector<TextLine> lines() const { return pageLines(events); }
   // The showing lines with exactly this text.
   std::vector<TextLine> linesWith(const std::string& text) const;
   // How many times a text operation was drawn at (x, y) during the run.
