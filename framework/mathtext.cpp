@@ -4,9 +4,13 @@
 // Every glyph advances the pen by a fixed number of pixels chosen by its kind;
 // widths are found by drawing below the window (measureText), so the drawing and
 // the measuring go through exactly the same code.
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <iterator>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/lesson.h"
@@ -18,6 +22,8 @@ namespace {
 const Text kFractionMark = U"\uFF80";  // "ﾀ": opens and closes a fraction group
 const Text kRootEnd = U"\uFF9D";       // "ﾝ": closes the open root
 const Text kGothic = U"ゴシック";
+const Text kTimes = U"Times New Roman";
+const Text kMtExtra = U"MT Extra";
 
 // The signs drawn as outlines, first of all: each draws its polyline from the
 // run's place, advances the run, opens its root (rootState; 0 opens none) and
@@ -56,7 +62,7 @@ enum When : unsigned {
 // The font as the row draws in it; what is not given stays as it is.
 enum Style { kAsItIs, kBold, kItalic };
 struct FontChange {
-  std::u32string_view face;
+  const Text* face = nullptr;
   float size = 0;
   Style style = kAsItIs;
 };
@@ -102,8 +108,6 @@ struct GlyphRow {
   std::span<const Stroke> strokes = {};
 };
 
-constexpr std::u32string_view kTimes = U"Times New Roman";
-constexpr std::u32string_view kMtExtra = U"MT Extra";
 constexpr Stroke kFractionMinus[] = {{6, 14, 26, 14}};
 constexpr Stroke kFractionPlus[] = {{6, 14, 26, 14}, {16, 4, 16, 24}};
 constexpr Stroke kMinus[] = {{4, 20, 23, 20}};
@@ -116,46 +120,101 @@ constexpr unsigned kScriptLEnd = kGothic16 | kBoldOff | kClearGlyph;
 
 // clang-format off
 constexpr GlyphRow kGlyphRows[] = {
-    // chars when                        font                   offset    factors  adv after, strokes
-    {U".",   kAlways,                    {},                    {-3, 14}, {3, 2},   8, kClearGlyph},
-    {U"'°",  kAlways,                    {},                    {0, 0},   {3, 3},  12, kNothing},
-    {U"(",   kBigParens,                 {},                    {-4, -6}, {3, 4},  27, kNothing},
-    {U")",   kBigParens,                 {},                    {6, -6},  {3, 4},  27, kEndBigParens},
-    {U"=",   kAlways,                    {{}, 14, kBold},       {4, 0},   {3, 3},  32, kSize16},
-    {U"",    kRaised,                    {{}, 8},               {0, -10}, {6, 3},  24, kEndRaised | kSize16},
-    {U"",    kSuperscript | kInFraction, {{}, 8},               {0, -4},  {6, 3},  24, kEndSuperscript | kSize16},
-    {U"",    kSuperscript,               {},                    {0, 0},   {3, 2},  24, kEndSuperscript},
-    {U"axc", kInFraction,                {kTimes, 8, kItalic},  {4, -16}, {12, 5}, 32, kItalicEnd},
-    {U"axc", kAlways,                    {kTimes, 8, kItalic},  {4, -22}, {10, 7}, 27, kItalicEnd},
-    {U"l",   kTessarin | kInFraction,    {kMtExtra, 38, kBold}, {0, 0},   {3, 1},  32, kScriptLEnd},
-    {U"l",   kTessarin,                  {kMtExtra, 56, kBold}, {4, 0},   {1, 1},  32, kScriptLEnd},
-    {U"l",   kAlways,                    {kMtExtra, 16, kBold}, {0, 0},   {6, 3},  32, kScriptLEnd},
-    {U"-",   kInFraction,                {},                    {},       {},      32, kNothing, kFractionMinus},
-    {U"+",   kInFraction,                {},                    {},       {},      32, kNothing, kFractionPlus},
-    {U"-",   kAlways,                    {},                    {},       {},      27, kNothing, kMinus},
-    {U"+",   kAlways,                    {},                    {},       {},      27, kNothing, kPlus},
-    {U"×÷±", kOutside,                   {},                    {-4, 0},  {2, 3},  27, kNothing},
-    {U" ",   kAlways,                    {},                    {},       {},      27, kNothing},
-    {U"",    kWide | kInFraction,        {{}, 11},              {0, 0},   {3, 3},  38, kSize16},
-    {U"",    kWide,                      {},                    {0, 0},   {2, 3},  34, kNothing},
-    {U"",    kInFraction,                {},                    {0, 0},   {4, 2},  32, kNothing},
-    {U"",    kAlways,                    {},                    {0, 0},   {3, 3},  27, kNothing},
+    // chars when                        font                    offset    factors  adv after, strokes
+    {U".",   kAlways,                    {},                     {-3, 14}, {3, 2},   8, kClearGlyph},
+    {U"'°",  kAlways,                    {},                     {0, 0},   {3, 3},  12, kNothing},
+    {U"(",   kBigParens,                 {},                     {-4, -6}, {3, 4},  27, kNothing},
+    {U")",   kBigParens,                 {},                     {6, -6},  {3, 4},  27, kEndBigParens},
+    {U"=",   kAlways,                    {{}, 14, kBold},        {4, 0},   {3, 3},  32, kSize16},
+    {U"",    kRaised,                    {{}, 8},                {0, -10}, {6, 3},  24, kEndRaised | kSize16},
+    {U"",    kSuperscript | kInFraction, {{}, 8},                {0, -4},  {6, 3},  24, kEndSuperscript | kSize16},
+    {U"",    kSuperscript,               {},                     {0, 0},   {3, 2},  24, kEndSuperscript},
+    {U"axc", kInFraction,                {&kTimes, 8, kItalic},  {4, -16}, {12, 5}, 32, kItalicEnd},
+    {U"axc", kAlways,                    {&kTimes, 8, kItalic},  {4, -22}, {10, 7}, 27, kItalicEnd},
+    {U"l",   kTessarin | kInFraction,    {&kMtExtra, 38, kBold}, {0, 0},   {3, 1},  32, kScriptLEnd},
+    {U"l",   kTessarin,                  {&kMtExtra, 56, kBold}, {4, 0},   {1, 1},  32, kScriptLEnd},
+    {U"l",   kAlways,                    {&kMtExtra, 16, kBold}, {0, 0},   {6, 3},  32, kScriptLEnd},
+    {U"-",   kInFraction,                {},                     {},       {},      32, kNothing, kFractionMinus},
+    {U"+",   kInFraction,                {},                     {},       {},      32, kNothing, kFractionPlus},
+    {U"-",   kAlways,                    {},                     {},       {},      27, kNothing, kMinus},
+    {U"+",   kAlways,                    {},                     {},       {},      27, kNothing, kPlus},
+    {U"×÷±", kOutside,                   {},                     {-4, 0},  {2, 3},  27, kNothing},
+    {U" ",   kAlways,                    {},                     {},       {},      27, kNothing},
+    {U"",    kWide | kInFraction,        {{}, 11},               {0, 0},   {3, 3},  38, kSize16},
+    {U"",    kWide,                      {},                     {0, 0},   {2, 3},  34, kNothing},
+    {U"",    kInFraction,                {},                     {0, 0},   {4, 2},  32, kNothing},
+    {U"",    kAlways,                    {},                     {0, 0},   {3, 3},  27, kNothing},
 };
 // clang-format on
 
 // The setting a row's `when` is tested against.
-unsigned settingOf(const Lesson& l, const Text& c) {
+unsigned settingOf(const Lesson& l, char32_t ch) {
   unsigned s = l.inFraction == 1 ? kInFraction : kOutside;
   if (l.bigParens == 1) s |= kBigParens;
   if (l.raisedNext == 1) s |= kRaised;
   if (l.superscriptNext == 1) s |= kSuperscript;
   if (l.variant() == Variant::Tessarin) s |= kTessarin;
-  if (byteLength(c) == 2) s |= kWide;
+  if (ch != 0 && byteLength(ch) == 2) s |= kWide;
   return s;
 }
 
-bool isOneOf(const Text& c, std::u32string_view chars) {
-  return chars.empty() || (c.size() == 1 && chars.find(c[0]) != std::u32string_view::npos);
+// The rows a character can match, in table order: the rows that list it and
+// the rows for any character. Built from the table once, so that a glyph is
+// tested against those rows only.
+constexpr std::size_t kRowCount = std::size(kGlyphRows);
+struct Candidates {
+  char32_t ch = 0;
+  std::array<std::uint8_t, kRowCount> rows{};
+  std::size_t count = 0;
+};
+
+constexpr Candidates candidatesOf(char32_t ch, bool listed) {
+  Candidates c{ch};
+  for (std::size_t i = 0; i < kRowCount; ++i) {
+    const std::u32string_view chars = kGlyphRows[i].chars;
+    if (chars.empty() || (listed && chars.find(ch) != std::u32string_view::npos)) {
+      c.rows[c.count++] = static_cast<std::uint8_t>(i);
+    }
+  }
+  return c;
+}
+
+// Every character some row lists, once, in table order.
+constexpr auto kListed = [] {
+  std::array<char32_t, 64> all{};
+  std::size_t n = 0;
+  for (const GlyphRow& row : kGlyphRows) {
+    for (char32_t ch : row.chars) {
+      if (std::u32string_view(all.data(), n).find(ch) == std::u32string_view::npos) all[n++] = ch;
+    }
+  }
+  return std::pair{all, n};
+}();
+
+constexpr auto kByCharacter = [] {
+  std::array<Candidates, kListed.second> byCharacter{};
+  for (std::size_t i = 0; i < kListed.second; ++i) {
+    byCharacter[i] = candidatesOf(kListed.first[i], true);
+  }
+  return byCharacter;
+}();
+constexpr Candidates kAnyCharacter = candidatesOf(0, false);
+
+// Which of kByCharacter a character below U+0100 has (1-based; 0: none).
+constexpr auto kByCharacterIndex = [] {
+  std::array<std::uint8_t, 256> index{};
+  for (std::size_t i = 0; i < kListed.second; ++i) {
+    index[kListed.first[i]] = static_cast<std::uint8_t>(i + 1);
+  }
+  return index;
+}();
+static_assert(std::ranges::all_of(kListed.first, [](char32_t ch) { return ch < 256; }),
+              "the rows list characters below U+0100 only");
+
+// `ch` is the glyph's character, 0 for the empty glyph.
+const Candidates& candidatesFor(char32_t ch) {
+  const std::uint8_t i = ch < 256 ? kByCharacterIndex[ch] : 0;
+  return i == 0 ? kAnyCharacter : kByCharacter[i - 1u];
 }
 
 void drawOutlineSign(Lesson& l, const OutlineSign& sign) {
@@ -176,7 +235,7 @@ void drawRow(Lesson& l, const GlyphRow& row) {
   const float x = l.glyphRunX;
   const float y = l.glyphRunY;
   const float color = l.textColor;
-  if (!row.font.face.empty()) l.setFontName(Text(row.font.face));
+  if (row.font.face != nullptr) l.setFontName(*row.font.face);
   if (row.font.size != 0) l.setFontSize(row.font.size);
   if (row.font.style == kBold) l.setFontBold(true);
   if (row.font.style == kItalic) l.setFontItalic(true);
@@ -191,6 +250,7 @@ void drawRow(Lesson& l, const GlyphRow& row) {
   }
   l.glyphRunX += row.advance;
 
+  if (row.after == kNothing) return;
   if (row.after & kClearGlyph) l.glyphChar.clear();
   if (row.after & kEndBigParens) l.bigParens = 0;
   if (row.after & kEndRaised) l.raisedNext = 0;
@@ -223,17 +283,19 @@ void carryRootBar(Lesson& l, bool inFraction) {
 // One character of a run that is not a flag: an outline sign, or the first
 // matching glyph row; after a glyph row the open root's bar is carried on.
 void drawGlyphRow(Lesson& l) {
-  const Text& c = l.glyphChar;
+  const char32_t ch = l.glyphChar.empty() ? 0 : l.glyphChar[0];
   const bool inFraction = l.inFraction == 1;
   for (const OutlineSign& sign : kOutlineSigns) {
-    if (c.size() == 1 && c[0] == sign.sign && (inFraction || !sign.inFractionOnly)) {
+    if (ch == sign.sign && (inFraction || !sign.inFractionOnly)) {
       drawOutlineSign(l, sign);
       return;
     }
   }
-  const unsigned setting = settingOf(l, c);
-  for (const GlyphRow& row : kGlyphRows) {
-    if ((row.when & setting) == row.when && isOneOf(c, row.chars)) {
+  const unsigned setting = settingOf(l, ch);
+  const Candidates& candidates = candidatesFor(ch);
+  for (std::size_t i = 0; i < candidates.count; ++i) {
+    const GlyphRow& row = kGlyphRows[candidates.rows[i]];
+    if ((row.when & setting) == row.when) {
       drawRow(l, row);
       break;
     }
