@@ -322,7 +322,6 @@ void Lesson::drawMathText() {
       // mathText.
       Text rest = kMid(mathText, p + 1);
       workText = kLeft(mathText, p - 1);
-      mathTextRest = rest;
       drawStackedFraction();
       mathText = rest;
       continue;
