@@ -9,6 +9,7 @@
 #include "framework/headless_run.h"
 #include "framework/platform/trace.h"
 #include "programs/catalogue.h"
+#include "support/fault_hook.h"
 #include "support/test_lesson.h"
 
 namespace lesson {
@@ -235,7 +236,7 @@ TEST(ErrorScreen, FaultAtAWaitShowsTheErrorScreen) {
     SCOPED_TRACE(c.program);
     HeadlessPlatform platform(LessonFixture::keys(c.keys));
     auto program = makeProgram(c.program, platform);
-    program->injectFaultAtIdle(c.faultAtIdle);
+    testing::FaultHook::injectFaultAtIdle(*program, c.faultAtIdle);
     EXPECT_EQ(runHeadless(*program, platform), kReplayErrorScreen);
     const auto& events = platform.events();
     int keysTaken = 0;
