@@ -33,7 +33,7 @@ class Lesson : public Runtime {
   // Pen and text.
   float penX = 0, penY = 0;
   float textColor = 0, lineColor = 0, plotColor = 0;
-  Text mathText, workText, glyphChar, mathTextRest;
+  Text mathText, workText, glyphChar;
   float glyphX = 0;
   float textWidth = 0;
   Text programTitle;

@@ -4,6 +4,15 @@
 // Every glyph advances the pen by a fixed number of pixels chosen by its kind;
 // widths are found by drawing below the window (measureText), so the drawing and
 // the measuring go through exactly the same code.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "framework/lesson.h"
 
 namespace lesson {
@@ -16,169 +25,246 @@ const Text kGothic = U"ゴシック";
 const Text kTimes = U"Times New Roman";
 const Text kMtExtra = U"MT Extra";
 
-// One character of a run that is not a flag: the first matching row draws it
-// at (glyphRunX, glyphRunY) and advances glyphRunX; then the open root's bar is
-// carried on (or its start follows the pen when no bar is drawn).
-void drawGlyphRow(Lesson& l) {
-  const Text& c = l.glyphChar;
+// The signs drawn as outlines, first of all: each draws its polyline from the
+// run's place, advances the run, opens its root (rootState; 0 opens none) and
+// leaves the pen at width 3, glyphChar empty and the root bar's start at the
+// run's new end.
+struct OutlineSign {
+  char32_t sign;
+  bool inFractionOnly;
+  float width;
+  std::array<PolyPoint, 5> outline;
+  float advance;
+  float rootState;
+};
+
+// clang-format off
+constexpr OutlineSign kOutlineSigns[] = {
+    // sign in fraction width outline                                             advance root
+    {U'√',  true,       3,    {{{4, 24}, {8, 13}, {16, 29}, {24, -6}, {26, -6}}}, 26,     11},
+    {U'√',  false,      3,    {{{4, 36}, {8, 24}, {16, 40}, {24, -4}, {32, -4}}}, 28,     1},
+    {U'&',  false,      5,    {{{4, 40}, {25, 40}, {32, 8}, {11, 8}, {4, 40}}},   36,     0},
+};
+// clang-format on
+
+// What a row asks of the markup state besides its character; all of it must hold.
+enum When : unsigned {
+  kAlways = 0,
+  kInFraction = 1u << 0,   // inFraction = 1
+  kOutside = 1u << 1,      // inFraction is not 1
+  kBigParens = 1u << 2,    // bigParens = 1
+  kRaised = 1u << 3,       // raisedNext = 1
+  kSuperscript = 1u << 4,  // superscriptNext = 1
+  kTessarin = 1u << 5,     // Tessarin's variant
+  kWide = 1u << 6,         // a double-byte character
+};
+
+// The font as the row draws in it; what is not given stays as it is.
+enum Style { kAsItIs, kBold, kItalic };
+struct FontChange {
+  const Text* face = nullptr;
+  float size = 0;
+  Style style = kAsItIs;
+};
+
+// What the row does after drawing and advancing.
+enum After : unsigned {
+  kNothing = 0,
+  kClearGlyph = 1u << 0,      // glyphChar emptied
+  kEndBigParens = 1u << 1,    // bigParens = 0
+  kEndRaised = 1u << 2,       // raisedNext = 0
+  kEndSuperscript = 1u << 3,  // superscriptNext = 0
+  kSize16 = 1u << 4,          // the font size back at 16
+  kGothic16 = 1u << 5,        // the Gothic face at size 16
+  kBoldOff = 1u << 6,
+  kItalicOff = 1u << 7,
+};
+
+struct Offset {
+  float dx = 0, dy = 0;
+};
+struct Factors {
+  float fx = 0, fy = 0;
+};
+// A stroke drawn instead of a glyph, from the run's place.
+struct Stroke {
+  float x1, y1, x2, y2;
+};
+
+// One glyph row: the first row whose character and setting match draws the
+// character. The glyph is drawn in the row's font at the run's place moved by
+// the offset, magnified by the factors; factors 0 draw no glyph. A row with
+// strokes draws them instead, 5 px wide, and leaves the pen at 3. An empty
+// glyph (the one pass of an empty run) shows nothing but takes its row's
+// advance.
+struct GlyphRow {
+  std::u32string_view chars;  // one of these characters; empty: any
+  unsigned when;
+  FontChange font;
+  Offset offset;
+  Factors factors;
+  float advance;
+  unsigned after;
+  std::span<const Stroke> strokes = {};
+};
+
+constexpr Stroke kFractionMinus[] = {{6, 14, 26, 14}};
+constexpr Stroke kFractionPlus[] = {{6, 14, 26, 14}, {16, 4, 16, 24}};
+constexpr Stroke kMinus[] = {{4, 20, 23, 20}};
+constexpr Stroke kPlus[] = {{4, 22, 23, 22}, {13, 10, 13, 34}};
+
+// The italic letters and the script l (Tessarin has forms of its own for it)
+// leave glyphChar empty; so does the point.
+constexpr unsigned kItalicEnd = kGothic16 | kItalicOff | kClearGlyph;
+constexpr unsigned kScriptLEnd = kGothic16 | kBoldOff | kClearGlyph;
+
+// clang-format off
+constexpr GlyphRow kGlyphRows[] = {
+    // chars when                        font                    offset    factors  adv after, strokes
+    {U".",   kAlways,                    {},                     {-3, 14}, {3, 2},   8, kClearGlyph},
+    {U"'°",  kAlways,                    {},                     {0, 0},   {3, 3},  12, kNothing},
+    {U"(",   kBigParens,                 {},                     {-4, -6}, {3, 4},  27, kNothing},
+    {U")",   kBigParens,                 {},                     {6, -6},  {3, 4},  27, kEndBigParens},
+    {U"=",   kAlways,                    {{}, 14, kBold},        {4, 0},   {3, 3},  32, kSize16},
+    {U"",    kRaised,                    {{}, 8},                {0, -10}, {6, 3},  24, kEndRaised | kSize16},
+    {U"",    kSuperscript | kInFraction, {{}, 8},                {0, -4},  {6, 3},  24, kEndSuperscript | kSize16},
+    {U"",    kSuperscript,               {},                     {0, 0},   {3, 2},  24, kEndSuperscript},
+    {U"axc", kInFraction,                {&kTimes, 8, kItalic},  {4, -16}, {12, 5}, 32, kItalicEnd},
+    {U"axc", kAlways,                    {&kTimes, 8, kItalic},  {4, -22}, {10, 7}, 27, kItalicEnd},
+    {U"l",   kTessarin | kInFraction,    {&kMtExtra, 38, kBold}, {0, 0},   {3, 1},  32, kScriptLEnd},
+    {U"l",   kTessarin,                  {&kMtExtra, 56, kBold}, {4, 0},   {1, 1},  32, kScriptLEnd},
+    {U"l",   kAlways,                    {&kMtExtra, 16, kBold}, {0, 0},   {6, 3},  32, kScriptLEnd},
+    {U"-",   kInFraction,                {},                     {},       {},      32, kNothing, kFractionMinus},
+    {U"+",   kInFraction,                {},                     {},       {},      32, kNothing, kFractionPlus},
+    {U"-",   kAlways,                    {},                     {},       {},      27, kNothing, kMinus},
+    {U"+",   kAlways,                    {},                     {},       {},      27, kNothing, kPlus},
+    {U"×÷±", kOutside,                   {},                     {-4, 0},  {2, 3},  27, kNothing},
+    {U" ",   kAlways,                    {},                     {},       {},      27, kNothing},
+    {U"",    kWide | kInFraction,        {{}, 11},               {0, 0},   {3, 3},  38, kSize16},
+    {U"",    kWide,                      {},                     {0, 0},   {2, 3},  34, kNothing},
+    {U"",    kInFraction,                {},                     {0, 0},   {4, 2},  32, kNothing},
+    {U"",    kAlways,                    {},                     {0, 0},   {3, 3},  27, kNothing},
+};
+// clang-format on
+
+// The setting a row's `when` is tested against.
+unsigned settingOf(const Lesson& l, char32_t ch) {
+  unsigned s = l.inFraction == 1 ? kInFraction : kOutside;
+  if (l.bigParens == 1) s |= kBigParens;
+  if (l.raisedNext == 1) s |= kRaised;
+  if (l.superscriptNext == 1) s |= kSuperscript;
+  if (l.variant() == Variant::Tessarin) s |= kTessarin;
+  if (ch != 0 && byteLength(ch) == 2) s |= kWide;
+  return s;
+}
+
+// The rows a character can match, in table order: the rows that list it and
+// the rows for any character. Built from the table once, so that a glyph is
+// tested against those rows only.
+constexpr std::size_t kRowCount = std::size(kGlyphRows);
+struct Candidates {
+  char32_t ch = 0;
+  std::array<std::uint8_t, kRowCount> rows{};
+  std::size_t count = 0;
+};
+
+constexpr Candidates candidatesOf(char32_t ch, bool listed) {
+  Candidates c{ch};
+  for (std::size_t i = 0; i < kRowCount; ++i) {
+    const std::u32string_view chars = kGlyphRows[i].chars;
+    if (chars.empty() || (listed && chars.find(ch) != std::u32string_view::npos)) {
+      c.rows[c.count++] = static_cast<std::uint8_t>(i);
+    }
+  }
+  return c;
+}
+
+// Every character some row lists, once, in table order.
+constexpr auto kListed = [] {
+  std::array<char32_t, 64> all{};
+  std::size_t n = 0;
+  for (const GlyphRow& row : kGlyphRows) {
+    for (char32_t ch : row.chars) {
+      if (std::u32string_view(all.data(), n).find(ch) == std::u32string_view::npos) all[n++] = ch;
+    }
+  }
+  return std::pair{all, n};
+}();
+
+constexpr auto kByCharacter = [] {
+  std::array<Candidates, kListed.second> byCharacter{};
+  for (std::size_t i = 0; i < kListed.second; ++i) {
+    byCharacter[i] = candidatesOf(kListed.first[i], true);
+  }
+  return byCharacter;
+}();
+constexpr Candidates kAnyCharacter = candidatesOf(0, false);
+
+// Which of kByCharacter a character below U+0100 has (1-based; 0: none).
+constexpr auto kByCharacterIndex = [] {
+  std::array<std::uint8_t, 256> index{};
+  for (std::size_t i = 0; i < kListed.second; ++i) {
+    index[kListed.first[i]] = static_cast<std::uint8_t>(i + 1);
+  }
+  return index;
+}();
+static_assert(std::ranges::all_of(kListed.first, [](char32_t ch) { return ch < 256; }),
+              "the rows list characters below U+0100 only");
+
+// `ch` is the glyph's character, 0 for the empty glyph.
+const Candidates& candidatesFor(char32_t ch) {
+  const std::uint8_t i = ch < 256 ? kByCharacterIndex[ch] : 0;
+  return i == 0 ? kAnyCharacter : kByCharacter[i - 1u];
+}
+
+void drawOutlineSign(Lesson& l, const OutlineSign& sign) {
+  const float x = l.glyphRunX;
+  const float y = l.glyphRunY;
+  std::vector<PolyPoint> points;
+  for (const PolyPoint& p : sign.outline) points.push_back({x + p.x, y + p.y});
+  l.setDrawWidth(sign.width);
+  l.connect(l.textColor, points);
+  l.glyphRunX += sign.advance;
+  if (sign.rootState != 0) l.rootState = sign.rootState;
+  l.glyphChar.clear();
+  l.setDrawWidth(3);
+  l.rootBarStart = l.glyphRunX;
+}
+
+void drawRow(Lesson& l, const GlyphRow& row) {
   const float x = l.glyphRunX;
   const float y = l.glyphRunY;
   const float color = l.textColor;
-  const bool inFraction = l.inFraction == 1;
+  if (row.font.face != nullptr) l.setFontName(*row.font.face);
+  if (row.font.size != 0) l.setFontSize(row.font.size);
+  if (row.font.style == kBold) l.setFontBold(true);
+  if (row.font.style == kItalic) l.setFontItalic(true);
 
-  // The root signs and the parallelogram set the bar's start themselves.
-  if (c == U"√") {
-    l.setDrawWidth(3);
-    if (inFraction) {
-      l.connect(
-          color,
-          {{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
-      l.glyphRunX += 26;
-      l.rootState = 11;
-    } else {
-      l.connect(
-          color,
-          {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
-      l.glyphRunX += 28;
-      l.rootState = 1;
-    }
-    l.glyphChar.clear();
-    l.rootBarStart = l.glyphRunX;
-    return;
-  }
-  if (c == U"&") {
+  if (!row.strokes.empty()) {
     l.setDrawWidth(5);
-    l.connect(
-        color,
-        {{x + 4, y + 40}, {x + 25, y + 40}, {x + 32, y + 8}, {x + 11, y + 8}, {x + 4, y + 40}});
-    l.glyphRunX += 36;
-    l.glyphChar.clear();
+    for (const Stroke& s : row.strokes) l.drawLine(x + s.x1, y + s.y1, x + s.x2, y + s.y2, color);
     l.setDrawWidth(3);
-    l.rootBarStart = l.glyphRunX;
-    return;
+  } else if (row.factors.fx != 0 && !l.glyphChar.empty()) {
+    l.symbol(x + row.offset.dx, y + row.offset.dy, row.factors.fx, row.factors.fy, color,
+             l.glyphChar);
   }
+  l.glyphRunX += row.advance;
 
-  // A glyph of the current font; an empty glyph (the one pass of an empty run)
-  // shows nothing but still takes its row's advance.
-  auto glyph = [&](float gx, float gy, float fx, float fy) {
-    if (!l.glyphChar.empty()) l.symbol(gx, gy, fx, fy, color, l.glyphChar);
-  };
-  auto setGothic16 = [&] {
-    l.setFontName(kGothic);
-    l.setFontSize(16);
-  };
-  const bool italicLetter = c == U"a" || c == U"x" || c == U"c";
-  const bool tessarin = l.variant() == Variant::Tessarin;
+  if (row.after == kNothing) return;
+  if (row.after & kClearGlyph) l.glyphChar.clear();
+  if (row.after & kEndBigParens) l.bigParens = 0;
+  if (row.after & kEndRaised) l.raisedNext = 0;
+  if (row.after & kEndSuperscript) l.superscriptNext = 0;
+  if (row.after & kGothic16) l.setFontName(kGothic);
+  if (row.after & (kSize16 | kGothic16)) l.setFontSize(16);
+  if (row.after & kBoldOff) l.setFontBold(false);
+  if (row.after & kItalicOff) l.setFontItalic(false);
+}
 
-  float advance = 0;
-  if (c == U".") {
-    glyph(x - 3, y + 14, 3, 2);
-    advance = 8;
-    l.glyphChar.clear();
-  } else if (c == U"'" || c == U"°") {
-    glyph(x, y, 3, 3);
-    advance = 12;
-  } else if (l.bigParens == 1 && c == U"(") {
-    glyph(x - 4, y - 6, 3, 4);
-    advance = 27;
-  } else if (l.bigParens == 1 && c == U")") {
-    glyph(x + 6, y - 6, 3, 4);
-    advance = 27;
-    l.bigParens = 0;
-  } else if (c == U"=") {
-    l.setFontSize(14);
-    l.setFontBold(true);
-    glyph(x + 4, y, 3, 3);
-    advance = 32;
-    l.setFontSize(16);
-  } else if (l.raisedNext == 1) {
-    l.setFontSize(8);
-    glyph(x, y - 10, 6, 3);
-    advance = 24;
-    l.raisedNext = 0;
-    l.setFontSize(16);
-  } else if (l.superscriptNext == 1 && inFraction) {
-    l.setFontSize(8);
-    glyph(x, y - 4, 6, 3);
-    advance = 24;
-    l.superscriptNext = 0;
-    l.setFontSize(16);
-  } else if (l.superscriptNext == 1) {
-    glyph(x, y, 3, 2);
-    advance = 24;
-    l.superscriptNext = 0;
-  } else if (italicLetter) {
-    l.setFontName(kTimes);
-    l.setFontSize(8);
-    l.setFontItalic(true);
-    if (inFraction) {
-      glyph(x + 4, y - 16, 12, 5);
-      advance = 32;
-    } else {
-      glyph(x + 4, y - 22, 10, 7);
-      advance = 27;
-    }
-    setGothic16();
-    l.setFontItalic(false);
-    l.glyphChar.clear();
-  } else if (c == U"l") {
-    // The script l; only Tessarin has a form of its own inside a fraction part.
-    l.setFontName(kMtExtra);
-    l.setFontBold(true);
-    if (tessarin && inFraction) {
-      l.setFontSize(38);
-      glyph(x, y, 3, 1);
-    } else if (tessarin) {
-      l.setFontSize(56);
-      glyph(x + 4, y, 1, 1);
-    } else {
-      l.setFontSize(16);
-      glyph(x, y, 6, 3);
-    }
-    advance = 32;
-    setGothic16();
-    l.setFontBold(false);
-    l.glyphChar.clear();
-  } else if (c == U"-" || c == U"+") {
-    l.setDrawWidth(5);
-    if (inFraction) {
-      l.drawLine(x + 6, y + 14, x + 26, y + 14, color);
-      if (c == U"+") l.drawLine(x + 16, y + 4, x + 16, y + 24, color);
-      advance = 32;
-    } else if (c == U"-") {
-      l.drawLine(x + 4, y + 20, x + 23, y + 20, color);
-      advance = 27;
-    } else {
-      l.drawLine(x + 4, y + 22, x + 23, y + 22, color);
-      l.drawLine(x + 13, y + 10, x + 13, y + 34, color);
-      advance = 27;
-    }
-    l.setDrawWidth(3);
-  } else if ((c == U"×" || c == U"÷" || c == U"±") && !inFraction) {
-    glyph(x - 4, y, 2, 3);
-    advance = 27;
-  } else if (c == U" ") {
-    advance = 27;
-  } else if (byteLength(c) == 2 && inFraction) {
-    l.setFontSize(11);
-    glyph(x, y, 3, 3);
-    advance = 38;
-    l.setFontSize(16);
-  } else if (byteLength(c) == 2) {
-    glyph(x, y, 2, 3);
-    advance = 34;
-  } else if (inFraction) {
-    glyph(x, y, 4, 2);
-    advance = 32;
-  } else {
-    glyph(x, y, 3, 3);
-    advance = 27;
-  }
-  l.glyphRunX += advance;
-
-  // The root bar: redrawn whole from its start to the new end of the run.
+// The root bar: redrawn whole from its start to the new end of the run; with
+// no bar, its start follows the run.
+void carryRootBar(Lesson& l, bool inFraction) {
   float barY = 0;
-  bool bar = true;
   if (l.rootState == 1) {
     barY = l.penY - 4;
   } else if (l.rootState == 11) {
@@ -186,15 +272,35 @@ void drawGlyphRow(Lesson& l) {
   } else if (l.rootState == 22 && !inFraction) {
     barY = l.penY - 14;
   } else {
-    bar = false;
-  }
-  if (bar) {
-    l.setDrawWidth(3);
-    l.drawLine(l.rootBarStart, barY, l.glyphRunX, barY, color);
-    l.setDrawWidth(3);
-  } else {
     l.rootBarStart = l.glyphRunX;
+    return;
   }
+  l.setDrawWidth(3);
+  l.drawLine(l.rootBarStart, barY, l.glyphRunX, barY, l.textColor);
+  l.setDrawWidth(3);
+}
+
+// One character of a run that is not a flag: an outline sign, or the first
+// matching glyph row; after a glyph row the open root's bar is carried on.
+void drawGlyphRow(Lesson& l) {
+  const char32_t ch = l.glyphChar.empty() ? 0 : l.glyphChar[0];
+  const bool inFraction = l.inFraction == 1;
+  for (const OutlineSign& sign : kOutlineSigns) {
+    if (ch == sign.sign && (inFraction || !sign.inFractionOnly)) {
+      drawOutlineSign(l, sign);
+      return;
+    }
+  }
+  const unsigned setting = settingOf(l, ch);
+  const Candidates& candidates = candidatesFor(ch);
+  for (std::size_t i = 0; i < candidates.count; ++i) {
+    const GlyphRow& row = kGlyphRows[candidates.rows[i]];
+    if ((row.when & setting) == row.when) {
+      drawRow(l, row);
+      break;
+    }
+  }
+  carryRootBar(l, inFraction);
 }
 
 }  // namespace
@@ -216,7 +322,6 @@ void Lesson::drawMathText() {
       // mathText.
       Text rest = kMid(mathText, p + 1);
       workText = kLeft(mathText, p - 1);
-      mathTextRest = rest;
       drawStackedFraction();
       mathText = rest;
       continue;

@@ -12,6 +12,10 @@
 
 namespace lesson {
 
+namespace testing {
+class FaultHook;  // tests/support/fault_hook.h
+}  // namespace testing
+
 // A point of a polyline; a step point is relative to the one before it.
 struct PolyPoint {
   float x = 0;
@@ -66,10 +70,11 @@ class Runtime {
   float rnd() { return random_.next(); }
   void randomize(int seed) { random_.seed(seed); }
 
-  // Test-only fault hook: the n-th idle raises a division-by-zero error.
-  void injectFaultAtIdle(int n) { faultAtIdle_ = n; }
-
  private:
+  // Tests plant a fault through testing::FaultHook: faultAtIdle_ > 0 makes that
+  // key-wait idle raise a division-by-zero error.
+  friend class testing::FaultHook;
+
   int paletteColor(float color, std::source_location where = std::source_location::current());
   void emit(DrawOp op);
 

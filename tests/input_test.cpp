@@ -9,6 +9,7 @@
 #include "framework/headless_run.h"
 #include "framework/platform/trace.h"
 #include "programs/catalogue.h"
+#include "support/fault_hook.h"
 #include "support/test_lesson.h"
 
 namespace lesson {
@@ -235,7 +236,7 @@ TEST(ErrorScreen, FaultAtAWaitShowsTheErrorScreen) {
     SCOPED_TRACE(c.program);
     HeadlessPlatform platform(LessonFixture::keys(c.keys));
     auto program = makeProgram(c.program, platform);
-    program->injectFaultAtIdle(c.faultAtIdle);
+    testing::FaultHook::injectFaultAtIdle(*program, c.faultAtIdle);
     EXPECT_EQ(runHeadless(*program, platform), kReplayErrorScreen);
     const auto& events = platform.events();
     int keysTaken = 0;
@@ -274,7 +275,7 @@ TEST(ErrorScreen, KeysPressedAtItAreTakenAndDropped) {
   };
   KeysAtErrorScreen platform(std::vector<ScriptKey>{});
   auto program = makeProgram("corbisk", platform);
-  program->injectFaultAtIdle(1);
+  testing::FaultHook::injectFaultAtIdle(*program, 1);
   EXPECT_EQ(runHeadless(*program, platform), kReplayErrorScreen);
   EXPECT_EQ(platform.errorWaits, 2);
   EXPECT_EQ(platform.canvas().ops().size(), platform.drawsAtFirstWait);  // the keys draw nothing
