@@ -140,12 +140,15 @@ wait_for() {
 
 # A waiting program sleeps: over 5 s it uses at most 1 % of a core (the cursor
 # dot blinks twice a second; a busy loop would take the whole 5 s).
-ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+# A program that ended while being measured has not waited: that fails too.
+ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null; }
 expect_idle() {
   hz=$(getconf CLK_TCK)
   before=$(ticks)
   sleep 5
-  used=$(($(ticks) - before))
+  after=$(ticks)
+  [ -n "$before" ] && [ -n "$after" ] || fail "the program ended while waiting $1"
+  used=$((after - before))
   [ "$used" -le $((hz * 5 / 100)) ] || fail "waiting $1 used $used CPU ticks in 5 s"
   echo "ok: waiting $1 uses $used CPU ticks in 5 s"
 }
