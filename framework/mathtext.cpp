@@ -4,13 +4,9 @@
 // Every glyph advances the pen by a fixed number of pixels chosen by its kind;
 // widths are found by drawing below the window (measureText), so the drawing and
 // the measuring go through exactly the same code.
-#include <algorithm>
 #include <array>
-#include <cstdint>
-#include <iterator>
 #include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "framework/lesson.h"
@@ -118,7 +114,13 @@ constexpr Stroke kPlus[] = {{4, 22, 23, 22}, {13, 10, 13, 34}};
 constexpr unsigned kItalicEnd = kGothic16 | kItalicOff | kClearGlyph;
 constexpr unsigned kScriptLEnd = kGothic16 | kBoldOff | kClearGlyph;
 
+// The rows of a line's ordinary characters outside fraction parts: a blank, a
+// double-byte character, any other. A name written as it is uses them alone.
 // clang-format off
+constexpr GlyphRow kBlankRow{U" ", kAlways, {}, {},     {},     27, kNothing};
+constexpr GlyphRow kWideRow {U"",  kWide,   {}, {0, 0}, {2, 3}, 34, kNothing};
+constexpr GlyphRow kPlainRow{U"",  kAlways, {}, {0, 0}, {3, 3}, 27, kNothing};
+
 constexpr GlyphRow kGlyphRows[] = {
     // chars when                        font                    offset    factors  adv after, strokes
     {U".",   kAlways,                    {},                     {-3, 14}, {3, 2},   8, kClearGlyph},
@@ -139,11 +141,11 @@ constexpr GlyphRow kGlyphRows[] = {
     {U"-",   kAlways,                    {},                     {},       {},      27, kNothing, kMinus},
     {U"+",   kAlways,                    {},                     {},       {},      27, kNothing, kPlus},
     {U"×÷±", kOutside,                   {},                     {-4, 0},  {2, 3},  27, kNothing},
-    {U" ",   kAlways,                    {},                     {},       {},      27, kNothing},
+    kBlankRow,
     {U"",    kWide | kInFraction,        {{}, 11},               {0, 0},   {3, 3},  38, kSize16},
-    {U"",    kWide,                      {},                     {0, 0},   {2, 3},  34, kNothing},
+    kWideRow,
     {U"",    kInFraction,                {},                     {0, 0},   {4, 2},  32, kNothing},
-    {U"",    kAlways,                    {},                     {0, 0},   {3, 3},  27, kNothing},
+    kPlainRow,
 };
 // clang-format on
 
@@ -156,65 +158,6 @@ unsigned settingOf(const Lesson& l, char32_t ch) {
   if (l.variant() == Variant::Tessarin) s |= kTessarin;
   if (ch != 0 && byteLength(ch) == 2) s |= kWide;
   return s;
-}
-
-// The rows a character can match, in table order: the rows that list it and
-// the rows for any character. Built from the table once, so that a glyph is
-// tested against those rows only.
-constexpr std::size_t kRowCount = std::size(kGlyphRows);
-struct Candidates {
-  char32_t ch = 0;
-  std::array<std::uint8_t, kRowCount> rows{};
-  std::size_t count = 0;
-};
-
-constexpr Candidates candidatesOf(char32_t ch, bool listed) {
-  Candidates c{ch};
-  for (std::size_t i = 0; i < kRowCount; ++i) {
-    const std::u32string_view chars = kGlyphRows[i].chars;
-    if (chars.empty() || (listed && chars.find(ch) != std::u32string_view::npos)) {
-      c.rows[c.count++] = static_cast<std::uint8_t>(i);
-    }
-  }
-  return c;
-}
-
-// Every character some row lists, once, in table order.
-constexpr auto kListed = [] {
-  std::array<char32_t, 64> all{};
-  std::size_t n = 0;
-  for (const GlyphRow& row : kGlyphRows) {
-    for (char32_t ch : row.chars) {
-      if (std::u32string_view(all.data(), n).find(ch) == std::u32string_view::npos) all[n++] = ch;
-    }
-  }
-  return std::pair{all, n};
-}();
-
-constexpr auto kByCharacter = [] {
-  std::array<Candidates, kListed.second> byCharacter{};
-  for (std::size_t i = 0; i < kListed.second; ++i) {
-    byCharacter[i] = candidatesOf(kListed.first[i], true);
-  }
-  return byCharacter;
-}();
-constexpr Candidates kAnyCharacter = candidatesOf(0, false);
-
-// Which of kByCharacter a character below U+0100 has (1-based; 0: none).
-constexpr auto kByCharacterIndex = [] {
-  std::array<std::uint8_t, 256> index{};
-  for (std::size_t i = 0; i < kListed.second; ++i) {
-    index[kListed.first[i]] = static_cast<std::uint8_t>(i + 1);
-  }
-  return index;
-}();
-static_assert(std::ranges::all_of(kListed.first, [](char32_t ch) { return ch < 256; }),
-              "the rows list characters below U+0100 only");
-
-// `ch` is the glyph's character, 0 for the empty glyph.
-const Candidates& candidatesFor(char32_t ch) {
-  const std::uint8_t i = ch < 256 ? kByCharacterIndex[ch] : 0;
-  return i == 0 ? kAnyCharacter : kByCharacter[i - 1u];
 }
 
 void drawOutlineSign(Lesson& l, const OutlineSign& sign) {
@@ -292,10 +235,9 @@ void drawGlyphRow(Lesson& l) {
     }
   }
   const unsigned setting = settingOf(l, ch);
-  const Candidates& candidates = candidatesFor(ch);
-  for (std::size_t i = 0; i < candidates.count; ++i) {
-    const GlyphRow& row = kGlyphRows[candidates.rows[i]];
-    if ((row.when & setting) == row.when) {
+  for (const GlyphRow& row : kGlyphRows) {
+    const bool listed = row.chars.empty() || row.chars.find(ch) != std::u32string_view::npos;
+    if (listed && (row.when & setting) == row.when) {
       drawRow(l, row);
       break;
     }
@@ -353,12 +295,14 @@ void Lesson::drawTextAsWritten() {
   setFontName(kGothic);
   setFontSize(16);
   setFontBold(true);
+  glyphRunX = penX;
+  glyphRunY = penY;
   for (char32_t c : mathText) {
-    const Text ch(1, c);
-    const bool wide = byteLength(ch) == 2;
-    if (c != U' ') symbol(penX, penY, wide ? 2 : 3, 3, textColor, ch);
-    penX += wide ? 34 : 27;
+    glyphChar = Text(1, c);
+    drawRow(*this, c == U' ' ? kBlankRow : byteLength(glyphChar) == 2 ? kWideRow : kPlainRow);
   }
+  penX = glyphRunX;
+  glyphChar.clear();
   mathText.clear();
   setFontBold(false);
 }
