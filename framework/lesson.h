@@ -331,6 +331,18 @@ class Lesson : public Runtime {
   };
   void plotLine(const GraphLine& line);
 
+  // A curve of any kind plotCurve draws (curveKind: 3 is y = a x + b, 4 is
+  // a x + b y = c, ...) over the plane just drawn, in `color`, labelled at its
+  // last visible dot moved by (dx, dy); an empty label draws nothing.
+  struct GraphCurve {
+    float kind;
+    float a, b, c;
+    float color;
+    Text label;
+    float dx = 0, dy = 0;
+  };
+  void plotGraphCurve(const GraphCurve& curve);
+
   // A dot of `radius` at the maths point (x, y) with its label moved by
   // (dx, dy) from plotPoint's place; leaves pointScreenX, pointScreenY.
   struct GraphDot {

@@ -44,13 +44,18 @@ void Lesson::drawPlane(const PlaneSettings& plane) {
 }
 
 void Lesson::plotLine(const GraphLine& line) {
-  curveKind = 3;
-  coefA = line.a;
-  coefB = line.b;
-  plotColor = line.color;
-  pointLabel = line.label;
-  labelDx = line.dx;
-  labelDy = line.dy;
+  plotGraphCurve({3, line.a, line.b, 0, line.color, line.label, line.dx, line.dy});
+}
+
+void Lesson::plotGraphCurve(const GraphCurve& curve) {
+  curveKind = curve.kind;
+  coefA = curve.a;
+  coefB = curve.b;
+  coefC = curve.c;
+  plotColor = curve.color;
+  pointLabel = curve.label;
+  labelDx = curve.dx;
+  labelDy = curve.dy;
   plotCurve();
 }
 

@@ -101,23 +101,17 @@ const std::vector<TablesStep> kTablesSteps = {
 
 // ---- Page ②: graphs ---------------------------------------------------------
 
-// A graph on the review plane, labelled at its last visible dot moved by
-// (dx, dy).
-struct ReviewCurve {
-  Text label;
-  float kind, a, b;
-  float color;
-  float dx, dy;
-};
+// The graphs on the review plane: kind 1 is y = a/x, kind 3 y = a x + b.
+using ReviewCurve = Lesson::GraphCurve;
 
 const ReviewCurve kReviewCurves[] = {
-    {U"ア", 1, 6, 0, 3, 0, -40},  // y = 6/x
-    {U"イ", 3, 1, 1, 0, 0, 0},    // y = x + 1, the function of neither question
-    {U"ウ", 3, 2, 0, 7, 0, -30},  // y = 2x
+    {1, 6, 0, 0, 3, U"ア", 0, -40},  // y = 6/x
+    {3, 1, 1, 0, 0, U"イ", 0, 0},    // y = x + 1, the function of neither question
+    {3, 2, 0, 0, 7, U"ウ", 0, -30},  // y = 2x
 };
 // The a<0 members of the two families, in their family's colour.
-const ReviewCurve kFallingLine{U"y=-3x", 3, -3, 0, 7, -88, 0};
-const ReviewCurve kFallingHyperbola{U"y=-ﾀ6/xﾀ", 1, -6, 0, 3, -88, 30};
+const ReviewCurve kFallingLine{3, -3, 0, 0, 7, U"y=-3x", -88, 0};
+const ReviewCurve kFallingHyperbola{1, -6, 0, 0, 3, U"y=-ﾀ6/xﾀ", -88, 30};
 
 // A part of page ②'s steps: text pieces with the item labels at labelX, then
 // a curve if any, then a key wait if asked.
@@ -139,17 +133,6 @@ const std::vector<GraphsStepPart> kGraphsSteps = {
     {88, {labelLine(0, 50, U"②")}, nullptr, true},
     {88, {same(3, U"双曲線 "), same(0, U"a<0のときは図の位置")}, &kFallingHyperbola, false},
 };
-
-void plotReviewCurve(Lesson& lesson, const ReviewCurve& curve) {
-  lesson.curveKind = curve.kind;
-  lesson.coefA = curve.a;
-  lesson.coefB = curve.b;
-  lesson.plotColor = curve.color;
-  lesson.pointLabel = curve.label;
-  lesson.labelDx = curve.dx;
-  lesson.labelDy = curve.dy;
-  lesson.plotCurve();
-}
 
 }  // namespace
 
@@ -225,7 +208,7 @@ void CorbiskUnit::showReviewGraphs() {
   for (const GraphsStepPart& part : kGraphsSteps) {
     itemLabelX = part.labelX;
     flowText(part.pieces);
-    if (part.curve != nullptr) plotReviewCurve(*this, *part.curve);
+    if (part.curve != nullptr) plotGraphCurve(*part.curve);
     if (part.waitAfter) waitKeyPrompt();
   }
 }
@@ -233,7 +216,7 @@ void CorbiskUnit::showReviewGraphs() {
 void CorbiskUnit::drawReviewGraphs() {
   // Axes only (line colour 0: no grid, no axis numbers), origin at (928, 280).
   drawPlane({748, 100, -6, 6, -6, 6, 30, 0});
-  for (const ReviewCurve& curve : kReviewCurves) plotReviewCurve(*this, curve);
+  for (const ReviewCurve& curve : kReviewCurves) plotGraphCurve(curve);
 }
 
 }  // namespace lesson

@@ -34,28 +34,11 @@ struct GridPoint {
 };
 
 // A line parallel to an axis, or the summary's sample line, for plotCurve:
-// form 3 is y = a x + b (a 0 gives the horizontal line y = b), form 4 is
+// kind 3 is y = a x + b (a 0 gives the horizontal line y = b), kind 4 is
 // a x + b y = c (b 0 gives the vertical line x = c/a, 5 px wide over the
 // plane's full height). Its label, possibly empty, stands at the line's end
 // moved by (dx, dy).
-struct Curve {
-  float form, a, b, c;
-  float color;
-  Text label;
-  float dx, dy;
-};
-
-void plotForm(Lesson& page, const Curve& line) {
-  page.curveKind = line.form;
-  page.coefA = line.a;
-  page.coefB = line.b;
-  if (line.form == 4) page.coefC = line.c;  // form 3 has no c
-  page.plotColor = line.color;
-  page.pointLabel = line.label;
-  page.labelDx = line.dx;
-  page.labelDy = line.dy;
-  page.plotCurve();
-}
+using Curve = Lesson::GraphCurve;
 
 // ---- Items ① and ③: a line parallel to an axis found from two points --------
 
@@ -133,7 +116,7 @@ void showWorkedExample(Lesson& page, const WorkedExample& ex) {
                   KeyWait::AfterEach);
   drawMarkDot(page, 2);
   page.waitKeyPrompt();
-  plotForm(page, ex.line);
+  page.plotGraphCurve(ex.line);
   page.waitKeyPrompt();
   flowThenWait(page, {newLine(5, 70, ex.conclusion)});
   textbookPointer(page, ex.pointer);
@@ -251,7 +234,7 @@ void showAnswerPage(Lesson& page, const AnswerPage& answers) {
     page.flowText(answer.pieces);
     page.setMark(1, answer.point.x, answer.point.y);
     drawMarkDot(page, 1);
-    plotForm(page, answer.line);
+    page.plotGraphCurve(answer.line);
     if (answer.waitAfter) page.waitKeyPrompt();
   }
   if (!answers.pointer.empty()) textbookPointer(page, answers.pointer);
@@ -316,7 +299,7 @@ void showSummary(Lesson& page) {
       page.setMark(1, panel.point.x, panel.point.y);
       drawMarkDot(page, 1);
     }
-    plotForm(page, panel.line);
+    page.plotGraphCurve(panel.line);
     if (panel.marked) {
       // Beside the dot, outside the text flow.
       page.writeAt(5, page.markX(1) - 135, page.markY(1) + panel.textDy, panel.pointText);

@@ -11,27 +11,13 @@ namespace lesson {
 
 namespace {
 
-// One heading tag: a text box at the page's line position, which then moves to
-// the box's right edge and top.
-struct Tag {
-  float gap;  // right of the line position's x
-  float width, height;
-  float border, fill, color;
-  Text text;
-};
-
 // One of the five lines, a x + b y = c, in a colour, labelled with its part
 // number moved by (dx, dy) from where plotCurve puts the label.
-struct PracticeLine {
-  float a, b, c;
-  float color;
-  Text label;
-  float dx, dy;
-};
+using PracticeLine = Lesson::GraphCurve;
 
-const Tag kTags[] = {
-    {0, 170, 46, 3, 13, 0, U"練習問題"},
-    {40, 40, 44, 4, 3, 13, U"1"},
+const std::vector<HeadingTag> kTags = {
+    {0, U"練習問題", 170, 46, 0, 3, 13},
+    {40, U"1", 40, 44, 13, 4, 3},
 };
 
 // Each answer: its part number at the label column on a new line 70 px down,
@@ -44,11 +30,11 @@ const std::vector<Flow> kAnswers = {
 };
 
 const PracticeLine kLines[] = {
-    {3, -4, 12, 3, U"(1)", 0, 0},     // y = 3/4 x - 3
-    {4, 1, 2, 3, U"(2)", 0, 0},       // y = -4x + 2
-    {3, -2, 0, 3, U"(3)", 0, 0},      // y = 3/2 x
-    {0, 4, 16, 7, U"(4)", -108, 10},  // y = 4
-    {2, 0, -6, 7, U"(5)", -81, -50},  // x = -3
+    {4, 3, -4, 12, 3, U"(1)", 0, 0},     // y = 3/4 x - 3
+    {4, 4, 1, 2, 3, U"(2)", 0, 0},       // y = -4x + 2
+    {4, 3, -2, 0, 3, U"(3)", 0, 0},      // y = 3/2 x
+    {4, 0, 4, 16, 7, U"(4)", -108, 10},  // y = 4
+    {4, 2, 0, -6, 7, U"(5)", -81, -50},  // x = -3
 };
 
 }  // namespace
@@ -62,37 +48,13 @@ void TessarinUnit::equationPracticeSection() {
 // width: the tags' frames take the one in force.
 void TessarinUnit::practiceAnswersPage() {
   startPage(*this, {.labelX = 40, .marginX = 40 + 81, .firstLine = 30});
-  textEndX = textMarginX;
-
-  for (const Tag& tag : kTags) {
-    penX = textEndX + tag.gap;
-    penY = textLineY;
-    workText = tag.text;
-    boxWidth = tag.width;
-    boxHeight = tag.height;
-    lineColor = tag.border;
-    plotColor = tag.fill;
-    textColor = tag.color;
-    drawTextBox();
-    textEndX = penX;
-    textLineY = penY;
-  }
+  drawHeadingTags(*this, textMarginX, kTags);
 
   flowText(kAnswers);
 
   drawPlane({480, 100, -5, 5, -5, 5, 40});
 
-  for (const PracticeLine& line : kLines) {
-    curveKind = 4;
-    coefA = line.a;
-    coefB = line.b;
-    coefC = line.c;
-    plotColor = line.color;
-    pointLabel = line.label;
-    labelDx = line.dx;
-    labelDy = line.dy;
-    plotCurve();
-  }
+  for (const PracticeLine& line : kLines) plotGraphCurve(line);
 }
 
 }  // namespace lesson

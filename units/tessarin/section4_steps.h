@@ -108,15 +108,7 @@ inline void revealActions(Lesson& page, const std::vector<Actions>& steps) {
 // its last visible dot moved by (dx, dy).
 inline void plotEquation(Lesson& page, float a, float b, float c, const Text& label, float dx,
                          float dy) {
-  page.curveKind = 4;
-  page.coefA = a;
-  page.coefB = b;
-  page.coefC = c;
-  page.plotColor = 0;
-  page.pointLabel = label;
-  page.labelDx = dx;
-  page.labelDy = dy;
-  page.plotCurve();
+  page.plotGraphCurve({4, a, b, c, 0, label, dx, dy});
 }
 
 // A system of two equations starts a new line 50 px lower at the margin with a

@@ -166,7 +166,14 @@ void TessarinUnit::animateMovingPoint() {
   }
 }
 
-void TessarinUnit::drawPointStages() {
+void TessarinUnit::drawPointStages(float top) {
+  graphLeft = 152;
+  graphTop = top;
+  gridColumns = 15;
+  boxHeight = 3;
+  gridUnit = 70;
+  lineColor = 3;
+  drawSquareGrid();
   eraseAroundFrame(*this);
 
   // Figure (ｱ) in cells; (ｲ) is (ｱ) 5 cells to the right with P on BC 2 cells
@@ -220,16 +227,8 @@ void TessarinUnit::movingPointPage() {
   animateMovingPoint();
   waitKeyPrompt();
 
-  // The three stages in 15 x 3 cells of 70 px (1 cm); the grid drawn here is
-  // erased at once by the figures.
-  graphLeft = 152;
-  graphTop = 230;
-  gridColumns = 15;
-  boxHeight = 3;
-  gridUnit = 70;
-  lineColor = 3;
-  drawSquareGrid();
-  drawPointStages();
+  // The three stages; the grid drawn for them is erased at once by the figures.
+  drawPointStages(230);
 
   // How the area changes, under each figure: from A's x, 50 px under B.
   for (int i = 0; i < 3; ++i) {

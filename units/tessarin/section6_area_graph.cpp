@@ -80,15 +80,8 @@ void TessarinUnit::areaFormulaPage() {
   startPage(*this, {.width = 1320, .height = 1300, .marginX = 76, .firstLine = 30, .penWidth = 5});
   flowText({newLine(7, 0, U"xとyの関係は？ また、xの変域は？")});
 
-  // The three stages in 15 x 3 cells of 70 px; the figures replace the grid.
-  graphLeft = 152;
-  graphTop = 180;
-  gridColumns = 15;
-  boxHeight = 3;
-  gridUnit = 70;
-  lineColor = 3;
-  drawSquareGrid();
-  drawPointStages();
+  // The three stages; the figures replace the grid.
+  drawPointStages(180);
 
   for (std::size_t step = 0; step < kFormulaSteps.size(); ++step) {
     if (step > 0) waitKeyPrompt();

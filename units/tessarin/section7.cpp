@@ -231,14 +231,7 @@ void TessarinUnit::confirmAnswer7Page() {
                          // x = -5 is no graph of y against x: 1x + 0y = -5 draws it as a
                          // vertical line, its label 40 px above the line's top anchor.
                          {[this] {
-                            curveKind = 4;
-                            coefA = 1;
-                            coefB = 0;
-                            coefC = -5;
-                            plotColor = 3;
-                            pointLabel = U"(4)";
-                            labelDy = -40;
-                            plotCurve();
+                            plotGraphCurve({4, 1, 0, -5, 3, U"(4)", 0, -40});
                           },
                           {},
                           false},

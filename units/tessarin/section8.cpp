@@ -31,17 +31,7 @@ void TessarinUnit::masterPageHeader(float gap, const Text& number) {
 namespace master {
 
 void plotCurves(Lesson& page, const std::vector<Curve>& curves) {
-  for (const Curve& curve : curves) {
-    page.curveKind = curve.kind;
-    page.coefA = curve.a;
-    page.coefB = curve.b;
-    page.coefC = curve.c;
-    page.plotColor = curve.color;
-    page.pointLabel = curve.label;
-    page.labelDx = curve.dx;
-    page.labelDy = curve.dy;
-    page.plotCurve();
-  }
+  for (const Curve& curve : curves) page.plotGraphCurve(curve);
 }
 
 float drawBracedPair(Lesson& page, const Text& first, const Text& second) {

@@ -13,13 +13,7 @@ namespace lesson::master {
 // A line on the plane just drawn, as plotCurve takes it: kind 3 is
 // y = a x + b, kind 4 is a x + b y = c (b 0: the vertical line x = c / a). An
 // empty label writes none.
-struct Curve {
-  float kind;
-  float a, b, c;
-  float color;
-  Text label;
-  float dx = 0, dy = 0;
-};
+using Curve = Lesson::GraphCurve;
 void plotCurves(Lesson& page, const std::vector<Curve>& curves);
 
 // A pair of equations under a brace 100 px tall at (textMarginX,

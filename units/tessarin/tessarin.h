@@ -85,10 +85,11 @@ class TessarinUnit : public Lesson {
   void areaGraphPage();
   // P going round rectangle ABCD one cell a key until the key "1".
   void animateMovingPoint();
-  // The three stages of triangle APD side by side in the frame drawSquareGrid
-  // has just set; leaves the corners of figure k (0, 1, 2) in markX/markY
-  // slots 10k + 1 (A) to 10k + 5 (P).
-  void drawPointStages();
+  // The three stages of triangle APD side by side over a square grid of 15 x 3
+  // cells of 70 px (1 cm) from x 152 and y `top`, which the figures replace;
+  // leaves the corners of figure k (0, 1, 2) in markX/markY slots 10k + 1 (A)
+  // to 10k + 5 (P).
+  void drawPointStages(float top);
   float stepCount = 0;  // P's place round the rectangle: 0 at A, 6 B, 14 C, 20 D
   // A dotted length arc between the points kept in markX/markY slots `from`
   // and `to`, bulging 20 px on drawLengthArc's side `side`, a dot every 5
