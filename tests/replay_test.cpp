@@ -2,11 +2,13 @@
 // menus driven through it as a subprocess.
 #include "support/replay.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -674,6 +676,27 @@ TEST(ReplayTool, WritesPngAndOneFramePerKey) {
   EXPECT_FALSE(std::filesystem::exists(frames / "frame-0000.png"));
 }
 
+TEST(ReplayTool, SizeDrawsThePictureAsAWindowOfThatSizeShowsIt) {
+  testing::ScratchDir dir;
+  auto png = dir.path() / "window.png";
+  auto run = runTool({"corbisk", "--png", png.string(), "--size", "1000x700"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  cairo_surface_t* picture = cairo_image_surface_create_from_png(png.string().c_str());
+  ASSERT_EQ(cairo_surface_status(picture), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(picture), 1000);
+  EXPECT_EQ(cairo_image_surface_get_height(picture), 700);
+  // The canvas, scaled to the width, leaves grey bands above and below it.
+  auto at = [&](int x, int y) {
+    const unsigned char* row =
+        cairo_image_surface_get_data(picture) + y * cairo_image_surface_get_stride(picture);
+    return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFF;
+  };
+  EXPECT_EQ(at(500, 10), 0xD1D1D1u);
+  EXPECT_EQ(at(500, 690), 0xD1D1D1u);
+  EXPECT_EQ(at(10, 350), 0xFFFFFFu);  // the page
+  cairo_surface_destroy(picture);
+}
+
 TEST(ReplayTool, BadArgumentsExitWithTwo) {
   struct Case {
     std::vector<std::string> args;
@@ -695,6 +718,11 @@ TEST(ReplayTool, BadArgumentsExitWithTwo) {
       {{"corbisk", "--clock", "01:02:03 "}, "--clock"},
       {{"corbisk", "--clock", "aa:bb:cc"}, "--clock"},
       {{"corbisk", "--keys", "\xff"}, "UTF-8"},
+      {{"corbisk", "--size", "1920"}, "--size"},
+      {{"corbisk", "--size", "0x900"}, "--size"},
+      {{"corbisk", "--size", "1920x"}, "--size"},
+      {{"corbisk", "--size", "20000x900"}, "--size"},
+      {{"corbisk", "--size", "-5x900"}, "--size"},
       {{"corbisk", "--trace", "/nonexistent-dir/trace.jsonl"}, "cannot write"},
   };
   for (const Case& c : cases) {

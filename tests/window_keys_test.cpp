@@ -50,6 +50,7 @@ TEST(WindowKeys, TextInputReadsFullWidthDigitsAndSignsAsHalfWidth) {
       {"０１２３４５６７８９", U"0123456789"},  // an input method's full-width digits
       {"－．／", U"-./"},                       // full-width minus, point and slash
       {"−", U"-"},                              // the minus sign
+      {" ", U" "},                              // the space bar, a key like any other
       {"　", U" "},                             // the ideographic space
       {"ａＺ", U"aZ"},
       {"あ", U"あ"},    // other characters unchanged

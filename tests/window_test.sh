@@ -1,24 +1,33 @@
 #!/bin/sh
-# Runs Corbisk in a real window on a virtual X display (Xvfb, 1920x1080): the
-# menu shows; a waiting program uses (almost) no CPU at the menu and at a key
-# wait; a page of figures shows within a bounded peak memory and no GL driver
-# is mapped; the number field takes Delete and a full-width digit typed as text;
-# typing 9 and Enter ends the program with status 0; the error screen takes the
-# keys pressed at it and waits without CPU; closing the window ends the program
-# with status 0.
+# Runs the programs in a real window on a virtual X display (Xvfb, 1920x1080):
+# the menu shows; a waiting program uses (almost) no CPU at the menu and at a
+# key wait; a page of figures shows within a bounded peak memory and no GL
+# driver is mapped; digits typed into the number field at short gaps, through
+# the cursor dot's blink, show on the screen as the replay tool draws them, and
+# so does a page a space bar answered; the number field takes Delete and a
+# full-width digit typed as text; typing 9 and Enter ends the program with
+# status 0; a long practice in one section stays small and quiet; the error
+# screen takes the keys pressed at it and waits without CPU; closing the window,
+# or another program destroying it, ends the program with status 0.
 #
-# Usage: window_test.sh <corbisk program> <error-screen program> [peak MB]
-#   The error-screen program is Corbisk with a fault raised at its first wait.
-#   Peak MB bounds the peak memory with a page of figures shown; 0 skips that
-#   check (sanitizer builds).
+# Usage: window_test.sh <build dir> [peak MB] [practice MB]
+#   The build dir holds corbisk, merrowin, lesson-replay and
+#   error_screen_program (Corbisk with a fault raised at its first wait).
+#   Peak MB bounds the peak memory with a page of figures shown, practice MB
+#   the resident memory after a long practice; 0 skips either check
+#   (sanitizer builds).
 # Exits 77 (skipped) when Xvfb, xdotool, ImageMagick or python3 is missing.
 set -u
 
-program=${1:?usage: window_test.sh <corbisk program> <error-screen program> [peak MB]}
-faulty=${2:?usage: window_test.sh <corbisk program> <error-screen program> [peak MB]}
-peak_limit_mb=${3:-60}
+usage="usage: window_test.sh <build dir> [peak MB] [practice MB]"
+bin=${1:?$usage}
+peak_limit_mb=${2:-60}
+practice_limit_mb=${3:-40}
+program="$bin/corbisk"
+faulty="$bin/error_screen_program"
+replay="$bin/lesson-replay"
 
-for tool in xvfb-run xdotool import convert python3; do
+for tool in xvfb-run xdotool import convert compare python3; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed"
     exit 77
@@ -28,12 +37,8 @@ done
 # Start over inside a virtual display of our own.
 if [ -z "${WINDOW_TEST_ON_XVFB:-}" ]; then
   WINDOW_TEST_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" \
-    sh "$0" "$program" "$faulty" "$peak_limit_mb"
+    sh "$0" "$bin" "$peak_limit_mb" "$practice_limit_mb"
 fi
-
-# In sanitizer builds, leaks inside the desktop libraries SDL loads (D-Bus,
-# modules it unloads again) would turn every exit status into 1.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
@@ -46,12 +51,14 @@ fail() {
   exit 1
 }
 
-# Starts a program (the one given, or Corbisk) and waits for its window.
+# Starts a program (the one given, or Corbisk) and waits for its window,
+# titled as given (or Corbisk).
 start() {
   "${1:-$program}" >"$workdir/out" 2>&1 &
   pid=$!
-  wid=$(timeout 20 xdotool search --sync --name '^Corbisk$' 2>/dev/null | head -n 1)
-  [ -n "$wid" ] || fail "no window titled Corbisk appeared: $(cat "$workdir/out")"
+  title=${2:-Corbisk}
+  wid=$(timeout 20 xdotool search --sync --name "^$title\$" 2>/dev/null | head -n 1)
+  [ -n "$wid" ] || fail "no window titled $title appeared: $(cat "$workdir/out")"
 }
 
 # Waits up to 10 s for the program to end and checks its exit status.
@@ -138,19 +145,69 @@ wait_for() {
   return 1
 }
 
-# A waiting program sleeps: over 5 s it uses at most 1 % of a core (the cursor
-# dot blinks twice a second; a busy loop would take the whole 5 s).
-# A program that ended while being measured has not waited: that fails too.
+# A waiting program sleeps: over 5 s (or the seconds given) it uses at most
+# 1 % of a core (or the thousandths given); the cursor dot blinks twice a
+# second, a busy loop would take the whole time. A program that ended while
+# being measured has not waited: that fails too.
 ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null; }
 expect_idle() {
+  seconds=${2:-5}
+  permille=${3:-10}
   hz=$(getconf CLK_TCK)
   before=$(ticks)
-  sleep 5
+  sleep "$seconds"
   after=$(ticks)
   [ -n "$before" ] && [ -n "$after" ] || fail "the program ended while waiting $1"
   used=$((after - before))
-  [ "$used" -le $((hz * 5 / 100)) ] || fail "waiting $1 used $used CPU ticks in 5 s"
-  echo "ok: waiting $1 uses $used CPU ticks in 5 s"
+  [ "$used" -le $((hz * seconds * permille / 1000)) ] ||
+    fail "waiting $1 used $used CPU ticks in $seconds s"
+  echo "ok: waiting $1 uses $used CPU ticks in $seconds s"
+}
+
+# Waits (up to 60 s) until the program has used no CPU for half a second: it
+# has taken every key typed and drawn what they ask.
+settle() {
+  last=$(ticks)
+  for _ in $(seq 120); do
+    sleep 0.5
+    now=$(ticks)
+    [ -n "$now" ] || fail "the program ended while $1"
+    [ "$now" = "$last" ] && return 0
+    last=$now
+  done
+  fail "the program is still busy after $1"
+}
+
+# Compares the screen with the replay tool's picture of the same keys, drawn
+# at the window's size. The cursor dot (the last circle of radius 4 the replay
+# drew) is shown or not by its blink: a square round it is left out of both.
+# The canvas fills the 1920x1080 window at scale 1.2, 96 pixels from the left.
+same_as_replay() {
+  "$replay" corbisk --keys "$1" --size 1920x1080 --png "$workdir/replay.png" \
+    --trace "$workdir/replay.jsonl" || fail "the replay tool failed on $2"
+  import -window root "$workdir/shot.png"
+  dot=$(python3 - "$workdir/replay.jsonl" <<'EOF'
+import json
+import sys
+
+dot = "point -1,-1"
+for line in open(sys.argv[1]):
+    op = json.loads(line)
+    if op["op"] == "circle" and op["r"] == 4:
+        x, y = op["x"] * 1.2 + 96, op["y"] * 1.2
+        dot = "rectangle %d,%d %d,%d" % (x - 12, y - 12, x + 12, y + 12)
+print(dot)
+EOF
+)
+  for picture in shot replay; do
+    convert "$workdir/$picture.png" -alpha off -fill black -draw "$dot" "$workdir/$picture-masked.png"
+  done
+  differ=$(compare -metric AE "$workdir/shot-masked.png" "$workdir/replay-masked.png" null: 2>&1)
+  if [ "$differ" != 0 ]; then
+    [ -n "${WINDOW_TEST_KEEP:-}" ] && cp "$workdir/shot.png" "$workdir/replay.png" "$WINDOW_TEST_KEEP"
+    fail "$2: $differ pixels of the screen differ from the replay tool's picture"
+  fi
+  echo "ok: $2 shows as the replay tool draws it"
 }
 
 type_keys() {
@@ -196,7 +253,51 @@ xdotool type --delay 60 '９'
 type_keys Return
 expect_exit "typing 1, Delete, a full-width 9 and Enter"
 
-# 3. The error screen: a key pressed at it is taken and dropped, the screen
+# 3. What the window shows is what the replay tool draws: digits typed into
+# the menu's number field 0.3 s and 0.1 s apart, arriving while the cursor dot
+# is shown or while it is off, all show; a space bar answers a page's key wait.
+start
+wait_for "$panel" 0.3 0.7 || fail "the menu does not show"
+xdotool windowfocus --sync "$wid"
+xdotool key --delay 300 1 2 3 4 5 6 7 8
+settle "typing digits"
+same_as_replay "1 2 3 4 5 6 7 8" "digits typed 0.3 s apart"
+xdotool key --delay 100 Delete 8 7 6 5 4 3 2 1
+settle "typing digits"
+same_as_replay "1 2 3 4 5 6 7 8 Clear 8 7 6 5 4 3 2 1" "digits typed 0.1 s apart"
+type_keys Delete 2 Return 1 Return
+settle "opening the tank page"
+xdotool type --delay 60 ' '
+settle "answering the key wait with a space"
+same_as_replay "1 2 3 4 5 6 7 8 Clear 8 7 6 5 4 3 2 1 Clear 2 Enter 1 Enter Space" \
+  "the tank page after a space bar"
+close_window "$wid" || fail "could not send WM_DELETE_WINDOW"
+expect_exit "closing the window"
+
+# 4. A long practice in one section: 150 new random examples of Merrowin's
+# section 3 item 1 (each "2" asks for another) leave the program as small and
+# as quiet at its blinking number field as the first one did.
+start "$bin/merrowin" Merrowin
+wait_for "$panel" 0.3 0.7 || fail "Merrowin's menu does not show"
+type_keys 3 Return 1 Return
+settle "opening the practice page"
+examples=""
+for _ in $(seq 150); do examples="$examples 2 Return"; done
+# One key name a word.
+# shellcheck disable=SC2086
+xdotool key --delay 15 $examples
+settle "drawing 150 examples"
+resident_kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
+if [ "$practice_limit_mb" -gt 0 ]; then
+  [ "$resident_kb" -le $((practice_limit_mb * 1024)) ] ||
+    fail "resident memory $((resident_kb / 1024)) MB after 150 examples (at most $practice_limit_mb MB)"
+fi
+echo "ok: resident memory $((resident_kb / 1024)) MB after 150 examples"
+expect_idle "at the number field after 150 examples" 10 5
+close_window "$wid" || fail "could not send WM_DELETE_WINDOW"
+expect_exit "closing the window after a long practice"
+
+# 5. The error screen: a key pressed at it is taken and dropped, the screen
 # waits without CPU, and closing the window ends the program.
 start "$faulty"
 wait_for "$pink" 0.0005 0.1 || fail "the error screen does not show (error colour $f)"
@@ -207,3 +308,16 @@ sleep 0.5
 expect_idle "at the error screen after keys"
 close_window "$wid" || fail "could not send WM_DELETE_WINDOW"
 expect_exit "closing the window at the error screen"
+
+# 6. Another program destroying the window (xdotool's windowclose does) ends
+# the program as closing it does, at the menu and at a page's key wait.
+start
+wait_for "$panel" 0.3 0.7 || fail "the menu does not show"
+xdotool windowclose "$wid"
+expect_exit "the window destroyed at the menu"
+start
+wait_for "$panel" 0.3 0.7 || fail "the menu does not show"
+type_keys 2 Return 1 Return
+settle "opening the tank page"
+xdotool windowclose "$wid"
+expect_exit "the window destroyed at a key wait"

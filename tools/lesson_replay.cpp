@@ -2,13 +2,14 @@
 // what it drew.
 //
 //   lesson-replay PROGRAM [--keys "TOKENS"] [--clock HH:MM:SS] [--png FILE]
-//                 [--trace FILE] [--frames DIR] [--visible]
+//                 [--trace FILE] [--frames DIR] [--visible] [--size WxH]
 //
 // At each wait for a key the next scripted key is handed over (after writing
 // DIR/frame-NNNN.png when --frames is given). The run stops when the keys are
 // used up at a wait, when the program ends, on the error screen, or when no
 // wait comes within a bound (a hang). Exit status: 0 waiting or ended, 2 bad
-// arguments, 3 error screen, 4 hang.
+// arguments, 3 error screen, 4 hang. With --size the pictures are rendered as a
+// window of that many pixels shows them (the canvas scaled to fit, centred).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "framework/headless_run.h"
+#include "framework/platform/canvas_picture.h"
 #include "framework/platform/headless_platform.h"
 #include "framework/platform/trace.h"
 #include "programs/catalogue.h"
@@ -32,7 +34,7 @@ constexpr int kOutputFailed = 1;
 
 const char kUsage[] =
     "usage: lesson-replay PROGRAM [--keys \"TOKENS\"] [--clock HH:MM:SS] [--png FILE]\n"
-    "                     [--trace FILE] [--frames DIR] [--visible]\n"
+    "                     [--trace FILE] [--frames DIR] [--visible] [--size WxH]\n"
     "  PROGRAM  corbisk, pollvane, merrowin or tessarin\n";
 
 struct Options {
@@ -41,7 +43,22 @@ struct Options {
   std::string clock = "00:00:00";
   std::optional<std::string> png, trace, frames;
   bool visible = false;
+  int width = kCanvasWidth, height = kCanvasHeight;  // of the pictures written
 };
+
+// Reads "WxH", each from 1 to 10000 pixels.
+bool parseSize(const std::string& s, int& width, int& height) {
+  std::size_t x = s.find('x');
+  if (x == std::string::npos || x == 0 || x + 1 == s.size()) return false;
+  auto number = [](const std::string& digits, int& n) {
+    if (digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos) {
+      return false;
+    }
+    n = std::stoi(digits);
+    return n >= 1 && n <= 10000;
+  };
+  return number(s.substr(0, x), width) && number(s.substr(x + 1), height);
+}
 
 bool validClock(const std::string& s) {
   if (s.size() != 8 || s[2] != ':' || s[5] != ':') return false;
@@ -58,9 +75,10 @@ bool validClock(const std::string& s) {
 std::optional<std::string> parseArguments(int argc, char** argv, Options& o) {
   std::map<std::string, std::optional<std::string>*> valued{
       {"--png", &o.png}, {"--trace", &o.trace}, {"--frames", &o.frames}};
-  std::optional<std::string> keys, clock;
+  std::optional<std::string> keys, clock, size;
   valued["--keys"] = &keys;
   valued["--clock"] = &clock;
+  valued["--size"] = &size;
   bool haveProgram = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -89,6 +107,9 @@ std::optional<std::string> parseArguments(int argc, char** argv, Options& o) {
     if (!validClock(*clock)) return "--clock wants HH:MM:SS (00:00:00 to 23:59:59), not " + *clock;
     o.clock = *clock;
   }
+  if (size && !parseSize(*size, o.width, o.height)) {
+    return "--size wants WxH (1 to 10000 pixels each), not " + *size;
+  }
   return std::nullopt;
 }
 
@@ -112,6 +133,10 @@ std::optional<std::string> prepareOutputs(const Options& o) {
     if (!std::filesystem::is_directory(*o.frames)) return "cannot make directory " + *o.frames;
   }
   return std::nullopt;
+}
+
+bool writePicture(const Canvas& canvas, const std::string& path, const Options& o) {
+  return CanvasPicture::writePng(canvas, path, o.width, o.height);
 }
 
 std::string tokens(const std::vector<ScriptKey>& keys) {
@@ -144,7 +169,7 @@ int main(int argc, char** argv) {
   if (o.frames) {
     platform.onHandOver = [&](int n) {
       std::string path = framePath(*o.frames, n);
-      if (!platform.canvas().writePng(path)) {
+      if (!writePicture(platform.canvas(), path, o)) {
         std::cerr << "lesson-replay: cannot write " << path << '\n';
         outputFailed = true;
       }
@@ -162,7 +187,7 @@ int main(int argc, char** argv) {
   if (status == kReplayErrorScreen) std::cerr << "lesson-replay: the error screen shows\n";
   if (status == kReplayHang) std::cerr << "lesson-replay: no wait for a key came: a hang\n";
 
-  if (o.png && !platform.canvas().writePng(*o.png)) {
+  if (o.png && !writePicture(platform.canvas(), *o.png, o)) {
     std::cerr << "lesson-replay: cannot write " << *o.png << '\n';
     outputFailed = true;
   }

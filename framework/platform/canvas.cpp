@@ -13,20 +13,13 @@ namespace lesson {
 
 namespace {
 
-// True when `later` is an opaque fill with exactly the shape of `earlier`, so
+// True when `later` is an opaque circle with exactly the shape of `earlier`, so
 // nothing of `earlier` can show once `later` is drawn.
 bool paintsExactlyOver(const DrawOp& later, const DrawOp& earlier) {
-  if (later.kind != earlier.kind || later.width != earlier.width) return false;
-  if (later.kind == DrawOp::Kind::Fill) {
-    return later.x1 == earlier.x1 && later.y1 == earlier.y1 && later.x2 == earlier.x2 &&
-           later.y2 == earlier.y2;
-  }
-  if (later.kind == DrawOp::Kind::Circle) {
-    return later.filled && earlier.filled && later.arcStart == 0 && later.arcEnd == 0 &&
-           earlier.arcStart == 0 && earlier.arcEnd == 0 && later.x1 == earlier.x1 &&
-           later.y1 == earlier.y1 && later.radius == earlier.radius;
-  }
-  return false;
+  return later.kind == DrawOp::Kind::Circle && earlier.kind == DrawOp::Kind::Circle &&
+         later.width == earlier.width && later.filled && earlier.filled && later.arcStart == 0 &&
+         later.arcEnd == 0 && earlier.arcStart == 0 && earlier.arcEnd == 0 &&
+         later.x1 == earlier.x1 && later.y1 == earlier.y1 && later.radius == earlier.radius;
 }
 
 // A whole circle so small that its outline covers the disc: a dot of a curve
@@ -37,46 +30,198 @@ bool isDot(const DrawOp& op) {
          op.radius <= std::max(op.width, 1) / 2.0;
 }
 
+// Where an operation can paint: boxes exactly their rectangle (they are drawn
+// without antialiasing, so they paint only pixels whose centres lie inside
+// it), strokes their geometry with half the pen and a pixel for antialiasing,
+// text roughly until it is measured.
+Extent paintExtent(const DrawOp& op) {
+  Extent rough = roughExtent(op);
+  if (rough.empty()) return {};  // a coordinate that is not finite: not drawn
+  float pen = static_cast<float>(std::max(op.width, 1));
+  float pad = pen / 2 + 1;
+  switch (op.kind) {
+    case DrawOp::Kind::Box:
+    case DrawOp::Kind::Fill:
+      return Extent{std::min(op.x1, op.x2), std::min(op.y1, op.y2), std::max(op.x1, op.x2),
+                    std::max(op.y1, op.y2)}
+          .onCanvas();
+    case DrawOp::Kind::Line:
+      return Extent{std::min(op.x1, op.x2) - pad, std::min(op.y1, op.y2) - pad,
+                    std::max(op.x1, op.x2) + pad, std::max(op.y1, op.y2) + pad}
+          .onCanvas();
+    case DrawOp::Kind::Circle:
+      return Extent{op.x1 - op.radius - pad, op.y1 - op.radius - pad, op.x1 + op.radius + pad,
+                    op.y1 + op.radius + pad}
+          .onCanvas();
+    case DrawOp::Kind::Poly: {
+      // The rough extent pads the points by the pen width.
+      float shrink = static_cast<float>(op.width) - pad;
+      return Extent{rough.left + shrink, rough.top + shrink, rough.right - shrink,
+                    rough.bottom - shrink}
+          .onCanvas();
+    }
+    case DrawOp::Kind::Symbol:
+    case DrawOp::Kind::Cls:
+      return rough.onCanvas();
+  }
+  return {};
+}
+
+// The rectangle an operation paints over entirely, opaquely: a clear, or a
+// filled box (fill and border, without antialiasing). Empty for any other.
+Extent coverOf(const DrawOp& op) {
+  if (op.kind == DrawOp::Kind::Cls) return {0, 0, kCanvasWidth, kCanvasHeight};
+  if (op.kind != DrawOp::Kind::Fill || op.fill < 0) return {};
+  return paintExtent(op);
+}
+
 void setColor(cairo_t* cr, int color);
 
 }  // namespace
 
 void Canvas::add(const DrawOp& op) {
-  if (coversWholeCanvas(op)) {
-    pruned_ += ops_.size();
-    ops_.clear();
-  } else if (!ops_.empty() && paintsExactlyOver(op, ops_.back())) {
+  Reach reach{paintExtent(op), op.kind != DrawOp::Kind::Symbol};
+  if (!ops_.empty() && paintsExactlyOver(op, ops_.back())) {
+    if (unseen_ == 0) {
+      repaint_.add(reach_.back().extent);
+      repaint_.add(reach.extent);
+    }
+    reach.newRun = reach_.back().newRun;
     ops_.back() = op;
-    ++replaced_;
+    reach_.back() = reach;
     return;
   }
+  Extent cover = coverOf(op);
+  if (!cover.empty() && keeping_ == Keeping::Showing) dropCovered(cover);
   ops_.push_back(op);
+  reach_.push_back(reach);
+  ++unseen_;
 }
+
+void Canvas::dropCovered(const Extent& cover) {
+  std::size_t firstUnseen = ops_.size() - unseen_;
+  std::size_t kept = 0;
+  // Whether the kept operations on either side of those dropped since the
+  // last one kept were drawn in one run of dots.
+  bool dropping = false, joined = true;
+  bool previousDot = false;
+  int previousColor = 0;
+  for (std::size_t i = 0; i < ops_.size(); ++i) {
+    Reach& reach = reach_[i];
+    bool dot = isDot(ops_[i]);
+    bool joins = dot && previousDot && ops_[i].color == previousColor && !reach.newRun;
+    previousDot = dot;
+    previousColor = ops_[i].color;
+    bool covered = false;
+    if (cover.contains(reach.extent)) {
+      covered = true;
+    } else if (!reach.measured && cover.meets(reach.extent)) {
+      // Text partly under the cover by its rough extent: its glyphs decide.
+      reach.extent = symbolInk(ops_[i]).onCanvas();
+      reach.measured = true;
+      covered = cover.contains(reach.extent);
+    }
+    if (covered) {
+      if (i < firstUnseen) {
+        repaint_.add(reach.extent);
+      } else {
+        --unseen_;
+      }
+      joined = joined && joins;
+      dropping = true;
+      continue;
+    }
+    if (dropping) reach.newRun = !(joined && joins);
+    dropping = false;
+    joined = true;
+    if (kept != i) {
+      ops_[kept] = std::move(ops_[i]);
+      reach_[kept] = reach;
+    }
+    ++kept;
+  }
+  ops_.resize(kept);
+  reach_.resize(kept);
+}
+
+Canvas::Changes Canvas::takeChanges() {
+  Changes changes{unseen_, repaint_};
+  unseen_ = 0;
+  repaint_ = {};
+  return changes;
+}
+
+bool Canvas::joinsPrevious(std::size_t i) const {
+  return i > 0 && i < ops_.size() && !reach_[i].newRun && isDot(ops_[i]) && isDot(ops_[i - 1]) &&
+         ops_[i].color == ops_[i - 1].color;
+}
+
+std::size_t Canvas::groupEnd(std::size_t i) const {
+  std::size_t end = i + 1;
+  if (isDot(ops_[i])) {
+    while (joinsPrevious(end)) ++end;
+  }
+  return end;
+}
+
+namespace {
+
+// Renders ops [begin, end): one operation, or a run of dots in one colour (a
+// plotted curve) filled as one path.
+void renderGroup(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin, std::size_t end) {
+  if (!isDot(ops[begin])) {
+    renderOp(cr, ops[begin]);
+    return;
+  }
+  cairo_save(cr);
+  cairo_set_tolerance(cr, 0.5);  // a dot a few pixels wide needs few segments
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
+  cairo_new_path(cr);
+  for (std::size_t i = begin; i < end; ++i) {
+    const DrawOp& dot = ops[i];
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, dot.x1, dot.y1, dot.radius + std::max(dot.width, 1) / 2.0, 0,
+              2 * std::numbers::pi);
+  }
+  setColor(cr, ops[begin].color);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+}  // namespace
 
 void Canvas::render(cairo_t* cr, std::size_t from) const {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
   for (std::size_t i = from; i < ops_.size();) {
-    if (!isDot(ops_[i])) {
-      renderOp(cr, ops_[i++]);
-      continue;
+    std::size_t end = groupEnd(i);
+    renderGroup(cr, ops_, i, end);
+    i = end;
+  }
+  cairo_restore(cr);
+}
+
+Extent Canvas::textReach(const Extent& area) const {
+  Extent reach;
+  for (std::size_t i = 0; i < ops_.size(); ++i) {
+    if (ops_[i].kind == DrawOp::Kind::Symbol && area.meets(reach_[i].extent)) {
+      reach.add(reach_[i].extent);
     }
-    // A run of dots in one colour (a plotted curve) is filled as one path.
-    int color = ops_[i].color;
-    cairo_save(cr);
-    cairo_set_tolerance(cr, 0.5);  // a dot a few pixels wide needs few segments
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
-    cairo_new_path(cr);
-    for (; i < ops_.size() && isDot(ops_[i]) && ops_[i].color == color; ++i) {
-      const DrawOp& dot = ops_[i];
-      cairo_new_sub_path(cr);
-      cairo_arc(cr, dot.x1, dot.y1, dot.radius + std::max(dot.width, 1) / 2.0, 0,
-                2 * std::numbers::pi);
-    }
-    setColor(cr, color);
-    cairo_fill(cr);
-    cairo_restore(cr);
+  }
+  return reach;
+}
+
+void Canvas::renderArea(cairo_t* cr, const Extent& area) const {
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
+  cairo_clip(cr);
+  for (std::size_t i = 0; i < ops_.size();) {
+    std::size_t end = groupEnd(i);
+    bool meets = false;
+    for (std::size_t k = i; k < end && !meets; ++k) meets = area.meets(reach_[k].extent);
+    if (meets) renderGroup(cr, ops_, i, end);
+    i = end;
   }
   cairo_restore(cr);
 }

@@ -1,8 +1,9 @@
 // What has been drawn, kept as a display list so that it can be rendered sharp
-// at any window size. A later operation that covers the whole canvas (a clear,
-// a full-window erase) prunes everything before it, and an opaque fill drawn
-// exactly over the one before it (the blinking cursor dot) takes its place, so
-// a waiting program's list does not grow.
+// at any window size. The list holds what can still show: an opaque fill (an
+// erase, a clear) drops every earlier operation that lies wholly under it, and
+// an opaque circle drawn exactly over the one before it (the blinking cursor
+// dot) takes its place, so the list stays as long as what is on the screen
+// however long a program runs.
 #pragma once
 
 #include <cstddef>
@@ -17,24 +18,64 @@ namespace lesson {
 
 class Canvas {
  public:
+  // What the list keeps of the operations that later ones hide.
+  enum class Keeping {
+    Showing,     // only what can still show
+    UnderFills,  // also what lies under opaque fills (to check that dropping it changes nothing)
+  };
+  explicit Canvas(Keeping keeping = Keeping::Showing) : keeping_(keeping) {}
+
   void add(const DrawOp& op);
   const std::vector<DrawOp>& ops() const { return ops_; }
-  // How many operations were dropped by pruning since the start.
-  std::size_t pruned() const { return pruned_; }
-  // How many times the last operation was replaced by one drawn exactly over it.
-  std::size_t replaced() const { return replaced_; }
+  // Where operation i can paint (a bound, inside the canvas).
+  const Extent& extent(std::size_t i) const { return reach_[i].extent; }
+
+  // What changed since the last call, for a picture of the canvas kept up to
+  // date: operations added at the end of the list, and where operations taken
+  // before were dropped or replaced, which the picture must render again from
+  // the list.
+  struct Changes {
+    std::size_t added = 0;
+    Extent repaint;
+  };
+  Changes takeChanges();
+
+  // True when operation i is drawn together with the one before it (the next
+  // dot of a plotted curve), so rendering from i alone would not match
+  // rendering the whole list.
+  bool joinsPrevious(std::size_t i) const;
 
   // Renders operations [from, ops().size()) onto cr, whose user space is the
   // logical canvas (the caller sets the scale and offset).
   void render(cairo_t* cr, std::size_t from = 0) const;
+  // The rectangle round the text operations that can paint inside `area`
+  // (empty when there are none).
+  Extent textReach(const Extent& area) const;
+  // Renders, in order, every operation that can paint inside `area`, grouped
+  // as render() groups them (the caller clips to the area).
+  void renderArea(cairo_t* cr, const Extent& area) const;
 
   // Renders the whole list at 1440 x 900 and writes it as a PNG; false on failure.
   bool writePng(const std::string& path) const;
 
  private:
+  struct Reach {
+    Extent extent;
+    bool measured = true;  // false: text with only its rough extent so far
+    // A dot that began a new run where operations were dropped before it: the
+    // runs are filled as they were before the drop.
+    bool newRun = false;
+  };
+  // Drops the operations wholly inside `cover`.
+  void dropCovered(const Extent& cover);
+  // The end of the group of operations rendered together that starts at i.
+  std::size_t groupEnd(std::size_t i) const;
+
+  Keeping keeping_;
   std::vector<DrawOp> ops_;
-  std::size_t pruned_ = 0;
-  std::size_t replaced_ = 0;
+  std::vector<Reach> reach_;
+  std::size_t unseen_ = 0;  // operations at the end not yet taken by takeChanges
+  Extent repaint_;
 };
 
 // Renders one operation onto cr (logical canvas units).

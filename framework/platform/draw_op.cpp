@@ -1,20 +1,28 @@
 #include "framework/platform/draw_op.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace lesson {
 
 namespace {
 
-struct Extent {
-  float left, top, right, bottom;
-};
+bool allFinite(const DrawOp& op) {
+  auto ok = [](float v) { return std::isfinite(v); };
+  if (!ok(op.x1) || !ok(op.y1) || !ok(op.x2) || !ok(op.y2) || !ok(op.radius) || !ok(op.size) ||
+      !ok(op.fx) || !ok(op.fy)) {
+    return false;
+  }
+  return std::all_of(op.points.begin(), op.points.end(),
+                     [&](const Point& p) { return ok(p.x) && ok(p.y); });
+}
 
-Extent extentOf(const DrawOp& op) {
+// The rectangle round an operation, whatever its coordinates (a polyline
+// without points: none).
+Extent rawExtent(const DrawOp& op) {
   float pad = static_cast<float>(op.width);
   switch (op.kind) {
     case DrawOp::Kind::Symbol: {
-      // Generous: glyph ink may run past the cell, italic letters do.
       float em = op.size * std::max(op.fx, op.fy);
       float w = static_cast<float>(op.text.size() + 1) * op.size * op.fx;
       return {op.x1 - em, op.y1 - em, op.x1 + w + em, op.y1 + op.size * op.fy + em};
@@ -28,7 +36,7 @@ Extent extentOf(const DrawOp& op) {
       return {op.x1 - op.radius - pad, op.y1 - op.radius - pad, op.x1 + op.radius + pad,
               op.y1 + op.radius + pad};
     case DrawOp::Kind::Poly: {
-      if (op.points.empty()) return {1e9f, 1e9f, 1e9f, 1e9f};
+      if (op.points.empty()) return {};
       Extent e{op.points[0].x, op.points[0].y, op.points[0].x, op.points[0].y};
       for (const Point& p : op.points) {
         e.left = std::min(e.left, p.x);
@@ -41,13 +49,39 @@ Extent extentOf(const DrawOp& op) {
     case DrawOp::Kind::Cls:
       return {0, 0, kCanvasWidth, kCanvasHeight};
   }
-  return {0, 0, 0, 0};
+  return {};
 }
 
 }  // namespace
 
+void Extent::add(const Extent& other) {
+  if (other.empty()) return;
+  if (empty()) {
+    *this = other;
+    return;
+  }
+  left = std::min(left, other.left);
+  top = std::min(top, other.top);
+  right = std::max(right, other.right);
+  bottom = std::max(bottom, other.bottom);
+}
+
+Extent Extent::onCanvas() const {
+  Extent e{std::max(left, 0.0f), std::max(top, 0.0f), std::min(right, float(kCanvasWidth)),
+           std::min(bottom, float(kCanvasHeight))};
+  return e.empty() ? Extent{} : e;
+}
+
+Extent roughExtent(const DrawOp& op) {
+  return allFinite(op) ? rawExtent(op) : Extent{};
+}
+
 bool whollyOutsideCanvas(const DrawOp& op) {
-  Extent e = extentOf(op);
+  // A polyline without points draws nothing. A coordinate that is not finite
+  // compares false here, so such an operation goes on to the renderer, which
+  // skips it.
+  if (op.kind == DrawOp::Kind::Poly && op.points.empty()) return true;
+  Extent e = rawExtent(op);
   return e.right < 0 || e.bottom < 0 || e.left > kCanvasWidth || e.top > kCanvasHeight;
 }
 

@@ -47,6 +47,31 @@ struct DrawOp {
   bool italic = false;
 };
 
+// A rectangle of the logical canvas; empty when it has no area.
+struct Extent {
+  float left = 0, top = 0, right = 0, bottom = 0;
+
+  bool empty() const { return !(left < right && top < bottom); }
+  // True when every point of `inner` lies in this rectangle (an empty one does anywhere).
+  bool contains(const Extent& inner) const {
+    return inner.empty() || (left <= inner.left && top <= inner.top && inner.right <= right &&
+                             inner.bottom <= bottom);
+  }
+  bool meets(const Extent& other) const {
+    return !empty() && !other.empty() && left < other.right && other.left < right &&
+           top < other.bottom && other.top < bottom;
+  }
+  // Grows to take in `other` as well.
+  void add(const Extent& other);
+  // The part inside the canvas.
+  Extent onCanvas() const;
+};
+
+// A rectangle round everything the operation can paint: geometry padded by the
+// pen, text padded by an em on every side (glyph ink may run past the cell,
+// italic letters do). Empty for an operation with a coordinate that is not finite.
+Extent roughExtent(const DrawOp& op);
+
 // True when nothing of the operation can show on the canvas (text measured at y 1800).
 bool whollyOutsideCanvas(const DrawOp& op);
 

@@ -7,6 +7,7 @@
 #include FT_FREETYPE_H
 #include FT_ADVANCES_H
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -32,6 +33,7 @@ struct Face {
   FT_Face ft = nullptr;
   cairo_font_face_t* cairo = nullptr;
   double ascent = 0.88;  // ascender as a fraction of the em
+  bool oblique = false;  // slanted by cairo: the file has no italic
   std::string family;    // family of the font file loaded
   bool found = false;    // the requested family is installed
 };
@@ -101,6 +103,7 @@ class FontCache {
       if (bold && !(face.ft->style_flags & FT_STYLE_FLAG_BOLD)) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
       if (italic && !(face.ft->style_flags & FT_STYLE_FLAG_ITALIC)) {
         synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
+        face.oblique = true;
       }
       cairo_ft_font_face_set_synthesize(face.cairo, synth);
       if (face.ft->units_per_EM > 0) {
@@ -207,12 +210,17 @@ std::string glyphFamily(const std::u32string& face, bool bold, bool italic, char
   return g.face ? g.face->family : std::string();
 }
 
-void drawSymbol(cairo_t* cr, const DrawOp& op) {
+namespace {
+
+// Lays a text operation out in logical canvas units: `show` is called with
+// each run of glyphs that one face draws, with the font matrix in force.
+template <class Show>
+void layOut(const DrawOp& op, Show show) {
   const FaceScale scale = scaleOf(op.face);
   const double size = op.size;
   double sx = scale.width * size * op.fx;
   double sy = size * op.fy;
-  // A zero scale would leave cr in an error state for good.
+  // A zero scale would leave cairo in an error state for good.
   if (!std::isfinite(sx) || !std::isfinite(sy) || sx == 0 || sy == 0) return;
   if (!std::isfinite(op.x1) || !std::isfinite(op.y1)) return;
 
@@ -224,15 +232,11 @@ void drawSymbol(cairo_t* cr, const DrawOp& op) {
   double drop = scale.drop == 0 ? selected.ascent * sy : op.fy * (scale.lead + scale.drop * size);
   double baseline = op.y1 + drop;
 
-  cairo_save(cr);
-  cairo_set_font_options(cr, textOptions());
   std::vector<cairo_glyph_t> run;
   const Face* runFace = nullptr;
   auto flush = [&] {
     if (run.empty()) return;
-    cairo_set_font_face(cr, runFace->cairo);
-    cairo_set_font_matrix(cr, &matrix);
-    cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+    show(*runFace, run, matrix);
     run.clear();
   };
   for (char32_t c : op.text) {
@@ -251,7 +255,59 @@ void drawSymbol(cairo_t* cr, const DrawOp& op) {
     }
   }
   flush();
+}
+
+void selectFont(cairo_t* cr, const Face& face, const cairo_matrix_t& matrix) {
+  cairo_set_font_face(cr, face.cairo);
+  cairo_set_font_matrix(cr, &matrix);
+}
+
+}  // namespace
+
+void drawSymbol(cairo_t* cr, const DrawOp& op) {
+  cairo_save(cr);
+  cairo_set_font_options(cr, textOptions());
+  layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
+                 const cairo_matrix_t& matrix) {
+    selectFont(cr, face, matrix);
+    cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+  });
   cairo_restore(cr);
+}
+
+Extent symbolInk(const DrawOp& op) {
+  // Measured on a context of its own, with the options the glyphs are drawn with.
+  static cairo_t* cr = [] {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* context = cairo_create(surface);
+    cairo_surface_destroy(surface);
+    cairo_set_font_options(context, textOptions());
+    return context;
+  }();
+  Extent ink;
+  layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
+                 const cairo_matrix_t& matrix) {
+    selectFont(cr, face, matrix);
+    cairo_text_extents_t e;
+    cairo_glyph_extents(cr, run.data(), static_cast<int>(run.size()), &e);
+    if (e.width <= 0 || e.height <= 0) return;
+    // The bearings are measured from the first glyph's origin.
+    double left = run[0].x + e.x_bearing, top = run[0].y + e.y_bearing;
+    double right = left + e.width, bottom = top + e.height;
+    if (face.oblique) {
+      // The measure leaves out cairo's slant (a fifth of the height above or
+      // below the baseline, to the right or the left).
+      double baseline = run[0].y;
+      right += 0.25 * std::max(0.0, baseline - top);
+      left -= 0.25 * std::max(0.0, bottom - baseline);
+    }
+    ink.add({static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
+             static_cast<float>(bottom)});
+  });
+  if (ink.empty()) return ink;
+  // Antialiased edges, and each glyph's origin set on a whole pixel.
+  constexpr float kMargin = 2;
+  return {ink.left - kMargin, ink.top - kMargin, ink.right + kMargin, ink.bottom + kMargin};
 }
 
 }  // namespace lesson

@@ -23,6 +23,10 @@ bool checkLessonFonts(std::string& error);
 // the em's width and the baseline (docs/ARCHITECTURE.md, "Text on the canvas").
 void drawSymbol(cairo_t* cr, const DrawOp& op);
 
+// A rectangle round every pixel a text operation's glyphs can touch, in
+// logical canvas units; empty when it draws nothing.
+Extent symbolInk(const DrawOp& op);
+
 // The family of the installed font that draws character c of a text in the
 // given face, after the script-l substitution; empty when no font has it.
 std::string glyphFamily(const std::u32string& face, bool bold, bool italic, char32_t c);

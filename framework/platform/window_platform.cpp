@@ -9,17 +9,14 @@
 #include <ctime>
 #include <deque>
 
+#include "framework/platform/canvas_picture.h"
 #include "framework/platform/fonts.h"
-#include "framework/platform/palette.h"
 #include "framework/platform/window_keys.h"
 #include "framework/platform/x11_errors.h"
 
 namespace lesson {
 
 namespace {
-
-// Round the canvas: a neutral grey, so that the white page stands out.
-constexpr double kMarginGrey = 0.82;
 
 // SDL falls back to video drivers that show nothing when there is no display.
 bool showsNothing(const char* driver) {
@@ -50,16 +47,15 @@ struct WindowPlatform::Impl {
   SDL_Surface* target = nullptr;  // the window surface the picture goes to
   bool direct = false;            // surface draws straight into target's pixels
   int width = 0, height = 0;
-  double scale = 1, offsetX = 0, offsetY = 0;
-  std::size_t rendered = 0;      // canvas ops already on the surface
-  std::size_t prunedSeen = 0;    // canvas.pruned() when they were rendered
-  std::size_t replacedSeen = 0;  // canvas.replaced() when they were rendered
-  bool stale = true;             // the surface must be rendered again from scratch
-  bool unshown = true;           // the window does not show the surface yet
+  CanvasPicture picture;
+  bool unshown = true;  // the window does not show the surface yet
 
   ~Impl() {
     dropSurface();
-    if (window) SDL_DestroyWindow(window);
+    if (window) {
+      releaseDestroyedWindow(window);
+      SDL_DestroyWindow(window);
+    }
     SDL_Quit();
   }
 
@@ -67,13 +63,18 @@ struct WindowPlatform::Impl {
     if (surface) cairo_surface_destroy(surface);
     surface = nullptr;
     target = nullptr;
-    stale = true;
+    picture.detach();
   }
 
   void handle(const SDL_Event& e) {
     switch (e.type) {
       case SDL_QUIT:
         closed = true;
+        break;
+      case SDL_SYSWMEVENT:
+        // Another program destroying the window ends the lesson as closing it does.
+        noteWindowSystemEvent(e.syswm.msg);
+        if (watchedWindowDestroyed()) closed = true;
         break;
       case SDL_WINDOWEVENT:
         switch (e.window.event) {
@@ -112,7 +113,9 @@ struct WindowPlatform::Impl {
     while (SDL_PollEvent(&e)) handle(e);
   }
 
-  void exitIfClosed() const {
+  void exitIfClosed() {
+    // A request on a window destroyed from outside fails; the error is noted.
+    if (watchedWindowDestroyed()) closed = true;
     if (closed) throw ProgramExit{0};
   }
 
@@ -141,98 +144,34 @@ struct WindowPlatform::Impl {
       dropSurface();
       return false;
     }
-    scale = std::min(width / double(kCanvasWidth), height / double(kCanvasHeight));
-    offsetX = (width - kCanvasWidth * scale) / 2;
-    offsetY = (height - kCanvasHeight * scale) / 2;
-    stale = true;
+    picture.attach(surface);
     return true;
   }
 
-  // The device pixels that cover a rectangle of the logical canvas, within the surface.
-  SDL_Rect deviceRect(double x, double y, double w, double h) const {
-    int left = std::max(0, static_cast<int>(std::floor(offsetX + x * scale)));
-    int top = std::max(0, static_cast<int>(std::floor(offsetY + y * scale)));
-    int right = std::min(width, static_cast<int>(std::ceil(offsetX + (x + w) * scale)));
-    int bottom = std::min(height, static_cast<int>(std::ceil(offsetY + (y + h) * scale)));
-    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
-  }
-
-  // Where the last operation can have painted, in device pixels, with a margin
-  // for antialiased edges.
-  SDL_Rect lastOpArea() const {
-    const DrawOp& last = canvas.ops().back();
-    if (last.kind == DrawOp::Kind::Fill) {
-      return deviceRect(std::min(last.x1, last.x2) - 2, std::min(last.y1, last.y2) - 2,
-                        std::abs(last.x2 - last.x1) + 4, std::abs(last.y2 - last.y1) + 4);
-    }
-    double pad = static_cast<double>(last.radius) + last.width + 2;
-    return deviceRect(last.x1 - pad, last.y1 - pad, 2 * pad, 2 * pad);
-  }
-
-  // Brings the window up to date with the canvas: new operations are drawn
-  // onto the kept picture; after a resize, or when the canvas dropped
-  // operations, the picture is rendered again from scratch. Only the pixels
-  // that changed are sent to the window when one replaced operation (the
-  // blinking cursor dot) is all that is new.
+  // Brings the window up to date with the canvas: the picture takes what
+  // changed, and only the pixels that changed are sent to the window (all of
+  // them when the window has just been shown, exposed or resized).
   void present() {
     if (!ensureSurface()) return;
-    if (canvas.pruned() != prunedSeen) stale = true;
-    // The last operation was replaced after it was rendered: its place is
-    // rendered again from the whole list, so the antialiased edge of what it
-    // covered leaves no ring.
-    bool redrawLast = !stale && canvas.replaced() != replacedSeen &&
-                      rendered == canvas.ops().size() && rendered > 0;
-    bool grown = rendered < canvas.ops().size();
-    SDL_Rect whole{0, 0, width, height};
-    SDL_Rect changed = whole;
-    if (stale || redrawLast || grown) {
-      if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-      cairo_t* cr = cairo_create(surface);
-      if (stale) {
-        cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
-        cairo_paint(cr);
-      } else if (redrawLast) {
-        changed = lastOpArea();
-        // Whole device pixels, so that the page painted under the clip and
-        // the operations rendered again meet the pixels round it exactly.
-        cairo_rectangle(cr, changed.x, changed.y, changed.w, changed.h);
-        cairo_clip(cr);
-      }
-      cairo_translate(cr, offsetX, offsetY);
-      cairo_scale(cr, scale, scale);
-      if (stale || redrawLast) {
-        Rgb page = paletteRgb(15);
-        cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
-        cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
-        cairo_fill(cr);
-        rendered = 0;
-      }
-      canvas.render(cr, rendered);
-      cairo_destroy(cr);
-      cairo_surface_flush(surface);
-      if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-      rendered = canvas.ops().size();
-      prunedSeen = canvas.pruned();
-      replacedSeen = canvas.replaced();
-      stale = false;
-    } else if (!unshown) {
-      return;
-    }
-    if (unshown) changed = whole;
-    if (changed.w <= 0 || changed.h <= 0) return;
-    if (!direct) copyToTarget(changed);
-    SDL_UpdateWindowSurfaceRects(window, &changed, 1);
+    if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+    PixelRect changed = picture.update(canvas);
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+    if (unshown) changed = {0, 0, width, height};
+    if (changed.empty()) return;
+    SDL_Rect area{changed.x, changed.y, changed.w, changed.h};
+    if (!direct) copyToTarget(area);
+    SDL_UpdateWindowSurfaceRects(window, &area, 1);
     unshown = false;
   }
 
   void copyToTarget(SDL_Rect area) {
-    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(
+    SDL_Surface* pixels = SDL_CreateRGBSurfaceWithFormatFrom(
         cairo_image_surface_get_data(surface), width, height, 32,
         cairo_image_surface_get_stride(surface), SDL_PIXELFORMAT_RGB888);
-    if (!picture) return;
+    if (!pixels) return;
     SDL_Rect to = area;
-    SDL_BlitSurface(picture, &area, target, &to);
-    SDL_FreeSurface(picture);
+    SDL_BlitSurface(pixels, &area, target, &to);
+    SDL_FreeSurface(pixels);
   }
 
   // Handles the window's events for up to ms milliseconds; returns early when
@@ -305,6 +244,7 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return nullptr;
   }
+  watchWindow(impl.window);
   // The first picture goes to the window at the program's first wait or
   // pause, when the menu is drawn: one push of the window's pixels, not two.
   SDL_StartTextInput();

@@ -1,6 +1,8 @@
 // Kept apart from the window code: the Xlib headers define many short macros.
 #include "framework/platform/x11_errors.h"
 
+#include <SDL.h>
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
@@ -9,9 +11,16 @@ namespace lesson {
 namespace {
 
 XErrorHandler previousHandler = nullptr;
+Window watched = 0;
+bool destroyed = false;
 
 int handleError(Display* display, XErrorEvent* error) {
   if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+  if (watched != 0 && error->resourceid == watched &&
+      (error->error_code == BadWindow || error->error_code == BadDrawable)) {
+    destroyed = true;
+    return 0;
+  }
   return previousHandler ? previousHandler(display, error) : 0;
 }
 
@@ -20,6 +29,40 @@ int handleError(Display* display, XErrorEvent* error) {
 void ignoreEventsSentToClosedWindows() {
   if (previousHandler) return;
   previousHandler = XSetErrorHandler(handleError);
+}
+
+void watchWindow(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  watched = info.info.x11.window;
+  destroyed = false;
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+void noteWindowSystemEvent(const SDL_SysWMmsg* message) {
+  if (!message || message->subsystem != SDL_SYSWM_X11 || watched == 0) return;
+  const XEvent& event = message->msg.x11.event;
+  if (event.type == DestroyNotify && event.xdestroywindow.window == watched) destroyed = true;
+}
+
+bool watchedWindowDestroyed() {
+  return destroyed;
+}
+
+void releaseDestroyedWindow(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!destroyed || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11 ||
+      info.info.x11.window != watched) {
+    return;
+  }
+  XEvent unmap{};
+  unmap.xunmap.type = UnmapNotify;
+  unmap.xunmap.display = info.info.x11.display;
+  unmap.xunmap.event = watched;
+  unmap.xunmap.window = watched;
+  XPutBackEvent(info.info.x11.display, &unmap);
 }
 
 }  // namespace lesson
