@@ -129,8 +129,8 @@ EOF
 # Colours of the palette (framework/platform/palette.cpp): 10 the menu panel,
 # 1 the water tank, 13 the error line.
 panel='#104624'
-tank='#0000AA'
-pink='#F050AA'
+tank='#6478FF'
+pink='#FFBFE4'
 
 # Takes screenshots until the colour covers more than `low` and less than
 # `high` of the screen, for up to 10 s; f is the last fraction seen.

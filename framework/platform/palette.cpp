@@ -9,28 +9,33 @@ namespace lesson {
 namespace {
 
 // A classic 16-colour order, with values moved where a text colour has to
-// stand out from its ground. 13 is written on the white page and on the menu
-// panel 10, and is itself the ground of black and colour-5 text in heading
-// badges, and colour 13 numbers stand in colour-3 boxes: so 13 is a mid pink,
-// and 3, 5 and 10 are dark enough to stand out from it and from white. 9 is
-// written on the key-wait bar 4 and the next-step box 12 and, as line labels,
-// on the white page: a mid blue, with 4 and 12 dark. 14 is a golden yellow
-// that shows on white as grid lines.
+// stand out from its ground (tests/text_contrast_test.cpp measures every pair
+// the lessons draw). The tank pages write the clock in 5 over the empty tank 1,
+// the water 3 and the poured water 11, and white scale numbers over the same
+// three: so 1, 3 and 11 are mid tones and 5, which is also the answers' colour
+// on the white page, is a dark magenta below them. 13 is written in colour-3
+// boxes and on the menu panel 10, and is the ground of black, colour-5 and
+// grey text in heading badges and shapes: so 13 is a light pink, 3 a mid teal
+// that still reads on white as headings, and 10 a dark green. That leaves 13
+// too light for the white page, where only the error screen writes it. 9 is written on
+// the key-wait bar 4 and the next-step box 12 and, as line labels, on the
+// white page: a mid blue, with 4 and 12 dark. 14 is a golden yellow that shows
+// on white as grid lines.
 constexpr std::array<Rgb, 16> kPalette{{
     {0, 0, 0},        // 0 black: body text
-    {0, 0, 170},      // 1 blue
+    {100, 120, 255},  // 1 blue: the empty tank
     {0, 128, 0},      // 2 green
-    {0, 70, 90},      // 3 dark teal: emphasis and headings
+    {0, 127, 163},    // 3 teal: emphasis and headings, the water
     {120, 0, 20},     // 4 dark red: key-wait bar
-    {100, 0, 110},    // 5 dark magenta: answers
+    {82, 0, 90},      // 5 dark magenta: answers, the tank's clock
     {170, 85, 0},     // 6 brown
     {112, 112, 112},  // 7 grey: task labels
     {72, 72, 72},     // 8 dark grey
     {80, 140, 230},   // 9 blue: foot-bar prompt text, line labels
     {16, 70, 36},     // 10 dark green: menu panel
-    {85, 255, 255},   // 11 light cyan
+    {40, 164, 164},   // 11 cyan: poured water
     {100, 0, 60},     // 12 wine: next-step box
-    {240, 80, 170},   // 13 pink: menu items, error line, badge grounds
+    {255, 191, 228},  // 13 light pink: menu items, badge grounds
     {240, 170, 0},    // 14 golden yellow: every fifth grid line
     {255, 255, 255},  // 15 white: the page
 }};

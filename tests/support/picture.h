@@ -35,18 +35,35 @@ class Picture {
     cairo_destroy(cr);
     cairo_surface_flush(surface_);
   }
+  // A blank page, to draw on as a run goes.
+  Picture() : Picture(Canvas{}) {}
   ~Picture() { cairo_surface_destroy(surface_); }
+
+  // Draws a canvas's operations over what the picture shows (clipped to the
+  // canvas, as the canvas renders itself).
+  void draw(const Canvas& more) {
+    cairo_t* cr = cairo_create(surface_);
+    cairo_translate(cr, margin_, margin_);
+    more.render(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface_);
+  }
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
 
   // The pixel at canvas position (x, y); the margin has negative positions.
   Rgb at(int x, int y) const {
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    int stride = cairo_image_surface_get_stride(surface_);
-    auto pixel =
-        *reinterpret_cast<const std::uint32_t*>(data + (y + margin_) * stride + (x + margin_) * 4);
+    std::uint32_t pixel = row(y)[x];
     return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
             static_cast<std::uint8_t>(pixel)};
+  }
+
+  // The pixels of canvas row y as 0x00RRGGBB, indexed by canvas x (negative
+  // in the margin).
+  const std::uint32_t* row(int y) const {
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    int stride = cairo_image_surface_get_stride(surface_);
+    return reinterpret_cast<const std::uint32_t*>(data + (y + margin_) * stride) + margin_;
   }
 
   // Pixels that are not the page colour in [left, right) x [top, bottom).
