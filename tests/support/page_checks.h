@@ -73,12 +73,26 @@ inline std::optional<DrawnSign> signDrawnAt(const std::vector<HeadlessPlatform::
 // drawing order.
 inline std::vector<DrawOp> pageTexts(const std::vector<HeadlessPlatform::Event>& events) {
   using Event = HeadlessPlatform::Event;
+  auto isDraw = [&](std::size_t i, auto test) {
+    return events[i].kind == Event::Kind::Draw && test(events[i].op);
+  };
+  // Nothing drawn before the last clear of the whole canvas shows, and only
+  // texts, signs and fills bear on what does: a run that waits many times is
+  // read at each wait without copying its curves again and again.
+  std::size_t first = events.size();
+  while (first > 0 && !isDraw(first - 1, coversWholeCanvas)) --first;
+  if (first > 0) --first;
   // Each sign's strokes become its glyph, at the level stroke's place in the
   // drawing order.
   std::vector<Event> read;
   std::vector<std::optional<DrawnSign>> signs;
-  for (std::size_t i = 0; i < events.size(); ++i) {
+  for (std::size_t i = first; i < events.size(); ++i) {
     std::optional<DrawnSign> sign = signDrawnAt(events, i);
+    if (!sign && !isDraw(i, [](const DrawOp& op) {
+          return op.kind == DrawOp::Kind::Symbol || op.kind == DrawOp::Kind::Fill ||
+                 coversWholeCanvas(op);
+        }))
+      continue;
     Event e = events[i];
     if (sign) {
       e.op = sign->glyph;
@@ -90,15 +104,14 @@ inline std::vector<DrawOp> pageTexts(const std::vector<HeadlessPlatform::Event>&
   // A sign whose strokes a later fill holds is gone (visibleTexts leaves out
   // whatever a later clear hides).
   std::vector<bool> erased(read.size(), false);
-  std::vector<DrawOp> laterFills;
+  std::vector<const DrawOp*> laterFills;
   for (std::size_t k = read.size(); k-- > 0;) {
-    if (read[k].kind != Event::Kind::Draw) continue;
-    if (read[k].op.kind == DrawOp::Kind::Fill) laterFills.push_back(read[k].op);
+    if (read[k].op.kind == DrawOp::Kind::Fill) laterFills.push_back(&read[k].op);
     if (!signs[k]) continue;
     const DrawnSign& s = *signs[k];
-    erased[k] = std::any_of(laterFills.begin(), laterFills.end(), [&](const DrawOp& f) {
-      return std::min(f.x1, f.x2) <= s.left && std::min(f.y1, f.y2) <= s.top &&
-             std::max(f.x1, f.x2) >= s.right && std::max(f.y1, f.y2) >= s.bottom;
+    erased[k] = std::any_of(laterFills.begin(), laterFills.end(), [&](const DrawOp* f) {
+      return std::min(f->x1, f->x2) <= s.left && std::min(f->y1, f->y2) <= s.top &&
+             std::max(f->x1, f->x2) >= s.right && std::max(f->y1, f->y2) >= s.bottom;
     });
   }
   std::vector<Event> shown;
