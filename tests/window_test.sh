@@ -178,24 +178,29 @@ settle() {
   fail "the program is still busy after $1"
 }
 
-# Compares the screen with the replay tool's picture of the same keys, drawn
-# at the window's size. The cursor dot (the last circle of radius 4 the replay
-# drew) is shown or not by its blink: a square round it is left out of both.
-# The canvas fills the 1920x1080 window at scale 1.2, 96 pixels from the left.
+# Compares the window with the replay tool's picture of the same keys, drawn
+# at the window's size (1920x1080 unless given). The cursor dot (the last
+# circle of radius 4 the replay drew) is shown or not by its blink: a square
+# round it is left out of both.
 same_as_replay() {
-  "$replay" corbisk --keys "$1" --size 1920x1080 --png "$workdir/replay.png" \
+  size=${3:-1920x1080}
+  "$replay" corbisk --keys "$1" --size "$size" --png "$workdir/replay.png" \
     --trace "$workdir/replay.jsonl" || fail "the replay tool failed on $2"
-  import -window root "$workdir/shot.png"
-  dot=$(python3 - "$workdir/replay.jsonl" <<'EOF'
+  import -window "$wid" "$workdir/shot.png"
+  dot=$(python3 - "$workdir/replay.jsonl" "$size" <<'EOF'
 import json
 import sys
 
+width, height = (int(n) for n in sys.argv[2].split("x"))
+# The canvas (1440 x 900) scaled to fit the window and centred.
+scale = min(width / 1440, height / 900)
+left, top = (width - 1440 * scale) / 2, (height - 900 * scale) / 2
 dot = "point -1,-1"
 for line in open(sys.argv[1]):
     op = json.loads(line)
     if op["op"] == "circle" and op["r"] == 4:
-        x, y = op["x"] * 1.2 + 96, op["y"] * 1.2
-        dot = "rectangle %d,%d %d,%d" % (x - 12, y - 12, x + 12, y + 12)
+        x, y, r = left + op["x"] * scale, top + op["y"] * scale, 10 * scale
+        dot = "rectangle %d,%d %d,%d" % (x - r, y - r, x + r + 1, y + r + 1)
 print(dot)
 EOF
 )
@@ -205,7 +210,7 @@ EOF
   differ=$(compare -metric AE "$workdir/shot-masked.png" "$workdir/replay-masked.png" null: 2>&1)
   if [ "$differ" != 0 ]; then
     [ -n "${WINDOW_TEST_KEEP:-}" ] && cp "$workdir/shot.png" "$workdir/replay.png" "$WINDOW_TEST_KEEP"
-    fail "$2: $differ pixels of the screen differ from the replay tool's picture"
+    fail "$2: $differ pixels of the window differ from the replay tool's picture"
   fi
   echo "ok: $2 shows as the replay tool draws it"
 }
@@ -255,7 +260,8 @@ expect_exit "typing 1, Delete, a full-width 9 and Enter"
 
 # 3. What the window shows is what the replay tool draws: digits typed into
 # the menu's number field 0.3 s and 0.1 s apart, arriving while the cursor dot
-# is shown or while it is off, all show; a space bar answers a page's key wait.
+# is shown or while it is off, all show; a space bar answers a page's key wait;
+# a resized window shows the page as drawn afresh at its new size.
 start
 wait_for "$panel" 0.3 0.7 || fail "the menu does not show"
 xdotool windowfocus --sync "$wid"
@@ -269,8 +275,14 @@ type_keys Delete 2 Return 1 Return
 settle "opening the tank page"
 xdotool type --delay 60 ' '
 settle "answering the key wait with a space"
-same_as_replay "1 2 3 4 5 6 7 8 Clear 8 7 6 5 4 3 2 1 Clear 2 Enter 1 Enter Space" \
-  "the tank page after a space bar"
+page="1 2 3 4 5 6 7 8 Clear 8 7 6 5 4 3 2 1 Clear 2 Enter 1 Enter Space"
+same_as_replay "$page" "the tank page after a space bar"
+# Made smaller and larger, the window renders the page afresh at its new size.
+for size in 1000x700 1600x1000; do
+  xdotool windowsize --sync "$wid" "${size%x*}" "${size#*x}"
+  settle "resizing the window"
+  same_as_replay "$page" "the tank page in a window of $size" "$size"
+done
 close_window "$wid" || fail "could not send WM_DELETE_WINDOW"
 expect_exit "closing the window"
 
