@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "programs/catalogue.h"
+
 namespace lesson::testing {
 namespace {
 
@@ -114,8 +116,7 @@ TEST_P(PageRecordTest, EveryPageSaysWhatItsRecordSays) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, PageRecordTest,
-                         ::testing::Values("corbisk", "pollvane", "merrowin", "tessarin"),
+INSTANTIATE_TEST_SUITE_P(Programs, PageRecordTest, ::testing::ValuesIn(programIds()),
                          [](const ::testing::TestParamInfo<std::string>& run) {
                            return run.param;
                          });

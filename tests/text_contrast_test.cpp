@@ -14,6 +14,7 @@
 #include "framework/headless_run.h"
 #include "framework/platform/palette.h"
 #include "programs/catalogue.h"
+#include "support/draw_ops.h"
 #include "support/fault_hook.h"
 #include "support/test_lesson.h"
 #include "support/text_grounds.h"
@@ -25,21 +26,12 @@ using testing::forEachTextOnGround;
 using testing::TextOnGround;
 
 DrawOp fill(float x1, float y1, float x2, float y2, int color) {
-  DrawOp op;
-  op.kind = DrawOp::Kind::Fill;
-  op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-  op.color = op.fill = color;
-  return op;
+  return testing::ops::fillBox(x1, y1, x2, y2, color, color);
 }
 
 DrawOp text(float x, float y, const std::u32string& t, int color) {
-  DrawOp op;
-  op.kind = DrawOp::Kind::Symbol;
-  op.x1 = x, op.y1 = y;
-  op.text = t;
-  op.face = U"ｺﾞｼｯｸ";
+  DrawOp op = testing::ops::text(x, y, t, U"ｺﾞｼｯｸ", 16, 1, 1, true);
   op.color = color;
-  op.bold = true;
   return op;
 }
 

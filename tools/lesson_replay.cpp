@@ -135,10 +135,6 @@ std::optional<std::string> prepareOutputs(const Options& o) {
   return std::nullopt;
 }
 
-bool writePicture(const Canvas& canvas, const std::string& path, const Options& o) {
-  return CanvasPicture::writePng(canvas, path, o.width, o.height);
-}
-
 std::string tokens(const std::vector<ScriptKey>& keys) {
   std::string out;
   for (const ScriptKey& k : keys) out += (out.empty() ? "" : " ") + k.token;
@@ -169,7 +165,7 @@ int main(int argc, char** argv) {
   if (o.frames) {
     platform.onHandOver = [&](int n) {
       std::string path = framePath(*o.frames, n);
-      if (!writePicture(platform.canvas(), path, o)) {
+      if (!CanvasPicture::writePng(platform.canvas(), path, o.width, o.height)) {
         std::cerr << "lesson-replay: cannot write " << path << '\n';
         outputFailed = true;
       }
@@ -187,7 +183,7 @@ int main(int argc, char** argv) {
   if (status == kReplayErrorScreen) std::cerr << "lesson-replay: the error screen shows\n";
   if (status == kReplayHang) std::cerr << "lesson-replay: no wait for a key came: a hang\n";
 
-  if (o.png && !writePicture(platform.canvas(), *o.png, o)) {
+  if (o.png && !CanvasPicture::writePng(platform.canvas(), *o.png, o.width, o.height)) {
     std::cerr << "lesson-replay: cannot write " << *o.png << '\n';
     outputFailed = true;
   }

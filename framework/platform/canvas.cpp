@@ -226,20 +226,6 @@ void Canvas::renderArea(cairo_t* cr, const Extent& area) const {
   cairo_restore(cr);
 }
 
-bool Canvas::writePng(const std::string& path) const {
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, kCanvasWidth, kCanvasHeight);
-  cairo_t* cr = cairo_create(surface);
-  Rgb page = paletteRgb(15);
-  cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
-  cairo_paint(cr);
-  render(cr);
-  cairo_destroy(cr);
-  bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(surface);
-  return ok;
-}
-
 namespace {
 
 void setColor(cairo_t* cr, int color) {

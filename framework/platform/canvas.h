@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
 #include "framework/platform/draw_op.h"
@@ -54,9 +53,6 @@ class Canvas {
   // Renders, in order, every operation that can paint inside `area`, grouped
   // as render() groups them (the caller clips to the area).
   void renderArea(cairo_t* cr, const Extent& area) const;
-
-  // Renders the whole list at 1440 x 900 and writes it as a PNG; false on failure.
-  bool writePng(const std::string& path) const;
 
  private:
   struct Reach {

@@ -53,7 +53,7 @@ struct WindowPlatform::Impl {
   ~Impl() {
     dropSurface();
     if (window) {
-      releaseDestroyedWindow(window);
+      releaseDestroyedWindow();
       SDL_DestroyWindow(window);
     }
     SDL_Quit();

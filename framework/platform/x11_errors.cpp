@@ -11,6 +11,7 @@ namespace lesson {
 namespace {
 
 XErrorHandler previousHandler = nullptr;
+Display* watchedDisplay = nullptr;
 Window watched = 0;
 bool destroyed = false;
 
@@ -35,6 +36,7 @@ void watchWindow(SDL_Window* window) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
   if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  watchedDisplay = info.info.x11.display;
   watched = info.info.x11.window;
   destroyed = false;
   SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
@@ -50,19 +52,14 @@ bool watchedWindowDestroyed() {
   return destroyed;
 }
 
-void releaseDestroyedWindow(SDL_Window* window) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!destroyed || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11 ||
-      info.info.x11.window != watched) {
-    return;
-  }
+void releaseDestroyedWindow() {
+  if (!destroyed || !watchedDisplay) return;
   XEvent unmap{};
   unmap.xunmap.type = UnmapNotify;
-  unmap.xunmap.display = info.info.x11.display;
+  unmap.xunmap.display = watchedDisplay;
   unmap.xunmap.event = watched;
   unmap.xunmap.window = watched;
-  XPutBackEvent(info.info.x11.display, &unmap);
+  XPutBackEvent(watchedDisplay, &unmap);
 }
 
 }  // namespace lesson

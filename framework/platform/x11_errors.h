@@ -27,9 +27,10 @@ void noteWindowSystemEvent(const SDL_SysWMmsg* message);
 // True once the watched window has been destroyed from outside.
 bool watchedWindowDestroyed();
 
-// Before SDL destroys a window already destroyed from outside: SDL hides a
-// window it thinks is shown and waits for the unmap event, which a window
-// that is gone may never send; one is queued for it, so the wait ends at once.
-void releaseDestroyedWindow(SDL_Window* window);
+// Before SDL destroys the watched window when it was already destroyed from
+// outside: SDL hides a window it thinks is shown and waits for the unmap
+// event, which a window that is gone may never send; one is queued for it, so
+// the wait ends at once.
+void releaseDestroyedWindow();
 
 }  // namespace lesson
