@@ -18,23 +18,25 @@ namespace {
 // grey text in heading badges and shapes: so 13 is a light pink, 3 a mid teal
 // that still reads on white as headings, and 10 a dark green. That leaves 13
 // too light for the white page, where only the error screen writes it. 9 is written on
-// the key-wait bar 4 and the next-step box 12 and, as line labels, on the
-// white page: a mid blue, with 4 and 12 dark. 14 is a golden yellow that shows
-// on white as grid lines.
+// the key-wait bar 4 and the next-step box 12 as the small prompts, which need
+// 4.5:1, and as large line labels on the white page, which need 3:1: a mid
+// blue, lifted only so far that the labels keep 3:1 with room to spare, and 4
+// and 12 dark enough for the prompts. 14 is a golden yellow that shows on white
+// as grid lines.
 constexpr std::array<Rgb, 16> kPalette{{
     {0, 0, 0},        // 0 black: body text
     {100, 120, 255},  // 1 blue: the empty tank
     {0, 128, 0},      // 2 green
     {0, 127, 163},    // 3 teal: emphasis and headings, the water
-    {120, 0, 20},     // 4 dark red: key-wait bar
+    {89, 0, 15},      // 4 dark red: key-wait bar
     {82, 0, 90},      // 5 dark magenta: answers, the tank's clock
     {170, 85, 0},     // 6 brown
     {112, 112, 112},  // 7 grey: task labels
     {72, 72, 72},     // 8 dark grey
-    {80, 140, 230},   // 9 blue: foot-bar prompt text, line labels
+    {84, 144, 234},   // 9 blue: foot-bar prompt text, line labels
     {16, 70, 36},     // 10 dark green: menu panel
     {40, 164, 164},   // 11 cyan: poured water
-    {100, 0, 60},     // 12 wine: next-step box
+    {85, 0, 51},      // 12 wine: next-step box
     {255, 191, 228},  // 13 light pink: menu items, badge grounds
     {240, 170, 0},    // 14 golden yellow: every fifth grid line
     {255, 255, 255},  // 15 white: the page
