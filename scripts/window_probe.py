@@ -7,7 +7,12 @@ typing its keys, the peak memory (VmHWM) with that page shown, the CPU used
 over some seconds of waiting at its key wait, and whether a GL driver was
 mapped into the process.
 
-Usage: scripts/window_probe.py [BUILD_DIR] [--wait SECONDS]
+With --steps: the time from a key press to the last update of the screen it
+causes, for the heaviest page steps (the key opening the page and each key
+wait after it), each measured --runs times; the cursor dot's blink, which comes
+half a second after the last update, is left out.
+
+Usage: scripts/window_probe.py [BUILD_DIR] [--wait SECONDS] [--steps [--runs N]]
   BUILD_DIR defaults to build/release (build it first: scripts/run.sh does).
 Runs itself inside xvfb-run with a 1920x1080 screen; needs xdotool.
 """
@@ -16,6 +21,8 @@ import argparse
 import ctypes
 import os
 import re
+import select
+import statistics
 import subprocess
 import sys
 import time
@@ -34,6 +41,24 @@ PAGES = {
     "merrowin": ["1", "Return", "2", "Return"],  # section 1 page 2: a plane and line
     "tessarin": ["1", "Return", "1", "Return"],  # section 1 page 1: a plane
 }
+# The heaviest page steps: the program, the keys (xdotool key names) from the
+# main menu up to the key opening the page, that key, and how many key waits
+# of the page follow it, each answered with a space.
+STEPS = [
+    ("corbisk", "7⑤", ["7", "Return", "5"], "Return", 0),
+    ("tessarin", "8③", ["8", "Return", "3"], "Return", 0),
+    ("tessarin", "2②", ["2", "Return", "2"], "Return", 0),
+    ("corbisk", "5④", ["5", "Return", "4"], "Return", 0),
+    ("tessarin", "3①", ["3", "Return", "1"], "Return", 0),
+    ("corbisk", "6①", ["6", "Return", "1"], "Return", 0),
+    ("merrowin", "1⑤", ["1", "Return", "5"], "Return", 0),
+    ("corbisk", "1②", ["1", "Return", "2"], "Return", 0),
+    ("tessarin", "8②", ["8", "Return", "2"], "Return", 3),
+    ("tessarin", "7③", ["7", "Return", "3"], "Return", 0),
+]
+# No update for this long after the last one: the step is on the screen. Less
+# than the half second after which the cursor dot blinks.
+QUIET_S = 0.3
 GL_LIBRARIES = re.compile(r"libGL|libEGL|libGLX|libLLVM|libgallium|/dri/|_dri\.so|libvulkan")
 
 
@@ -65,6 +90,99 @@ class Screen:
         value = self.x11.XGetPixel(image, 0, 0)
         self.x11.XDestroyImage(image)
         return ((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF)
+
+
+class XRectangle(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort)]
+
+
+class XDamageNotifyEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                ("drawable", ctypes.c_ulong), ("damage", ctypes.c_ulong),
+                ("level", ctypes.c_int), ("more", ctypes.c_int),
+                ("timestamp", ctypes.c_ulong), ("area", XRectangle),
+                ("geometry", XRectangle)]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("damage", XDamageNotifyEvent),
+                ("pad", ctypes.c_long * 24)]
+
+
+class Updates:
+    """Sees every update of a window (the DAMAGE extension) and presses keys
+    into it (XTEST), on a display connection of its own."""
+
+    def __init__(self, window):
+        x11 = self.x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        self.damage = ctypes.cdll.LoadLibrary("libXdamage.so.1")
+        self.xtest = ctypes.cdll.LoadLibrary("libXtst.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XConnectionNumber.argtypes = [ctypes.c_void_p]
+        x11.XPending.argtypes = [ctypes.c_void_p]
+        x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(XEvent)]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        x11.XStringToKeysym.restype = ctypes.c_ulong
+        x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        x11.XKeysymToKeycode.restype = ctypes.c_ubyte
+        x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.damage.XDamageQueryExtension.argtypes = [
+            ctypes.c_void_p, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+        self.damage.XDamageCreate.restype = ctypes.c_ulong
+        self.damage.XDamageCreate.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int]
+        self.xtest.XTestFakeKeyEvent.argtypes = [
+            ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.display = x11.XOpenDisplay(None)
+        if not self.display:
+            sys.exit("cannot open the display")
+        base, error = ctypes.c_int(), ctypes.c_int()
+        if not self.damage.XDamageQueryExtension(self.display, ctypes.byref(base),
+                                                 ctypes.byref(error)):
+            sys.exit("the display has no DAMAGE extension")
+        self.notify = base.value  # XDamageNotify is the extension's first event
+        raw_rectangles = 0
+        self.damage.XDamageCreate(self.display, window, raw_rectangles)
+        x11.XSync(self.display, 0)
+        self.fd = x11.XConnectionNumber(self.display)
+        self.drain(0.1)
+
+    def drain(self, quiet):
+        """Reads updates until none has come for `quiet` seconds (at most 5 s);
+        returns the time of the last one, or None."""
+        last = None
+        deadline = time.monotonic() + 5
+        event = XEvent()
+        while True:
+            while self.x11.XPending(self.display):
+                self.x11.XNextEvent(self.display, ctypes.byref(event))
+                if event.type == self.notify:
+                    last = time.monotonic()
+            waited_from = last if last is not None else self.pressed_at
+            left = min(waited_from + quiet, deadline) - time.monotonic()
+            if left <= 0:
+                return last
+            select.select([self.fd], [], [], left)
+
+    pressed_at = 0.0
+
+    def press(self, name):
+        """Presses and releases a key; returns the seconds from the press to
+        the last update it caused, or None when nothing changed."""
+        code = self.x11.XKeysymToKeycode(self.display, self.x11.XStringToKeysym(name.encode()))
+        self.pressed_at = time.monotonic()
+        self.xtest.XTestFakeKeyEvent(self.display, code, 1, 0)
+        self.xtest.XTestFakeKeyEvent(self.display, code, 0, 0)
+        self.x11.XFlush(self.display)
+        last = self.drain(QUIET_S)
+        return None if last is None else last - self.pressed_at
+
+    def close(self):
+        self.x11.XCloseDisplay(self.display)
 
 
 def screen_point(canvas_point):
@@ -149,18 +267,67 @@ def probe(program, screen, wait):
     }
 
 
+def start_at_menu(program, screen):
+    proc = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    point = screen_point(PANEL_POINT)
+    deadline = time.monotonic() + 10
+    while screen.pixel(*point) != PANEL:
+        if proc.poll() is not None:
+            sys.exit(f"{program} ended: {proc.stderr.read().decode()}")
+        if time.monotonic() > deadline:
+            proc.kill()
+            sys.exit(f"{program}: no menu shown within 10 s")
+        time.sleep(0.01)
+    wid = subprocess.run(["xdotool", "search", "--sync", "--pid", str(proc.pid)],
+                         capture_output=True, text=True, timeout=10).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+    return proc, int(wid)
+
+
+def probe_steps(build_dir, screen, runs):
+    """Key -> screen of each step in STEPS, `runs` times over; prints one line a step."""
+    print(f"{'program':<9} {'page':<5} {'step':<9} key -> screen, ms (median; each run)")
+    for name, page, keys, key, waits in STEPS:
+        times = [[] for _ in range(waits + 1)]
+        for _ in range(runs):
+            proc, wid = start_at_menu(os.path.join(build_dir, name), screen)
+            updates = Updates(wid)
+            for k in keys:
+                updates.press(k)
+            times[0].append(updates.press(key))
+            for i in range(waits):
+                times[i + 1].append(updates.press("space"))
+            updates.close()
+            proc.kill()
+            proc.wait()
+        for i, step in enumerate(times):
+            shown = [t * 1000 for t in step if t is not None]
+            label = "opening" if i == 0 else f"wait {i}"
+            if len(shown) < len(step):
+                print(f"{name:<9} {page:<5} {label:<9} no update in {len(step) - len(shown)} runs")
+            if shown:
+                each = " ".join(f"{t:.1f}" for t in shown)
+                print(f"{name:<9} {page:<5} {label:<9} {statistics.median(shown):6.1f}   ({each})",
+                      flush=True)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     parser.add_argument("build_dir", nargs="?", default=os.path.join(root, "build", "release"))
     parser.add_argument("--wait", type=float, default=10, help="seconds of waiting measured")
+    parser.add_argument("--steps", action="store_true", help="time key -> screen of page steps")
+    parser.add_argument("--runs", type=int, default=3, help="runs of each step (with --steps)")
     args = parser.parse_args()
     if not os.environ.get("WINDOW_PROBE_ON_XVFB"):
         os.environ["WINDOW_PROBE_ON_XVFB"] = "1"
         screen_arg = f"-screen 0 {SCREEN[0]}x{SCREEN[1]}x24"
         os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", screen_arg, sys.executable,
-                               os.path.abspath(__file__), args.build_dir, "--wait", str(args.wait)])
+                               os.path.abspath(__file__)] + sys.argv[1:])
     screen = Screen()
+    if args.steps:
+        probe_steps(args.build_dir, screen, args.runs)
+        return
     print(f"{'program':<9} {'menu shown':>10} {'CPU menu':>9} {'CPU key':>8} "
           f"{'HWM menu':>9} {'HWM page':>9} {'RSS page':>9}  GL mapped")
     for name in PAGES:

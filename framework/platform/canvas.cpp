@@ -1,11 +1,16 @@
 #include "framework/platform/canvas.h"
 
 #include <cairo.h>
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
+#include "framework/platform/dot_runs.h"
 #include "framework/platform/fonts.h"
 #include "framework/platform/palette.h"
 
@@ -98,6 +103,39 @@ void Canvas::add(const DrawOp& op) {
   ++unseen_;
 }
 
+namespace {
+
+// Asks the system for the pages of a vector's storage at once, rather than
+// one fault at a time as they are first written.
+template <class T>
+void populate(const std::vector<T>& v) {
+#ifdef MADV_POPULATE_WRITE
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  auto begin = reinterpret_cast<std::uintptr_t>(v.data());
+  auto end = begin + v.capacity() * sizeof(T);
+  begin = (begin + page - 1) / page * page;
+  end = end / page * page;
+  // Where the system cannot, the pages come as they are written.
+  if (begin < end) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+  (void)v;
+#endif
+}
+
+}  // namespace
+
+void keepFreedMemory() {
+  mallopt(M_MMAP_THRESHOLD, 4 << 20);
+  mallopt(M_TRIM_THRESHOLD, 32 << 20);
+}
+
+void Canvas::reserve(std::size_t count) {
+  ops_.reserve(count);
+  reach_.reserve(count);
+  populate(ops_);
+  populate(reach_);
+}
+
 void Canvas::dropCovered(const Extent& cover) {
   std::size_t firstUnseen = ops_.size() - unseen_;
   std::size_t kept = 0;
@@ -167,36 +205,26 @@ std::size_t Canvas::groupEnd(std::size_t i) const {
 namespace {
 
 // Renders ops [begin, end): one operation, or a run of dots in one colour (a
-// plotted curve) filled as one path.
-void renderGroup(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin, std::size_t end) {
+// plotted curve) filled as one path, by the painter where it can.
+void renderGroup(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin, std::size_t end,
+                 DotRunPainter* painter) {
   if (!isDot(ops[begin])) {
     renderOp(cr, ops[begin]);
     return;
   }
-  cairo_save(cr);
-  cairo_set_tolerance(cr, 0.5);  // a dot a few pixels wide needs few segments
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_FAST);
-  cairo_new_path(cr);
-  for (std::size_t i = begin; i < end; ++i) {
-    const DrawOp& dot = ops[i];
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, dot.x1, dot.y1, dot.radius + std::max(dot.width, 1) / 2.0, 0,
-              2 * std::numbers::pi);
-  }
-  setColor(cr, ops[begin].color);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  if (painter && painter->paint(cr, ops, begin, end, ops[begin].color)) return;
+  fillDotPath(cr, ops.data() + begin, end - begin);
 }
 
 }  // namespace
 
-void Canvas::render(cairo_t* cr, std::size_t from) const {
+void Canvas::render(cairo_t* cr, std::size_t from, DotRunPainter* painter) const {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
   for (std::size_t i = from; i < ops_.size();) {
     std::size_t end = groupEnd(i);
-    renderGroup(cr, ops_, i, end);
+    renderGroup(cr, ops_, i, end, painter);
     i = end;
   }
   cairo_restore(cr);
@@ -220,7 +248,7 @@ void Canvas::renderArea(cairo_t* cr, const Extent& area) const {
     std::size_t end = groupEnd(i);
     bool meets = false;
     for (std::size_t k = i; k < end && !meets; ++k) meets = area.meets(reach_[k].extent);
-    if (meets) renderGroup(cr, ops_, i, end);
+    if (meets) renderGroup(cr, ops_, i, end, nullptr);
     i = end;
   }
   cairo_restore(cr);

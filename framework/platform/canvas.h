@@ -15,6 +15,19 @@ typedef struct _cairo cairo_t;
 
 namespace lesson {
 
+class DotRunPainter;
+
+// Room for the operations of the longest pages: a few curves of 5000 dots
+// each, their plane and texts.
+inline constexpr std::size_t kLongestPageOps = 24'000;
+
+// Memory handed back to the system after a page has to be handed over again,
+// a page at a time, for the next; on a virtual machine that costs as much as
+// drawing the page. So, for the whole process, what the drawing and the
+// renderer free is kept for the next page (up to a bound), and only very
+// large blocks go back at once.
+void keepFreedMemory();
+
 class Canvas {
  public:
   // What the list keeps of the operations that later ones hide.
@@ -25,6 +38,10 @@ class Canvas {
   explicit Canvas(Keeping keeping = Keeping::Showing) : keeping_(keeping) {}
 
   void add(const DrawOp& op);
+  // Makes room for `count` operations now, in memory the system has already
+  // handed over, so that drawing the first long page (a curve is thousands of
+  // dots) neither moves the list as it grows nor waits for fresh pages.
+  void reserve(std::size_t count);
   const std::vector<DrawOp>& ops() const { return ops_; }
   // Where operation i can paint (a bound, inside the canvas).
   const Extent& extent(std::size_t i) const { return reach_[i].extent; }
@@ -45,8 +62,9 @@ class Canvas {
   bool joinsPrevious(std::size_t i) const;
 
   // Renders operations [from, ops().size()) onto cr, whose user space is the
-  // logical canvas (the caller sets the scale and offset).
-  void render(cairo_t* cr, std::size_t from = 0) const;
+  // logical canvas (the caller sets the scale and offset). A painter, when
+  // given, fills the long runs of dots (with the same pixels, sooner).
+  void render(cairo_t* cr, std::size_t from = 0, DotRunPainter* painter = nullptr) const;
   // The rectangle round the text operations that can paint inside `area`
   // (empty when there are none).
   Extent textReach(const Extent& area) const;

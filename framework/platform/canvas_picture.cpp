@@ -65,7 +65,7 @@ PixelRect CanvasPicture::update(Canvas& canvas) {
   cairo_t* cr = cairo_create(surface_);
   cairo_translate(cr, offsetX_, offsetY_);
   cairo_scale(cr, scale_, scale_);
-  canvas.render(cr, first);
+  canvas.render(cr, first, &dots_);
   cairo_destroy(cr);
   cairo_surface_flush(surface_);
   return deviceRect(drawn);
@@ -87,12 +87,13 @@ bool CanvasPicture::writePng(const Canvas& canvas, const std::string& path, int 
 void CanvasPicture::renderWhole(const Canvas& canvas) {
   if (!surface_) return;
   cairo_t* cr = cairo_create(surface_);
-  paint(cr, canvas, nullptr);
+  paint(cr, canvas, nullptr, &dots_);
   cairo_destroy(cr);
   cairo_surface_flush(surface_);
 }
 
-void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const {
+void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area,
+                          DotRunPainter* painter) const {
   cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
   cairo_paint(cr);
   cairo_translate(cr, offsetX_, offsetY_);
@@ -104,7 +105,7 @@ void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area)
   if (area) {
     canvas.renderArea(cr, *area);
   } else {
-    canvas.render(cr);
+    canvas.render(cr, 0, painter);
   }
 }
 
@@ -143,7 +144,7 @@ PixelRect CanvasPicture::renderArea(const Canvas& canvas, const PixelRect& clip)
   }
   cairo_t* cr = cairo_create(scratch);
   cairo_translate(cr, -room.x, -room.y);
-  paint(cr, canvas, &area);
+  paint(cr, canvas, &area, nullptr);
   cairo_destroy(cr);
   cairo_surface_flush(scratch);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/platform/canvas.h"
+#include "framework/platform/dot_runs.h"
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
@@ -31,6 +32,9 @@ class CanvasPicture {
   void attach(cairo_surface_t* surface);
   void detach() { surface_ = nullptr; }
 
+  // Readies the renderer for the first long curve (see DotRunPainter::warmUp).
+  void warmUp() { dots_.warmUp(); }
+
   // Brings the picture up to date with the canvas: new operations are drawn
   // onto it; where operations were dropped or replaced, the area is rendered
   // again from the list. Returns the device pixels that changed.
@@ -49,8 +53,9 @@ class CanvasPicture {
 
  private:
   // Paints the margin, the page and the operations (those that can paint
-  // inside `area`, when given) onto cr, in device units.
-  void paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const;
+  // inside `area`, when given) onto cr, in device units, the long runs of
+  // dots by `painter` when given.
+  void paint(cairo_t* cr, const Canvas& canvas, const Extent* area, DotRunPainter* painter) const;
   // Renders the area again from the list; returns the pixels that changed.
   PixelRect renderArea(const Canvas& canvas, const PixelRect& clip);
   Extent logicalRect(const PixelRect& r) const;
@@ -62,6 +67,7 @@ class CanvasPicture {
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
   bool stale_ = true;
   cairo_surface_t* scratch_ = nullptr;
+  DotRunPainter dots_;
 };
 
 }  // namespace lesson
