@@ -84,6 +84,18 @@ const std::vector<Page>& pages() {
            return Point{float(500 + 400 * t), float(330 + 200 * t)};
          });
        }},
+      {"a box over one curve, then a curve and a label over the box",
+       [](Canvas& c) {
+         addCurve(c, 5001, 3, 5, [](double t) {
+           return Point{float(300 + 600 * t), float(300 + 200 * t)};
+         });
+         c.add(testing::ops::fillBox(500, 320, 700, 440, 0, 13, 2));
+         addCurve(c, 5001, 5, 5, [](double t) {
+           return Point{float(300 + 600 * t), float(500 - 200 * t)};
+         });
+         c.add(testing::ops::text(560, 380, U"交点", U"ゴシック", 16, 2, 2, true));
+         addCurve(c, 3000, 0, 3, [](double t) { return Point{float(560 + 120 * t), 390}; });
+       }},
       {"a horizontal line of thin dots and a hyperbola branch",
        [](Canvas& c) {
          addCurve(c, 3000, 9, 2, [](double t) { return Point{float(100 + 1200 * t), 450.5f}; });
@@ -123,8 +135,10 @@ TEST(DotRuns, RunsAtTheEdgeOrShortAreLeftToTheWholeFill) {
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
   DotRunPainter painter;
-  EXPECT_FALSE(painter.paint(cr, canvas.ops(), 0, 2000, 3));
-  EXPECT_FALSE(painter.paint(cr, canvas.ops(), 2000, 2100, 5));
+  ASSERT_TRUE(painter.begin(cr));
+  EXPECT_FALSE(painter.add(canvas.ops(), 0, 2000));
+  EXPECT_FALSE(painter.add(canvas.ops(), 2000, 2100));
+  painter.finish();
   cairo_destroy(cr);
   cairo_surface_destroy(surface);
   EXPECT_EQ(differing(rendered(canvas, 1440, 900, nullptr), rendered(canvas, 1440, 900, &painter)),

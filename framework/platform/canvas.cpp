@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 
 #include "framework/platform/dot_runs.h"
@@ -105,21 +106,24 @@ void Canvas::add(const DrawOp& op) {
 
 namespace {
 
-// Asks the system for the pages of a vector's storage at once, rather than
-// one fault at a time as they are first written.
+// Takes the pages of a vector's unused storage from the system now: asks for
+// them at once, rather than one fault at a time, and writes them, which on a
+// virtual machine also has the host map them (a first write costs there
+// even where the guest already has the page).
 template <class T>
-void populate(const std::vector<T>& v) {
+void prefault(std::vector<T>& v) {
+  auto* begin = reinterpret_cast<unsigned char*>(v.data() + v.size());
+  std::size_t bytes = (v.capacity() - v.size()) * sizeof(T);
+  if (bytes == 0) return;
 #ifdef MADV_POPULATE_WRITE
   const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  auto begin = reinterpret_cast<std::uintptr_t>(v.data());
-  auto end = begin + v.capacity() * sizeof(T);
-  begin = (begin + page - 1) / page * page;
-  end = end / page * page;
-  // Where the system cannot, the pages come as they are written.
-  if (begin < end) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-  (void)v;
+  auto first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) / page * page;
+  auto last = (reinterpret_cast<std::uintptr_t>(begin) + bytes) / page * page;
+  // Where the system cannot, the pages come as they are written below.
+  if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
 #endif
+  // Storage no element lives in yet: only bytes are written.
+  std::memset(begin, 0, bytes);
 }
 
 }  // namespace
@@ -132,8 +136,8 @@ void keepFreedMemory() {
 void Canvas::reserve(std::size_t count) {
   ops_.reserve(count);
   reach_.reserve(count);
-  populate(ops_);
-  populate(reach_);
+  prefault(ops_);
+  prefault(reach_);
 }
 
 void Canvas::dropCovered(const Extent& cover) {
@@ -205,15 +209,13 @@ std::size_t Canvas::groupEnd(std::size_t i) const {
 namespace {
 
 // Renders ops [begin, end): one operation, or a run of dots in one colour (a
-// plotted curve) filled as one path, by the painter where it can.
-void renderGroup(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin, std::size_t end,
-                 DotRunPainter* painter) {
-  if (!isDot(ops[begin])) {
+// plotted curve) filled as one path.
+void renderGroup(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin, std::size_t end) {
+  if (isDot(ops[begin])) {
+    fillDotPath(cr, ops.data() + begin, end - begin);
+  } else {
     renderOp(cr, ops[begin]);
-    return;
   }
-  if (painter && painter->paint(cr, ops, begin, end, ops[begin].color)) return;
-  fillDotPath(cr, ops.data() + begin, end - begin);
 }
 
 }  // namespace
@@ -222,11 +224,27 @@ void Canvas::render(cairo_t* cr, std::size_t from, DotRunPainter* painter) const
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
+  // With a painter, the long runs of dots go to it and the rest is drawn
+  // here, each operation once the tiles under it are done.
+  bool tiling = painter && painter->begin(cr);
   for (std::size_t i = from; i < ops_.size();) {
     std::size_t end = groupEnd(i);
-    renderGroup(cr, ops_, i, end, painter);
+    if (tiling) {
+      if (isDot(ops_[i]) && painter->add(ops_, i, end)) {
+        i = end;
+        continue;
+      }
+      // A text not yet measured waits only for the tiles under its glyphs.
+      Extent area;
+      for (std::size_t k = i; k < end; ++k) {
+        area.add(reach_[k].measured ? reach_[k].extent : symbolInk(ops_[k]).onCanvas());
+      }
+      painter->await(area);
+    }
+    renderGroup(cr, ops_, i, end);
     i = end;
   }
+  if (tiling) painter->finish();
   cairo_restore(cr);
 }
 
@@ -248,7 +266,7 @@ void Canvas::renderArea(cairo_t* cr, const Extent& area) const {
     std::size_t end = groupEnd(i);
     bool meets = false;
     for (std::size_t k = i; k < end && !meets; ++k) meets = area.meets(reach_[k].extent);
-    if (meets) renderGroup(cr, ops_, i, end, nullptr);
+    if (meets) renderGroup(cr, ops_, i, end);
     i = end;
   }
   cairo_restore(cr);

@@ -3,12 +3,12 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <condition_variable>
 #include <cstdint>
 #include <cstring>
-#include <functional>
+#include <deque>
+#include <map>
 #include <mutex>
 #include <numbers>
 #include <thread>
@@ -22,10 +22,16 @@ namespace {
 // Tiles of this many device pixels a side. Small enough that a curve's tiles
 // keep every core busy and one tile's fill stays in the cache; large enough
 // that the dots filled twice, where they reach into two tiles, stay few.
-constexpr int kTile = 64;
-constexpr int kLeastTile = 16;
+constexpr int kTile = 48;
 // Runs with fewer dots are filled whole: tiling would not pay.
 constexpr std::size_t kLeastDots = 256;
+// The farthest a tiled dot's pixels may lie from its centre (a larger dot's
+// run is filled whole), and so the side of the workers' scratch surfaces:
+// a tile with room for such dots round it.
+constexpr int kMostPad = 24;
+constexpr int kScratchSide = kTile + 4 * kMostPad;
+// A tile's worth of a curve, filled by each worker as it starts.
+constexpr int kWarmUpDots = 1000;
 
 void startDotPath(cairo_t* cr) {
   cairo_set_tolerance(cr, 0.5);  // a dot a few pixels wide needs few segments
@@ -65,101 +71,157 @@ void fillDotPath(cairo_t* cr, const DrawOp* dots, std::size_t count) {
   cairo_restore(cr);
 }
 
-// Workers that take the tasks of one job between them; the calling thread
-// works too. Idle workers block, so a waiting program uses no CPU.
 struct DotRunPainter::Impl {
-  using Job = std::function<void(std::size_t task, std::size_t worker)>;
+  // A run's dots that can reach one tile.
+  struct Task {
+    const std::vector<DrawOp>* ops;
+    std::vector<std::uint32_t> dots;
+    int tile;
+    int pad;
+  };
+  struct Tile {
+    std::deque<const Task*> tasks;  // in the order of the runs; the first may be in hand
+    bool queued = false;            // in `ready`
+  };
 
-  std::vector<std::thread> threads;
+  // The painting in progress.
+  cairo_surface_t* target = nullptr;
+  unsigned char* pixels = nullptr;
+  int stride = 0, width = 0, height = 0;
+  cairo_matrix_t matrix{};
+  int clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
+  int columns = 0, rows = 0;
+
   std::mutex mutex;
-  std::condition_variable started, finished;
-  const Job* job = nullptr;
-  std::size_t tasks = 0;
-  std::atomic<std::size_t> next{0};
-  std::size_t busy = 0;  // workers not yet done with the job
-  std::uint64_t generation = 0;
+  std::condition_variable workToDo, taskDone;
+  std::deque<Task> tasks;  // of this painting; elements stay in place as it grows
+  std::vector<Tile> tiles;
+  std::deque<int> ready;  // tiles whose first task no worker has in hand
+  std::size_t outstanding = 0;
   bool quitting = false;
 
-  // One scratch surface per worker, kept and grown as needed.
-  std::vector<cairo_surface_t*> scratch;
+  std::vector<std::thread> threads;
+  std::vector<cairo_surface_t*> scratch;  // one per worker; 0 is the caller's
 
   ~Impl() {
     {
       std::lock_guard<std::mutex> lock(mutex);
       quitting = true;
     }
-    started.notify_all();
+    workToDo.notify_all();
     for (std::thread& t : threads) t.join();
     for (cairo_surface_t* s : scratch) {
       if (s) cairo_surface_destroy(s);
     }
   }
 
-  std::size_t workers() {
-    if (scratch.empty()) {
-      unsigned cores = std::thread::hardware_concurrency();
-      std::size_t count = std::clamp<unsigned>(cores, 1, 8);
-      scratch.assign(count, nullptr);
-      for (std::size_t w = 1; w < count; ++w) threads.emplace_back([this, w] { serve(w); });
-    }
-    return scratch.size();
-  }
-
-  // Gives every worker a scratch surface of at least size x size pixels;
-  // false when there is no memory for one.
-  bool prepareScratch(int size) {
-    for (std::size_t w = 0; w < workers(); ++w) {
-      cairo_surface_t*& s = scratch[w];
-      if (s && cairo_image_surface_get_width(s) >= size) continue;
-      if (s) cairo_surface_destroy(s);
-      s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size, size);
+  // Starts the workers once; false when there is no memory for their surfaces.
+  bool start() {
+    if (!scratch.empty()) return true;
+    unsigned cores = std::thread::hardware_concurrency();
+    std::size_t count = std::clamp<unsigned>(cores, 1, 8);
+    for (std::size_t w = 0; w < count; ++w) {
+      cairo_surface_t* s =
+          cairo_image_surface_create(CAIRO_FORMAT_RGB24, kScratchSide, kScratchSide);
       if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
-        s = nullptr;
+        for (cairo_surface_t* made : scratch) cairo_surface_destroy(made);
+        scratch.clear();
         return false;
       }
+      scratch.push_back(s);
     }
+    for (std::size_t w = 1; w < count; ++w) threads.emplace_back([this, w] { serve(w); });
     return true;
   }
 
-  void work(std::size_t worker) {
-    for (;;) {
-      std::size_t task = next.fetch_add(1);
-      if (task >= tasks) return;
-      (*job)(task, worker);
+  void warmUp(std::size_t worker) {
+    cairo_t* cr = cairo_create(scratch[worker]);
+    startDotPath(cr);
+    for (int i = 0; i < kWarmUpDots; ++i) {
+      double t = static_cast<double>(kTile) * i / kWarmUpDots;
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, 8 + t, 8 + t, 3.5, 0, 2 * std::numbers::pi);
     }
+    cairo_fill(cr);
+    cairo_destroy(cr);
   }
 
   void serve(std::size_t worker) {
-    std::uint64_t seen = 0;
+    warmUp(worker);
+    std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
-      {
-        std::unique_lock<std::mutex> lock(mutex);
-        started.wait(lock, [&] { return quitting || generation != seen; });
-        if (quitting) return;
-        seen = generation;
-      }
-      work(worker);
-      std::lock_guard<std::mutex> lock(mutex);
-      if (--busy == 0) finished.notify_one();
+      workToDo.wait(lock, [&] { return quitting || !ready.empty(); });
+      if (quitting) return;
+      runOne(lock, worker);
     }
   }
 
-  void run(std::size_t count, const Job& j) {
-    workers();
-    {
-      std::lock_guard<std::mutex> lock(mutex);
-      job = &j;
-      tasks = count;
-      next = 0;
-      busy = threads.size();
-      ++generation;
+  // Takes the first task of the first ready tile and fills it, with the lock
+  // released meanwhile.
+  void runOne(std::unique_lock<std::mutex>& lock, std::size_t worker) {
+    int t = ready.front();
+    ready.pop_front();
+    Tile& tile = tiles[static_cast<std::size_t>(t)];
+    tile.queued = false;
+    const Task* task = tile.tasks.front();
+    lock.unlock();
+    fill(*task, worker);
+    lock.lock();
+    tile.tasks.pop_front();
+    if (!tile.tasks.empty()) {
+      tile.queued = true;
+      ready.push_back(t);
+      workToDo.notify_one();
     }
-    started.notify_all();
-    work(0);
+    --outstanding;
+    taskDone.notify_all();
+  }
+
+  // Fills one task's dots on the worker's scratch surface: the tile's pixels
+  // are copied in at the tile's place, the surface is moved by a whole number
+  // of pixels so that the dots land on the same pixel grid as on the target,
+  // under the same transformation, and the tile is copied back.
+  void fill(const Task& task, std::size_t worker) {
+    int x0 = task.tile % columns * kTile, y0 = task.tile / columns * kTile;
+    int x1 = std::min(x0 + kTile, width), y1 = std::min(y0 + kTile, height);
+    int sx = x0 - 2 * task.pad, sy = y0 - 2 * task.pad;
+    cairo_surface_t* s = scratch[worker];
+    cairo_surface_flush(s);
+    unsigned char* sPixels = cairo_image_surface_get_data(s);
+    int sStride = cairo_image_surface_get_stride(s);
+    copyPixels(sPixels, sStride, x0 - sx, y0 - sy, pixels, stride, x0, y0, x1 - x0, y1 - y0);
+    cairo_surface_mark_dirty(s);
+    cairo_surface_set_device_offset(s, -sx, -sy);
+    cairo_t* cr = cairo_create(s);
+    cairo_set_matrix(cr, &matrix);
+    startDotPath(cr);
+    const std::vector<DrawOp>& ops = *task.ops;
+    for (std::uint32_t i : task.dots) addDot(cr, ops[i]);
+    fillIn(cr, ops[task.dots.front()].color);
+    cairo_destroy(cr);
+    cairo_surface_flush(s);
+    copyPixels(pixels, stride, x0, y0, sPixels, sStride, x0 - sx, y0 - sy, x1 - x0, y1 - y0);
+  }
+
+  // Waits, filling tasks meanwhile, until every tile in the rectangle of
+  // tiles has none left.
+  void awaitTiles(int c0, int r0, int c1, int r1) {
     std::unique_lock<std::mutex> lock(mutex);
-    finished.wait(lock, [&] { return busy == 0; });
-    job = nullptr;
+    for (;;) {
+      bool clear = true;
+      for (int r = r0; r <= r1 && clear; ++r) {
+        for (int c = c0; c <= c1 && clear; ++c) {
+          clear = tiles[static_cast<std::size_t>(r * columns + c)].tasks.empty();
+        }
+      }
+      if (clear) return;
+      if (!ready.empty()) {
+        runOne(lock, 0);
+      } else {
+        taskDone.wait(lock);
+      }
+    }
   }
 };
 
@@ -167,168 +229,147 @@ DotRunPainter::DotRunPainter() : impl_(std::make_unique<Impl>()) {}
 DotRunPainter::~DotRunPainter() = default;
 
 void DotRunPainter::warmUp() {
-  // A tile's worth of a curve: a line of dots as dense as the plotted ones.
-  constexpr int kDots = 800;
-  constexpr double kSide = kTile / 2.0;
-  if (!impl_->prepareScratch(kTile + 32)) return;
-  Impl::Job job = [&](std::size_t, std::size_t worker) {
-    cairo_t* sc = cairo_create(impl_->scratch[worker]);
-    startDotPath(sc);
-    for (int i = 0; i < kDots; ++i) {
-      double t = kSide * i / kDots;
-      cairo_new_sub_path(sc);
-      cairo_arc(sc, 8 + t, 8 + t, 3.5, 0, 2 * std::numbers::pi);
-    }
-    cairo_fill(sc);
-    cairo_destroy(sc);
-  };
-  impl_->run(impl_->workers(), job);
+  if (impl_->start()) impl_->warmUp(0);
 }
 
-bool DotRunPainter::paint(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin,
-                          std::size_t end, int color) {
-  if (end - begin < kLeastDots) return false;
+bool DotRunPainter::begin(cairo_t* cr) {
+  Impl& d = *impl_;
   cairo_surface_t* target = cairo_get_target(cr);
-  if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE) return false;
-  cairo_format_t format = cairo_image_surface_get_format(target);
-  if (format != CAIRO_FORMAT_RGB24) return false;
+  if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
+      cairo_image_surface_get_format(target) != CAIRO_FORMAT_RGB24) {
+    return false;
+  }
   double offsetX = 0, offsetY = 0, scaleX = 1, scaleY = 1;
   cairo_surface_get_device_offset(target, &offsetX, &offsetY);
   cairo_surface_get_device_scale(target, &scaleX, &scaleY);
   if (offsetX != 0 || offsetY != 0 || scaleX != 1 || scaleY != 1) return false;
-  cairo_matrix_t matrix;
-  cairo_get_matrix(cr, &matrix);
-  if (matrix.xy != 0 || matrix.yx != 0 || !(matrix.xx > 0) || !(matrix.yy > 0)) return false;
-
-  // The clip: one rectangle of whole device pixels, within the surface.
-  const int width = cairo_image_surface_get_width(target);
-  const int height = cairo_image_surface_get_height(target);
+  cairo_get_matrix(cr, &d.matrix);
+  if (d.matrix.xy != 0 || d.matrix.yx != 0 || !(d.matrix.xx > 0) || !(d.matrix.yy > 0)) {
+    return false;
+  }
+  // The clip: one rectangle; the whole pixels inside it, within the surface.
+  d.width = cairo_image_surface_get_width(target);
+  d.height = cairo_image_surface_get_height(target);
   cairo_rectangle_list_t* clips = cairo_copy_clip_rectangle_list(cr);
   bool oneRectangle = clips->status == CAIRO_STATUS_SUCCESS && clips->num_rectangles == 1;
-  int clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
   if (oneRectangle) {
     const cairo_rectangle_t& r = clips->rectangles[0];
     double left = r.x, top = r.y, right = r.x + r.width, bottom = r.y + r.height;
     cairo_user_to_device(cr, &left, &top);
     cairo_user_to_device(cr, &right, &bottom);
-    // The whole pixels inside it.
-    oneRectangle = std::isfinite(left) && std::isfinite(top) && std::isfinite(right) &&
-                   std::isfinite(bottom) && std::fabs(left) < 1e6 && std::fabs(top) < 1e6 &&
-                   std::fabs(right) < 1e6 && std::fabs(bottom) < 1e6;
+    auto inward = [](double v, bool up, int limit) {
+      double whole = up ? std::ceil(v) : std::floor(v);
+      return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(limit)));
+    };
+    oneRectangle =
+        std::isfinite(left) && std::isfinite(top) && std::isfinite(right) && std::isfinite(bottom);
     if (oneRectangle) {
-      clipLeft = static_cast<int>(std::ceil(left));
-      clipTop = static_cast<int>(std::ceil(top));
-      clipRight = static_cast<int>(std::floor(right));
-      clipBottom = static_cast<int>(std::floor(bottom));
+      d.clipLeft = inward(left, true, d.width);
+      d.clipTop = inward(top, true, d.height);
+      d.clipRight = inward(right, false, d.width);
+      d.clipBottom = inward(bottom, false, d.height);
     }
   }
   cairo_rectangle_list_destroy(clips);
-  if (!oneRectangle) return false;
-  clipLeft = std::max(clipLeft, 0);
-  clipTop = std::max(clipTop, 0);
-  clipRight = std::min(clipRight, width);
-  clipBottom = std::min(clipBottom, height);
+  if (!oneRectangle || !d.start()) return false;
 
+  d.target = target;
+  cairo_surface_flush(target);
+  d.pixels = cairo_image_surface_get_data(target);
+  d.stride = cairo_image_surface_get_stride(target);
+  d.columns = (d.width + kTile - 1) / kTile;
+  d.rows = (d.height + kTile - 1) / kTile;
+  std::lock_guard<std::mutex> lock(d.mutex);
+  d.tiles.assign(static_cast<std::size_t>(d.columns * d.rows), {});
+  return true;
+}
+
+bool DotRunPainter::add(const std::vector<DrawOp>& ops, std::size_t first, std::size_t end) {
+  Impl& d = *impl_;
+  if (!d.target || end - first < kLeastDots) return false;
   // How far a dot's pixels can lie from its centre, with room for the
   // outline's curves and rounding; every dot that far inside the clip.
   double reach = 0;
-  for (std::size_t i = begin; i < end; ++i) {
+  for (std::size_t i = first; i < end; ++i) {
     const DrawOp& dot = ops[i];
-    reach = std::max(reach,
-                     (dot.radius + std::max(dot.width, 1) / 2.0) * std::max(matrix.xx, matrix.yy));
+    reach = std::max(
+        reach, (dot.radius + std::max(dot.width, 1) / 2.0) * std::max(d.matrix.xx, d.matrix.yy));
   }
-  if (!(reach < 100)) return false;
+  if (!(reach + 2 <= kMostPad)) return false;
   const int pad = static_cast<int>(std::ceil(reach)) + 2;
-  double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
   struct Centre {
     double x, y;
   };
-  std::vector<Centre> centres(end - begin);
-  for (std::size_t i = begin; i < end; ++i) {
+  std::vector<Centre> centres(end - first);
+  for (std::size_t i = first; i < end; ++i) {
     double x = ops[i].x1, y = ops[i].y1;
-    cairo_user_to_device(cr, &x, &y);
-    centres[i - begin] = {x, y};
-    left = std::min(left, x), right = std::max(right, x);
-    top = std::min(top, y), bottom = std::max(bottom, y);
-  }
-  if (!(left - pad > clipLeft && right + pad < clipRight && top - pad > clipTop &&
-        bottom + pad < clipBottom)) {
-    return false;
+    cairo_matrix_transform_point(&d.matrix, &x, &y);
+    if (!(x - pad > d.clipLeft && x + pad < d.clipRight && y - pad > d.clipTop &&
+          y + pad < d.clipBottom)) {
+      return false;
+    }
+    centres[i - first] = {x, y};
   }
 
-  // The dots that can reach each tile, in the run's order. A short dense
-  // curve makes few tiles: they are halved until every worker has some.
-  int tile = kTile, firstColumn = 0, firstRow = 0, columns = 0;
-  std::vector<std::vector<std::uint32_t>> tiles;
-  std::vector<std::size_t> filled;
-  for (;;) {
-    firstColumn = static_cast<int>(left - pad) / tile;
-    firstRow = static_cast<int>(top - pad) / tile;
-    columns = static_cast<int>(right + pad) / tile - firstColumn + 1;
-    int rows = static_cast<int>(bottom + pad) / tile - firstRow + 1;
-    tiles.assign(static_cast<std::size_t>(columns * rows), {});
-    for (std::size_t i = 0; i < centres.size(); ++i) {
-      const Centre& c = centres[i];
-      int c0 = static_cast<int>(c.x - pad) / tile - firstColumn;
-      int c1 = static_cast<int>(c.x + pad) / tile - firstColumn;
-      int r0 = static_cast<int>(c.y - pad) / tile - firstRow;
-      int r1 = static_cast<int>(c.y + pad) / tile - firstRow;
-      for (int r = r0; r <= r1; ++r) {
-        for (int k = c0; k <= c1; ++k) {
-          tiles[static_cast<std::size_t>(r * columns + k)].push_back(
-              static_cast<std::uint32_t>(begin + i));
-        }
+  // The dots that can reach each tile, in the run's order: those whose
+  // centres lie within a dot's reach (and a pixel to spare) of it.
+  const double near = reach + 1;
+  std::map<int, std::vector<std::uint32_t>> reaching;
+  for (std::size_t i = 0; i < centres.size(); ++i) {
+    const Centre& c = centres[i];
+    int c0 = static_cast<int>(c.x - near) / kTile, c1 = static_cast<int>(c.x + near) / kTile;
+    int r0 = static_cast<int>(c.y - near) / kTile, r1 = static_cast<int>(c.y + near) / kTile;
+    for (int r = r0; r <= r1; ++r) {
+      for (int k = c0; k <= c1; ++k) {
+        reaching[r * d.columns + k].push_back(static_cast<std::uint32_t>(first + i));
       }
     }
-    filled.clear();
-    for (std::size_t t = 0; t < tiles.size(); ++t) {
-      if (!tiles[t].empty()) filled.push_back(t);
-    }
-    if (filled.size() >= 2 * impl_->workers() || tile <= kLeastTile) break;
-    tile /= 2;
   }
-  // The fullest tiles first, so that no worker is left with a long one at the end.
-  std::stable_sort(filled.begin(), filled.end(),
-                   [&](std::size_t a, std::size_t b) { return tiles[a].size() > tiles[b].size(); });
-
-  // Each tile is filled on a worker's scratch surface: the tile's pixels are
-  // copied in at the tile's place, the surface is moved by a whole number of
-  // pixels so that the dots land on the same pixel grid as on the target,
-  // under the same transformation, and the tile is copied back.
-  const int side = tile + 4 * pad;
-  if (!impl_->prepareScratch(side)) return false;
-  cairo_surface_flush(target);
-  unsigned char* pixels = cairo_image_surface_get_data(target);
-  const int stride = cairo_image_surface_get_stride(target);
-  Impl::Job job = [&](std::size_t task, std::size_t worker) {
-    std::size_t t = filled[task];
-    int x0 = (firstColumn + static_cast<int>(t) % columns) * tile;
-    int y0 = (firstRow + static_cast<int>(t) / columns) * tile;
-    int x1 = std::min(x0 + tile, width), y1 = std::min(y0 + tile, height);
-    x0 = std::max(x0, 0), y0 = std::max(y0, 0);
-    if (x0 >= x1 || y0 >= y1) return;
-    cairo_surface_t* scratch = impl_->scratch[worker];
-    int sx = x0 - 2 * pad, sy = y0 - 2 * pad;
-    cairo_surface_flush(scratch);
-    unsigned char* scratchPixels = cairo_image_surface_get_data(scratch);
-    int scratchStride = cairo_image_surface_get_stride(scratch);
-    copyPixels(scratchPixels, scratchStride, x0 - sx, y0 - sy, pixels, stride, x0, y0, x1 - x0,
-               y1 - y0);
-    cairo_surface_mark_dirty(scratch);
-    cairo_surface_set_device_offset(scratch, -sx, -sy);
-    cairo_t* sc = cairo_create(scratch);
-    cairo_set_matrix(sc, &matrix);
-    startDotPath(sc);
-    for (std::uint32_t i : tiles[t]) addDot(sc, ops[i]);
-    fillIn(sc, color);
-    cairo_destroy(sc);
-    cairo_surface_flush(scratch);
-    copyPixels(pixels, stride, x0, y0, scratchPixels, scratchStride, x0 - sx, y0 - sy, x1 - x0,
-               y1 - y0);
-  };
-  impl_->run(filled.size(), job);
-  cairo_surface_mark_dirty(target);
+  {
+    std::lock_guard<std::mutex> lock(d.mutex);
+    for (auto& [tile, dots] : reaching) {
+      d.tasks.push_back({&ops, std::move(dots), tile, pad});
+      Impl::Tile& t = d.tiles[static_cast<std::size_t>(tile)];
+      t.tasks.push_back(&d.tasks.back());
+      ++d.outstanding;
+      if (t.tasks.size() == 1) {
+        t.queued = true;
+        d.ready.push_back(tile);
+      }
+    }
+  }
+  d.workToDo.notify_all();
   return true;
+}
+
+void DotRunPainter::await(const Extent& area) {
+  Impl& d = *impl_;
+  if (!d.target || area.empty()) return;
+  double left = area.left, top = area.top, right = area.right, bottom = area.bottom;
+  cairo_matrix_transform_point(&d.matrix, &left, &top);
+  cairo_matrix_transform_point(&d.matrix, &right, &bottom);
+  // A pixel and a half to spare for antialiasing and rounding.
+  auto column = [&](double x) {
+    return static_cast<int>(std::clamp(x / kTile, 0.0, d.columns - 1.0));
+  };
+  auto row = [&](double y) { return static_cast<int>(std::clamp(y / kTile, 0.0, d.rows - 1.0)); };
+  if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(right) ||
+      !std::isfinite(bottom)) {
+    d.awaitTiles(0, 0, d.columns - 1, d.rows - 1);
+    return;
+  }
+  d.awaitTiles(column(left - 2), row(top - 2), column(right + 2), row(bottom + 2));
+}
+
+void DotRunPainter::finish() {
+  Impl& d = *impl_;
+  if (!d.target) return;
+  d.awaitTiles(0, 0, d.columns - 1, d.rows - 1);
+  std::lock_guard<std::mutex> lock(d.mutex);
+  d.tasks.clear();
+  d.ready.clear();
+  cairo_surface_mark_dirty(d.target);
+  d.target = nullptr;
 }
 
 }  // namespace lesson
