@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <condition_variable>
 #include <cstdint>
@@ -99,6 +100,7 @@ struct DotRunPainter::Impl {
   std::deque<int> ready;  // tiles whose first task no worker has in hand
   std::size_t outstanding = 0;
   bool quitting = false;
+  std::atomic<bool> warming{false};  // workers fill a tile's worth of dots as they start
 
   std::vector<std::thread> threads;
   std::vector<cairo_surface_t*> scratch;  // one per worker; 0 is the caller's
@@ -148,7 +150,7 @@ struct DotRunPainter::Impl {
   }
 
   void serve(std::size_t worker) {
-    warmUp(worker);
+    if (warming) warmUp(worker);
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
       workToDo.wait(lock, [&] { return quitting || !ready.empty(); });
@@ -229,6 +231,7 @@ DotRunPainter::DotRunPainter() : impl_(std::make_unique<Impl>()) {}
 DotRunPainter::~DotRunPainter() = default;
 
 void DotRunPainter::warmUp() {
+  impl_->warming = true;
   if (impl_->start()) impl_->warmUp(0);
 }
 
@@ -271,7 +274,7 @@ bool DotRunPainter::begin(cairo_t* cr) {
     }
   }
   cairo_rectangle_list_destroy(clips);
-  if (!oneRectangle || !d.start()) return false;
+  if (!oneRectangle) return false;
 
   d.target = target;
   cairo_surface_flush(target);
@@ -286,7 +289,8 @@ bool DotRunPainter::begin(cairo_t* cr) {
 
 bool DotRunPainter::add(const std::vector<DrawOp>& ops, std::size_t first, std::size_t end) {
   Impl& d = *impl_;
-  if (!d.target || end - first < kLeastDots) return false;
+  // The workers start with the first long run.
+  if (!d.target || end - first < kLeastDots || !d.start()) return false;
   // How far a dot's pixels can lie from its centre, with room for the
   // outline's curves and rounding; every dot that far inside the clip.
   double reach = 0;
