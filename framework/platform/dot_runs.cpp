@@ -155,15 +155,16 @@ struct DotRunPainter::Impl {
     for (;;) {
       workToDo.wait(lock, [&] { return quitting || !ready.empty(); });
       if (quitting) return;
-      runOne(lock, worker);
+      runOne(lock, worker, ready.begin());
     }
   }
 
-  // Takes the first task of the first ready tile and fills it, with the lock
+  // Takes the first task of a ready tile and fills it, with the lock
   // released meanwhile.
-  void runOne(std::unique_lock<std::mutex>& lock, std::size_t worker) {
-    int t = ready.front();
-    ready.pop_front();
+  void runOne(std::unique_lock<std::mutex>& lock, std::size_t worker,
+              std::deque<int>::iterator which) {
+    int t = *which;
+    ready.erase(which);
     Tile& tile = tiles[static_cast<std::size_t>(t)];
     tile.queued = false;
     const Task* task = tile.tasks.front();
@@ -218,8 +219,13 @@ struct DotRunPainter::Impl {
         }
       }
       if (clear) return;
-      if (!ready.empty()) {
-        runOne(lock, 0);
+      // Helps with a tile it waits for, rather than take on another.
+      auto mine = std::find_if(ready.begin(), ready.end(), [&](int t) {
+        int c = t % columns, r = t / columns;
+        return c0 <= c && c <= c1 && r0 <= r && r <= r1;
+      });
+      if (mine != ready.end()) {
+        runOne(lock, 0, mine);
       } else {
         taskDone.wait(lock);
       }
