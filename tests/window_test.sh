@@ -182,6 +182,15 @@ expect_idle() {
   echo "ok: waiting $1 uses $used CPU ticks in $seconds s"
 }
 
+# The program's memory of one kind (VmHWM, VmRSS) is at most the MB given:
+# expect_memory FIELD MB WHAT WHEN.
+expect_memory() {
+  kb=$(awk "/^$1:/ { print \$2 }" "/proc/$pid/status")
+  [ -n "$kb" ] || fail "the program ended before its $3 was read"
+  [ "$kb" -le $(($2 * 1024)) ] || fail "$3 $((kb / 1024)) MB $4 (at most $2 MB)"
+  echo "ok: $3 $((kb / 1024)) MB $4"
+}
+
 # Waits (up to 60 s) until the program has used no CPU for half a second: it
 # has taken every key typed and drawn what they ask.
 settle() {
@@ -261,10 +270,7 @@ menu_and_figure_page() {
   [ -z "$gl" ] || fail "a GL driver is mapped: $gl"
   echo "ok: no GL driver mapped"
   if measuring; then
-    peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
-    [ "$peak_kb" -le $((peak_limit_mb * 1024)) ] ||
-      fail "peak memory $((peak_kb / 1024)) MB with the page shown (at most $peak_limit_mb MB)"
-    echo "ok: peak memory $((peak_kb / 1024)) MB with the page shown"
+    expect_memory VmHWM "$peak_limit_mb" "peak memory" "with the page shown"
     expect_idle "at the page's key wait"
   fi
   close_window "$wid" || fail "could not send WM_DELETE_WINDOW"
@@ -330,10 +336,7 @@ long_practice() {
   xdotool key --delay 15 $examples
   settle "drawing 150 examples"
   if measuring; then
-    resident_kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    [ "$resident_kb" -le $((practice_limit_mb * 1024)) ] ||
-      fail "resident memory $((resident_kb / 1024)) MB after 150 examples (at most $practice_limit_mb MB)"
-    echo "ok: resident memory $((resident_kb / 1024)) MB after 150 examples"
+    expect_memory VmRSS "$practice_limit_mb" "resident memory" "after 150 examples"
     expect_idle "at the number field after 150 examples" 10 5
   fi
   close_window "$wid" || fail "could not send WM_DELETE_WINDOW"

@@ -80,10 +80,8 @@ struct DotRunPainter::Impl {
     int tile;
     int pad;
   };
-  struct Tile {
-    std::deque<const Task*> tasks;  // in the order of the runs; the first may be in hand
-    bool queued = false;            // in `ready`
-  };
+  // A tile's tasks, in the order of the runs; the first may be in hand.
+  using Tile = std::deque<const Task*>;
 
   // The painting in progress.
   cairo_surface_t* target = nullptr;
@@ -98,7 +96,6 @@ struct DotRunPainter::Impl {
   std::deque<Task> tasks;  // of this painting; elements stay in place as it grows
   std::vector<Tile> tiles;
   std::deque<int> ready;  // tiles whose first task no worker has in hand
-  std::size_t outstanding = 0;
   bool quitting = false;
   std::atomic<bool> warming{false};  // workers fill a tile's worth of dots as they start
 
@@ -166,18 +163,15 @@ struct DotRunPainter::Impl {
     int t = *which;
     ready.erase(which);
     Tile& tile = tiles[static_cast<std::size_t>(t)];
-    tile.queued = false;
-    const Task* task = tile.tasks.front();
+    const Task* task = tile.front();
     lock.unlock();
     fill(*task, worker);
     lock.lock();
-    tile.tasks.pop_front();
-    if (!tile.tasks.empty()) {
-      tile.queued = true;
+    tile.pop_front();
+    if (!tile.empty()) {
       ready.push_back(t);
       workToDo.notify_one();
     }
-    --outstanding;
     taskDone.notify_all();
   }
 
@@ -215,7 +209,7 @@ struct DotRunPainter::Impl {
       bool clear = true;
       for (int r = r0; r <= r1 && clear; ++r) {
         for (int c = c0; c <= c1 && clear; ++c) {
-          clear = tiles[static_cast<std::size_t>(r * columns + c)].tasks.empty();
+          clear = tiles[static_cast<std::size_t>(r * columns + c)].empty();
         }
       }
       if (clear) return;
@@ -340,12 +334,9 @@ bool DotRunPainter::add(const std::vector<DrawOp>& ops, std::size_t first, std::
     for (auto& [tile, dots] : reaching) {
       d.tasks.push_back({&ops, std::move(dots), tile, pad});
       Impl::Tile& t = d.tiles[static_cast<std::size_t>(tile)];
-      t.tasks.push_back(&d.tasks.back());
-      ++d.outstanding;
-      if (t.tasks.size() == 1) {
-        t.queued = true;
-        d.ready.push_back(tile);
-      }
+      t.push_back(&d.tasks.back());
+      // A tile with tasks before this one is ready or in hand already.
+      if (t.size() == 1) d.ready.push_back(tile);
     }
   }
   d.workToDo.notify_all();

@@ -230,9 +230,9 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
   keepFreedMemory();
   std::unique_ptr<WindowPlatform> platform(new WindowPlatform);
   Impl& impl = *platform->impl_;
+  if (!checkLessonFonts(error)) return nullptr;
   impl.canvas.reserve(kLongestPageOps);
   impl.picture.warmUp();
-  if (!checkLessonFonts(error)) return nullptr;
 
   // Without a window manager, maximizing does nothing: the window is made as
   // large as the desktop's usable area from the start.
