@@ -28,11 +28,7 @@ class StepPlatform : public Platform {
  public:
   StepPlatform(std::vector<ScriptKey> keys, cairo_surface_t* surface)
       : script_(keys.begin(), keys.end()) {
-    // As the window sets itself up.
-    keepFreedMemory();
-    canvas_.reserve(kLongestPageOps);
     picture_.attach(surface);
-    picture_.warmUp();
   }
 
   double stepSeconds() const { return seconds_; }

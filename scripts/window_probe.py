@@ -2,7 +2,7 @@
 """Measures the four programs in their real windows on a virtual display.
 
 For each program: the time from start to the menu shown on the screen, the CPU
-used over some seconds of waiting at the menu, a page of figures opened by
+used over some seconds of waiting at the menu and its threads then, a page of figures opened by
 typing its keys, the peak memory (VmHWM) with that page shown, the CPU used
 over some seconds of waiting at its key wait, and whether a GL driver was
 mapped into the process.
@@ -208,6 +208,14 @@ def status_kb(pid, name):
     return 0
 
 
+def thread_names(pid):
+    names = []
+    for task in sorted(os.listdir(f"/proc/{pid}/task"), key=int):
+        with open(f"/proc/{pid}/task/{task}/comm") as f:
+            names.append(f.read().strip())
+    return names
+
+
 def gl_mapped(pid):
     with open(f"/proc/{pid}/maps") as f:
         return sorted({os.path.basename(line.split()[-1]) for line in f
@@ -239,6 +247,7 @@ def probe(program, screen, wait):
     time.sleep(0.5)
     menu_cpu = cpu_percent(proc.pid, wait)
     menu_hwm = status_kb(proc.pid, "VmHWM")
+    menu_threads = thread_names(proc.pid)
 
     name = os.path.basename(program)
     wid = subprocess.run(["xdotool", "search", "--sync", "--pid", str(proc.pid)],
@@ -260,6 +269,7 @@ def probe(program, screen, wait):
         "menu_ms": shown * 1000,
         "menu_cpu": menu_cpu,
         "menu_hwm": menu_hwm / 1024,
+        "menu_threads": menu_threads,
         "page_hwm": page_hwm / 1024,
         "page_rss": page_rss / 1024,
         "page_cpu": page_cpu,
@@ -329,12 +339,13 @@ def main():
         probe_steps(args.build_dir, screen, args.runs)
         return
     print(f"{'program':<9} {'menu shown':>10} {'CPU menu':>9} {'CPU key':>8} "
-          f"{'HWM menu':>9} {'HWM page':>9} {'RSS page':>9}  GL mapped")
+          f"{'HWM menu':>9} {'HWM page':>9} {'RSS page':>9}  GL mapped; threads at the menu")
     for name in PAGES:
         r = probe(os.path.join(args.build_dir, name), screen, args.wait)
         print(f"{r['program']:<9} {r['menu_ms']:>7.0f} ms {r['menu_cpu']:>7.2f} % "
               f"{r['page_cpu']:>6.2f} % {r['menu_hwm']:>6.1f} MB {r['page_hwm']:>6.1f} MB "
-              f"{r['page_rss']:>6.1f} MB  {', '.join(r['gl']) or 'none'}", flush=True)
+              f"{r['page_rss']:>6.1f} MB  {', '.join(r['gl']) or 'none'}; "
+              f"{len(r['menu_threads'])} ({', '.join(r['menu_threads'])})", flush=True)
 
 
 if __name__ == "__main__":

@@ -14,6 +14,7 @@
 #include "framework/headless_run.h"
 #include "framework/platform/canvas.h"
 #include "framework/platform/canvas_picture.h"
+#include "framework/platform/dot_runs.h"
 #include "programs/catalogue.h"
 #include "support/draw_ops.h"
 #include "support/test_lesson.h"
@@ -180,6 +181,13 @@ TEST(CanvasList, WhatIsDroppedFromRealPagesNeverShows) {
   }
 }
 
+// What the list holds: its operations, each dot of a curve counted.
+std::size_t held(const Canvas& canvas) {
+  std::size_t n = 0;
+  for (const DrawOp& op : canvas.ops()) n += isDot(op) ? op.points.size() : 1;
+  return n;
+}
+
 TEST(CanvasList, ALongPracticeKeepsTheListAsLongAsItsPage) {
   // A new random example each time: the pupil answers 2 ("again"), and any
   // key wait on the way takes the 2 or the Enter.
@@ -193,7 +201,7 @@ TEST(CanvasList, ALongPracticeKeepsTheListAsLongAsItsPage) {
   for (const auto& loop : loops) {
     ProgramOnTest run(loop.program, loop.choose + repeated("2 Enter", kExamples), "12:00:59");
     std::vector<std::size_t> sizes;
-    run.platform.onHandOver = [&](int) { sizes.push_back(run.platform.canvas().ops().size()); };
+    run.platform.onHandOver = [&](int) { sizes.push_back(held(run.platform.canvas())); };
     run.run();
     ASSERT_GT(sizes.size(), 40u) << loop.program;
     std::size_t early = *std::max_element(sizes.begin(), sizes.begin() + 30);
@@ -204,7 +212,7 @@ TEST(CanvasList, ALongPracticeKeepsTheListAsLongAsItsPage) {
     }
     // Examples differ (a steeper line has more dots), but the list does not
     // grow with them.
-    EXPECT_LE(late, 2 * early) << loop.program << ": " << early << " ops early on, " << late
+    EXPECT_LE(late, 2 * early) << loop.program << ": " << early << " drawings early on, " << late
                                << " after " << kExamples << " examples";
     EXPECT_GT(drawn, 8 * late) << loop.program;
   }
@@ -217,10 +225,12 @@ struct Step {
   bool update = true;
 };
 
-std::vector<DrawOp> curveDots(int from, int to, int color) {
+// Dots from..to of a curve, `apart` times as close as plotted points (a
+// tenth: as close as the lessons plot lines).
+std::vector<DrawOp> curveDots(int from, int to, int color, float apart = 1) {
   std::vector<DrawOp> dots;
   for (int i = from; i < to; ++i) {
-    float t = static_cast<float>(i);
+    float t = static_cast<float>(i) * apart;
     dots.push_back(circle(300 + t * 1.3f, 500 - t * 0.9f, 1, color, 4, true));
   }
   return dots;
@@ -239,6 +249,12 @@ TEST(CanvasPicture, AKeptPictureShowsWhatAFreshRenderShows) {
       {"the dot blinking through idles", {{{dotOn}}, {{dotOff}}, {{dotOn}}, {{dotOff}}}},
       {"a curve drawn across pauses", {{curveDots(0, 30, 0)}, {curveDots(30, 60, 0)}}},
       {"a second curve beside the first", {{curveDots(0, 30, 0)}, {curveDots(10, 40, 3)}}},
+      {"a line of close dots drawn across pauses",
+       {{curveDots(0, 300, 0, 0.1f)}, {curveDots(300, 600, 0, 0.1f)}}},
+      {"an erase over the middle of a line shown before",
+       {{curveDots(0, 600, 0, 0.1f)}, {{fillBox(330, 440, 360, 480, 15, 15)}}}},
+      {"a dot of another colour over a line's last dot",
+       {{curveDots(0, 300, 0, 0.1f)}, {curveDots(299, 300, 3, 0.1f)}}},
       {"an erase over what was shown, then a new page",
        {{{text(100, 100, U"例1", U"ゴシック", 16, 3, 3), line(100, 200, 600, 260, 0, 5)}},
         {{fillBox(0, 54, 1440, 900, 15, 15), text(100, 100, U"例2", U"ゴシック", 16, 3, 3)}}}},

@@ -1,14 +1,9 @@
 #include "framework/platform/canvas.h"
 
 #include <cairo.h>
-#include <malloc.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <numbers>
 
 #include "framework/platform/dot_runs.h"
@@ -19,21 +14,15 @@ namespace lesson {
 
 namespace {
 
-// True when `later` is an opaque circle with exactly the shape of `earlier`, so
-// nothing of `earlier` can show once `later` is drawn.
+// True when `later` is an opaque circle with exactly the shape of `earlier` (a
+// circle, or a curve of one dot), so nothing of `earlier` can show once
+// `later` is drawn.
 bool paintsExactlyOver(const DrawOp& later, const DrawOp& earlier) {
   return later.kind == DrawOp::Kind::Circle && earlier.kind == DrawOp::Kind::Circle &&
-         later.width == earlier.width && later.filled && earlier.filled && later.arcStart == 0 &&
-         later.arcEnd == 0 && earlier.arcStart == 0 && earlier.arcEnd == 0 &&
-         later.x1 == earlier.x1 && later.y1 == earlier.y1 && later.radius == earlier.radius;
-}
-
-// A whole circle so small that its outline covers the disc: a dot of a curve
-// or an arc, rendered as a solid disc of radius r + pen / 2.
-bool isDot(const DrawOp& op) {
-  return op.kind == DrawOp::Kind::Circle && op.arcStart == 0 && op.arcEnd == 0 &&
-         std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.radius) &&
-         op.radius <= std::max(op.width, 1) / 2.0;
+         earlier.points.size() <= 1 && later.width == earlier.width && later.filled &&
+         earlier.filled && later.arcStart == 0 && later.arcEnd == 0 && earlier.arcStart == 0 &&
+         earlier.arcEnd == 0 && later.x1 == earlier.x1 && later.y1 == earlier.y1 &&
+         later.radius == earlier.radius;
 }
 
 // Where an operation can paint: boxes exactly their rectangle (they are drawn
@@ -83,77 +72,73 @@ Extent coverOf(const DrawOp& op) {
 
 void setColor(cairo_t* cr, int color);
 
+// Renders an operation of the list: dots and curves as dot_runs.h draws them.
+void renderStored(cairo_t* cr, const DrawOp& op) {
+  if (isDot(op)) {
+    renderDots(cr, op);
+  } else {
+    renderOp(cr, op);
+  }
+}
+
 }  // namespace
 
 void Canvas::add(const DrawOp& op) {
+  if (isDot(op) && extendCurve(op)) return;
   Reach reach{paintExtent(op), op.kind != DrawOp::Kind::Symbol};
   if (!ops_.empty() && paintsExactlyOver(op, ops_.back())) {
     if (unseen_ == 0) {
       repaint_.add(reach_.back().extent);
       repaint_.add(reach.extent);
     }
-    reach.newRun = reach_.back().newRun;
     ops_.back() = op;
     reach_.back() = reach;
-    return;
+  } else {
+    Extent cover = coverOf(op);
+    if (!cover.empty() && keeping_ == Keeping::Showing) dropCovered(cover);
+    ops_.push_back(op);
+    reach_.push_back(reach);
+    ++unseen_;
   }
-  Extent cover = coverOf(op);
-  if (!cover.empty() && keeping_ == Keeping::Showing) dropCovered(cover);
-  ops_.push_back(op);
-  reach_.push_back(reach);
-  ++unseen_;
+  // A dot keeps its centre among its points, where the curve it may begin
+  // keeps the centres of the dots that follow.
+  if (isDot(op)) ops_.back().points.assign(1, Point{op.x1, op.y1});
 }
 
-namespace {
-
-// Takes the pages of a vector's unused storage from the system now: asks for
-// them at once, rather than one fault at a time, and writes them, which on a
-// virtual machine also has the host map them (a first write costs there
-// even where the guest already has the page).
-template <class T>
-void prefault(std::vector<T>& v) {
-  auto* begin = reinterpret_cast<unsigned char*>(v.data() + v.size());
-  std::size_t bytes = (v.capacity() - v.size()) * sizeof(T);
-  if (bytes == 0) return;
-#ifdef MADV_POPULATE_WRITE
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  auto first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) / page * page;
-  auto last = (reinterpret_cast<std::uintptr_t>(begin) + bytes) / page * page;
-  // Where the system cannot, the pages come as they are written below.
-  if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
-#endif
-  // Storage no element lives in yet: only bytes are written.
-  std::memset(begin, 0, bytes);
+bool Canvas::extendCurve(const DrawOp& dot) {
+  if (ops_.empty() || !isDot(ops_.back())) return false;
+  std::size_t last = ops_.size() - 1;
+  DrawOp& curve = ops_[last];
+  const Point centre{dot.x1, dot.y1};
+  bool sameDots =
+      dot.color == curve.color && dot.radius == curve.radius && dot.width == curve.width;
+  bool overLast = dot.filled && curve.filled && dot.radius == curve.radius &&
+                  dot.width == curve.width && centre.x == curve.points.back().x &&
+                  centre.y == curve.points.back().y;
+  if (overLast && sameDots) return true;  // the same dot again: nothing changes
+  if (overLast && curve.points.size() > 1) {
+    // It hides the curve's last dot, which goes (the curve's reach stays a bound).
+    curve.points.pop_back();
+    if (unseen_ == 0) repaint_.add(reach_[last].extent);
+  }
+  if (!sameDots) return false;
+  Extent before = reach_[last].extent;
+  curve.points.push_back(centre);
+  reach_[last].extent.add(dotExtent(dot, centre));
+  if (unseen_ == 0) changed(last, before);
+  return true;
 }
 
-}  // namespace
-
-void keepFreedMemory() {
-  mallopt(M_MMAP_THRESHOLD, 4 << 20);
-  mallopt(M_TRIM_THRESHOLD, 32 << 20);
-}
-
-void Canvas::reserve(std::size_t count) {
-  ops_.reserve(count);
-  reach_.reserve(count);
-  prefault(ops_);
-  prefault(reach_);
+void Canvas::changed(std::size_t i, const Extent& before) {
+  repaint_.add(before);
+  repaint_.add(reach_[i].extent);
 }
 
 void Canvas::dropCovered(const Extent& cover) {
   std::size_t firstUnseen = ops_.size() - unseen_;
   std::size_t kept = 0;
-  // Whether the kept operations on either side of those dropped since the
-  // last one kept were drawn in one run of dots.
-  bool dropping = false, joined = true;
-  bool previousDot = false;
-  int previousColor = 0;
   for (std::size_t i = 0; i < ops_.size(); ++i) {
     Reach& reach = reach_[i];
-    bool dot = isDot(ops_[i]);
-    bool joins = dot && previousDot && ops_[i].color == previousColor && !reach.newRun;
-    previousDot = dot;
-    previousColor = ops_[i].color;
     bool covered = false;
     if (cover.contains(reach.extent)) {
       covered = true;
@@ -162,6 +147,8 @@ void Canvas::dropCovered(const Extent& cover) {
       reach.extent = symbolInk(ops_[i]).onCanvas();
       reach.measured = true;
       covered = cover.contains(reach.extent);
+    } else if (ops_[i].points.size() > 1 && isDot(ops_[i]) && cover.meets(reach.extent)) {
+      dropCoveredDots(i, cover, i < firstUnseen);
     }
     if (covered) {
       if (i < firstUnseen) {
@@ -169,13 +156,8 @@ void Canvas::dropCovered(const Extent& cover) {
       } else {
         --unseen_;
       }
-      joined = joined && joins;
-      dropping = true;
       continue;
     }
-    if (dropping) reach.newRun = !(joined && joins);
-    dropping = false;
-    joined = true;
     if (kept != i) {
       ops_[kept] = std::move(ops_[i]);
       reach_[kept] = reach;
@@ -186,6 +168,21 @@ void Canvas::dropCovered(const Extent& cover) {
   reach_.resize(kept);
 }
 
+void Canvas::dropCoveredDots(std::size_t i, const Extent& cover, bool seen) {
+  DrawOp& curve = ops_[i];
+  auto hidden = [&](const Point& c) { return cover.contains(dotExtent(curve, c)); };
+  auto end = std::remove_if(curve.points.begin(), curve.points.end(), hidden);
+  if (end == curve.points.end()) return;
+  // The curve is drawn anew through the dots that are left, the whole of it.
+  if (seen) repaint_.add(reach_[i].extent);
+  curve.points.erase(end, curve.points.end());
+  curve.x1 = curve.points[0].x;
+  curve.y1 = curve.points[0].y;
+  Extent reach;
+  for (const Point& c : curve.points) reach.add(dotExtent(curve, c));
+  reach_[i].extent = reach;
+}
+
 Canvas::Changes Canvas::takeChanges() {
   Changes changes{unseen_, repaint_};
   unseen_ = 0;
@@ -193,58 +190,11 @@ Canvas::Changes Canvas::takeChanges() {
   return changes;
 }
 
-bool Canvas::joinsPrevious(std::size_t i) const {
-  return i > 0 && i < ops_.size() && !reach_[i].newRun && isDot(ops_[i]) && isDot(ops_[i - 1]) &&
-         ops_[i].color == ops_[i - 1].color;
-}
-
-std::size_t Canvas::groupEnd(std::size_t i) const {
-  std::size_t end = i + 1;
-  if (isDot(ops_[i])) {
-    while (joinsPrevious(end)) ++end;
-  }
-  return end;
-}
-
-namespace {
-
-// Renders ops [begin, end): one operation, or a run of dots in one colour (a
-// plotted curve) filled as one path.
-void renderGroup(cairo_t* cr, const std::vector<DrawOp>& ops, std::size_t begin, std::size_t end) {
-  if (isDot(ops[begin])) {
-    fillDotPath(cr, ops.data() + begin, end - begin);
-  } else {
-    renderOp(cr, ops[begin]);
-  }
-}
-
-}  // namespace
-
-void Canvas::render(cairo_t* cr, std::size_t from, DotRunPainter* painter) const {
+void Canvas::render(cairo_t* cr, std::size_t from) const {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
-  // With a painter, the long runs of dots go to it and the rest is drawn
-  // here, each operation once the tiles under it are done.
-  bool tiling = painter && painter->begin(cr);
-  for (std::size_t i = from; i < ops_.size();) {
-    std::size_t end = groupEnd(i);
-    if (tiling) {
-      if (isDot(ops_[i]) && painter->add(ops_, i, end)) {
-        i = end;
-        continue;
-      }
-      // A text not yet measured waits only for the tiles under its glyphs.
-      Extent area;
-      for (std::size_t k = i; k < end; ++k) {
-        area.add(reach_[k].measured ? reach_[k].extent : symbolInk(ops_[k]).onCanvas());
-      }
-      painter->await(area);
-    }
-    renderGroup(cr, ops_, i, end);
-    i = end;
-  }
-  if (tiling) painter->finish();
+  for (std::size_t i = from; i < ops_.size(); ++i) renderStored(cr, ops_[i]);
   cairo_restore(cr);
 }
 
@@ -262,12 +212,8 @@ void Canvas::renderArea(cairo_t* cr, const Extent& area) const {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_clip(cr);
-  for (std::size_t i = 0; i < ops_.size();) {
-    std::size_t end = groupEnd(i);
-    bool meets = false;
-    for (std::size_t k = i; k < end && !meets; ++k) meets = area.meets(reach_[k].extent);
-    if (meets) renderGroup(cr, ops_, i, end);
-    i = end;
+  for (std::size_t i = 0; i < ops_.size(); ++i) {
+    if (area.meets(reach_[i].extent)) renderStored(cr, ops_[i]);
   }
   cairo_restore(cr);
 }

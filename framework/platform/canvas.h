@@ -3,7 +3,9 @@
 // erase, a clear) drops every earlier operation that lies wholly under it, and
 // an opaque circle drawn exactly over the one before it (the blinking cursor
 // dot) takes its place, so the list stays as long as what is on the screen
-// however long a program runs.
+// however long a program runs. A plotted curve, thousands of tiny dots of one
+// colour drawn one after another, is kept as one operation holding the dots'
+// centres (see dot_runs.h).
 #pragma once
 
 #include <cstddef>
@@ -15,19 +17,6 @@ typedef struct _cairo cairo_t;
 
 namespace lesson {
 
-class DotRunPainter;
-
-// Room for the operations of the longest pages: a few curves of 5000 dots
-// each, their plane and texts.
-inline constexpr std::size_t kLongestPageOps = 24'000;
-
-// Memory handed back to the system after a page has to be handed over again,
-// a page at a time, for the next; on a virtual machine that costs as much as
-// drawing the page. So, for the whole process, what the drawing and the
-// renderer free is kept for the next page (up to a bound), and only very
-// large blocks go back at once.
-void keepFreedMemory();
-
 class Canvas {
  public:
   // What the list keeps of the operations that later ones hide.
@@ -38,52 +27,45 @@ class Canvas {
   explicit Canvas(Keeping keeping = Keeping::Showing) : keeping_(keeping) {}
 
   void add(const DrawOp& op);
-  // Makes room for `count` operations now, in memory the system has already
-  // handed over, so that drawing the first long page (a curve is thousands of
-  // dots) neither moves the list as it grows nor waits for fresh pages.
-  void reserve(std::size_t count);
   const std::vector<DrawOp>& ops() const { return ops_; }
   // Where operation i can paint (a bound, inside the canvas).
   const Extent& extent(std::size_t i) const { return reach_[i].extent; }
 
   // What changed since the last call, for a picture of the canvas kept up to
   // date: operations added at the end of the list, and where operations taken
-  // before were dropped or replaced, which the picture must render again from
-  // the list.
+  // before were dropped, replaced or changed (a curve taken before that lost
+  // dots under a fill, or gained more), which the picture must render again
+  // from the list.
   struct Changes {
     std::size_t added = 0;
     Extent repaint;
   };
   Changes takeChanges();
 
-  // True when operation i is drawn together with the one before it (the next
-  // dot of a plotted curve), so rendering from i alone would not match
-  // rendering the whole list.
-  bool joinsPrevious(std::size_t i) const;
-
   // Renders operations [from, ops().size()) onto cr, whose user space is the
-  // logical canvas (the caller sets the scale and offset). A painter, when
-  // given, fills the long runs of dots (with the same pixels, sooner).
-  void render(cairo_t* cr, std::size_t from = 0, DotRunPainter* painter = nullptr) const;
+  // logical canvas (the caller sets the scale and offset).
+  void render(cairo_t* cr, std::size_t from = 0) const;
   // The rectangle round the text operations that can paint inside `area`
   // (empty when there are none).
   Extent textReach(const Extent& area) const;
-  // Renders, in order, every operation that can paint inside `area`, grouped
-  // as render() groups them (the caller clips to the area).
+  // Renders, in order, every operation that can paint inside `area` (the
+  // caller clips to the area).
   void renderArea(cairo_t* cr, const Extent& area) const;
 
  private:
   struct Reach {
     Extent extent;
     bool measured = true;  // false: text with only its rough extent so far
-    // A dot that began a new run where operations were dropped before it: the
-    // runs are filled as they were before the drop.
-    bool newRun = false;
   };
-  // Drops the operations wholly inside `cover`.
+  // Adds a dot to the curve that is the last operation, when it continues it.
+  bool extendCurve(const DrawOp& dot);
+  // Drops the operations, and the dots of curves, wholly inside `cover`.
   void dropCovered(const Extent& cover);
-  // The end of the group of operations rendered together that starts at i.
-  std::size_t groupEnd(std::size_t i) const;
+  // Drops the dots of curve i wholly inside `cover` (`seen`: curve i was
+  // taken by takeChanges).
+  void dropCoveredDots(std::size_t i, const Extent& cover, bool seen);
+  // Notes that operation i, taken before, now paints differently.
+  void changed(std::size_t i, const Extent& before);
 
   Keeping keeping_;
   std::vector<DrawOp> ops_;

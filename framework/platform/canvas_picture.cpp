@@ -54,9 +54,8 @@ PixelRect CanvasPicture::update(Canvas& canvas) {
   Extent drawn;
   for (std::size_t i = first; i < canvas.ops().size(); ++i) drawn.add(canvas.extent(i));
   // Drawn onto the picture, the new operations would blend with what was
-  // dropped or replaced, or a curve's next dots with the dots before them
-  // (the whole run is filled as one path): there the area is rendered again.
-  if (!changes.repaint.empty() || canvas.joinsPrevious(first)) {
+  // dropped, replaced or changed: there the area is rendered again.
+  if (!changes.repaint.empty()) {
     drawn.add(changes.repaint);
     PixelRect clip = deviceRect(drawn);
     return clip.empty() ? clip : renderArea(canvas, clip);
@@ -65,7 +64,7 @@ PixelRect CanvasPicture::update(Canvas& canvas) {
   cairo_t* cr = cairo_create(surface_);
   cairo_translate(cr, offsetX_, offsetY_);
   cairo_scale(cr, scale_, scale_);
-  canvas.render(cr, first, &dots_);
+  canvas.render(cr, first);
   cairo_destroy(cr);
   cairo_surface_flush(surface_);
   return deviceRect(drawn);
@@ -87,13 +86,12 @@ bool CanvasPicture::writePng(const Canvas& canvas, const std::string& path, int 
 void CanvasPicture::renderWhole(const Canvas& canvas) {
   if (!surface_) return;
   cairo_t* cr = cairo_create(surface_);
-  paint(cr, canvas, nullptr, &dots_);
+  paint(cr, canvas, nullptr);
   cairo_destroy(cr);
   cairo_surface_flush(surface_);
 }
 
-void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area,
-                          DotRunPainter* painter) const {
+void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const {
   cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
   cairo_paint(cr);
   cairo_translate(cr, offsetX_, offsetY_);
@@ -105,7 +103,7 @@ void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area,
   if (area) {
     canvas.renderArea(cr, *area);
   } else {
-    canvas.render(cr, 0, painter);
+    canvas.render(cr);
   }
 }
 
@@ -144,7 +142,7 @@ PixelRect CanvasPicture::renderArea(const Canvas& canvas, const PixelRect& clip)
   }
   cairo_t* cr = cairo_create(scratch);
   cairo_translate(cr, -room.x, -room.y);
-  paint(cr, canvas, &area, nullptr);
+  paint(cr, canvas, &area);
   cairo_destroy(cr);
   cairo_surface_flush(scratch);
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "framework/platform/canvas.h"
-#include "framework/platform/dot_runs.h"
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
@@ -32,9 +31,6 @@ class CanvasPicture {
   void attach(cairo_surface_t* surface);
   void detach() { surface_ = nullptr; }
 
-  // Readies the renderer for the first long curve (see DotRunPainter::warmUp).
-  void warmUp() { dots_.warmUp(); }
-
   // Brings the picture up to date with the canvas: new operations are drawn
   // onto it; where operations were dropped or replaced, the area is rendered
   // again from the list. Returns the device pixels that changed.
@@ -53,9 +49,8 @@ class CanvasPicture {
 
  private:
   // Paints the margin, the page and the operations (those that can paint
-  // inside `area`, when given) onto cr, in device units, the long runs of
-  // dots by `painter` when given.
-  void paint(cairo_t* cr, const Canvas& canvas, const Extent* area, DotRunPainter* painter) const;
+  // inside `area`, when given) onto cr, in device units.
+  void paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const;
   // Renders the area again from the list; returns the pixels that changed.
   PixelRect renderArea(const Canvas& canvas, const PixelRect& clip);
   Extent logicalRect(const PixelRect& r) const;
@@ -67,7 +62,6 @@ class CanvasPicture {
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
   bool stale_ = true;
   cairo_surface_t* scratch_ = nullptr;
-  DotRunPainter dots_;
 };
 
 }  // namespace lesson

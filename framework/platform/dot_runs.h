@@ -1,17 +1,14 @@
-// A plotted curve is a run of thousands of small dots filled as one path (so
-// that their overlaps blend once). Filled whole, such a run costs cairo tens
-// of milliseconds. The painter fills it in tiles on several workers, with
-// exactly the pixels of the whole fill: each tile takes the dots that can
-// reach it, is filled on a surface of its own that holds those dots whole
-// (cairo rasterises a dot cut by an edge a little differently), at a
-// whole-pixel offset, and only the tile is copied back. The tiles of one run
-// wait for the earlier runs' tiles at the same place, and the rest of the
-// drawing, done by the caller in between, waits only for the tiles under it.
+// Dots and the curves made of them. The lessons plot a line or a curve as
+// thousands of tiny overlapping dots of one colour, a fraction of a pixel
+// apart. The canvas keeps such a run as one dot operation whose points are the
+// dots' centres, and draws it as the shape the dots make: the path through
+// their centres stroked at the dots' width with round caps and joins (within a
+// few hundredths of a pixel of the dots' union), through only the centres
+// where the path turns. Dots farther apart than the stroke could stand for,
+// and short runs, are filled as the discs they are.
 #pragma once
 
 #include <cstddef>
-#include <memory>
-#include <vector>
 
 #include "framework/platform/draw_op.h"
 
@@ -19,42 +16,19 @@ typedef struct _cairo cairo_t;
 
 namespace lesson {
 
-// Fills the path of a run of dots in their colour, as one fill: each dot a
-// whole circle of radius + pen / 2.
-void fillDotPath(cairo_t* cr, const DrawOp* dots, std::size_t count);
+// A whole circle so small that its outline covers the disc: a dot of a curve
+// or an arc, painted as a solid disc of radius + pen / 2.
+bool isDot(const DrawOp& op);
 
-class DotRunPainter {
- public:
-  DotRunPainter();
-  ~DotRunPainter();
-  DotRunPainter(const DotRunPainter&) = delete;
-  DotRunPainter& operator=(const DotRunPainter&) = delete;
+// Where the dot of `op` centred at `centre` can paint (a bound, inside the
+// canvas): the disc with a pixel for antialiasing.
+Extent dotExtent(const DrawOp& op, Point centre);
 
-  // Starts the workers and lets each fill a tile's worth of dots, so that the
-  // first curve shown finds them ready, their memory already handed over.
-  void warmUp();
+// Runs with fewer dots are filled as their discs.
+inline constexpr std::size_t kLeastStrokedDots = 16;
 
-  // Starts painting onto cr's target, with cr's transformation and clip;
-  // false where the painter cannot promise the pixels of whole fills: cr not
-  // drawing onto a plain image surface, a transformation other than a scale
-  // and a shift, a clip other than one rectangle. Until finish(), the caller
-  // draws onto the target only through cr, and only after await() for the
-  // area it draws in.
-  bool begin(cairo_t* cr);
-  // Queues dots [first, end) of `ops` (a run in one colour; `ops` unchanged
-  // until finish()); false, queueing nothing, for a short run or one
-  // reaching within a few pixels of the clip or the surface's edge (there the
-  // whole fill is cut, and cut dots differ): the caller then fills it whole.
-  bool add(const std::vector<DrawOp>& ops, std::size_t first, std::size_t end);
-  // Waits until no queued tile can paint inside `area` (canvas units),
-  // filling tiles meanwhile.
-  void await(const Extent& area);
-  // Waits for every queued tile.
-  void finish();
-
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-};
+// Paints a dot operation onto cr, in its colour: the dots centred at its
+// points when it has any (a run), else the one at its centre.
+void renderDots(cairo_t* cr, const DrawOp& op);
 
 }  // namespace lesson

@@ -227,12 +227,9 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
   if (std::string(SDL_GetCurrentVideoDriver()) == "x11") {
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
   }
-  keepFreedMemory();
   std::unique_ptr<WindowPlatform> platform(new WindowPlatform);
   Impl& impl = *platform->impl_;
   if (!checkLessonFonts(error)) return nullptr;
-  impl.canvas.reserve(kLongestPageOps);
-  impl.picture.warmUp();
 
   // Without a window manager, maximizing does nothing: the window is made as
   // large as the desktop's usable area from the start.
