@@ -12,10 +12,11 @@
 #
 # What the programs cost ("bounds"): a waiting program uses (almost) no CPU at
 # the menu, at a key wait, at the blinking number field after a long practice
-# and at the error screen; a page of figures shows within a bounded peak
-# memory, and the long practice leaves the program small. These figures mean
-# something only for the build users run and on a machine that is otherwise
-# quiet, so this part is run alone and only in the plain build.
+# and at the error screen, and waits at the menu on its one thread; a page of
+# figures shows within a bounded peak memory, and the long practice leaves
+# the program small. These figures mean something only for the build users
+# run and on a machine that is otherwise quiet, so this part is run alone and
+# only in the plain build.
 #
 # Usage: window_test.sh <build dir> shows
 #        window_test.sh <build dir> bounds <peak MB> <practice MB>
@@ -261,7 +262,13 @@ menu_and_figure_page() {
   white=$(fraction_of '#FFFFFF')
   awk "BEGIN { exit !($white > 0.1) }" || fail "no white page round the panel ($white)"
   echo "ok: the menu shows (panel $f, white $white of the screen)"
-  measuring && expect_idle "at the menu"
+  if measuring; then
+    expect_idle "at the menu"
+    # The program draws on its one thread; SDL's X11 driver starts none.
+    threads=$(ls "/proc/$pid/task" | wc -l)
+    [ "$threads" -eq 1 ] || fail "$threads threads while waiting at the menu (1 expected)"
+    echo "ok: 1 thread while waiting at the menu"
+  fi
 
   type_keys 2 Return 1 Return
   wait_for "$tank" 0.03 0.3 || fail "section 2 page 1 does not show the tank (tank colour $f)"
