@@ -92,14 +92,36 @@ void CanvasPicture::renderWhole(const Canvas& canvas) {
 }
 
 void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const {
+  // The pixels wholly inside the canvas take the page's white over the
+  // margin's grey; where the list begins with an opaque cover of the whole
+  // canvas (a clear, an erase), they take that over the white. What would
+  // be painted over at once is left out: a window-sized fill costs as much
+  // as the drawing of a page.
+  double insideLeft = std::ceil(offsetX_), insideTop = std::ceil(offsetY_);
+  double insideRight = std::floor(offsetX_ + kCanvasWidth * scale_);
+  double insideBottom = std::floor(offsetY_ + kCanvasHeight * scale_);
+  auto addInside = [&] {
+    if (insideLeft < insideRight && insideTop < insideBottom) {
+      cairo_rectangle(cr, insideLeft, insideTop, insideRight - insideLeft,
+                      insideBottom - insideTop);
+    }
+  };
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
   cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
-  cairo_paint(cr);
+  cairo_rectangle(cr, 0, 0, width_, height_);
+  addInside();
+  cairo_fill(cr);
+  const std::vector<DrawOp>& ops = canvas.ops();
+  bool covered = !ops.empty() && coversWholeCanvas(ops[0]) &&
+                 (ops[0].kind == DrawOp::Kind::Cls || ops[0].fill >= 0);
+  if (covered) addInside();
   cairo_translate(cr, offsetX_, offsetY_);
   cairo_scale(cr, scale_, scale_);
   Rgb page = paletteRgb(15);
   cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
   cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
   cairo_fill(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
   if (area) {
     canvas.renderArea(cr, *area);
   } else {
