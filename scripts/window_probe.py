@@ -2,10 +2,10 @@
 """Measures the four programs in their real windows on a virtual display.
 
 For each program: the time from start to the menu shown on the screen, the CPU
-used over some seconds of waiting at the menu and its threads then, a page of figures opened by
-typing its keys, the peak memory (VmHWM) with that page shown, the CPU used
-over some seconds of waiting at its key wait, and whether a GL driver was
-mapped into the process.
+used over some seconds of waiting at the menu and the threads it has then, a
+page of figures opened by typing its keys, the peak memory (VmHWM) with that
+page shown, the CPU used over some seconds of waiting at its key wait, and
+whether a GL driver was mapped into the process.
 
 With --steps: the time from a key press to the last update of the screen it
 causes, for the heaviest page steps (the key opening the page and each key
