@@ -14,15 +14,14 @@ namespace lesson {
 
 namespace {
 
-// True when `later` is an opaque circle with exactly the shape of `earlier` (a
-// circle, or a curve of one dot), so nothing of `earlier` can show once
-// `later` is drawn.
-bool paintsExactlyOver(const DrawOp& later, const DrawOp& earlier) {
+// True when `later` is an opaque circle with exactly the shape of the circle
+// `earlier` (or of its dot centred at `at`, for a curve), so nothing of that
+// can show once `later` is drawn.
+bool paintsExactlyOver(const DrawOp& later, const DrawOp& earlier, Point at) {
   return later.kind == DrawOp::Kind::Circle && earlier.kind == DrawOp::Kind::Circle &&
-         earlier.points.size() <= 1 && later.width == earlier.width && later.filled &&
-         earlier.filled && later.arcStart == 0 && later.arcEnd == 0 && earlier.arcStart == 0 &&
-         earlier.arcEnd == 0 && later.x1 == earlier.x1 && later.y1 == earlier.y1 &&
-         later.radius == earlier.radius;
+         later.width == earlier.width && later.filled && earlier.filled && later.arcStart == 0 &&
+         later.arcEnd == 0 && earlier.arcStart == 0 && earlier.arcEnd == 0 && later.x1 == at.x &&
+         later.y1 == at.y && later.radius == earlier.radius;
 }
 
 // Where an operation can paint: boxes exactly their rectangle (they are drawn
@@ -75,6 +74,7 @@ void setColor(cairo_t* cr, int color);
 // Renders an operation of the list: dots and curves as dot_runs.h draws them.
 void renderStored(cairo_t* cr, const DrawOp& op) {
   if (isDot(op)) {
+    setColor(cr, op.color);
     renderDots(cr, op);
   } else {
     renderOp(cr, op);
@@ -86,7 +86,9 @@ void renderStored(cairo_t* cr, const DrawOp& op) {
 void Canvas::add(const DrawOp& op) {
   if (isDot(op) && extendCurve(op)) return;
   Reach reach{paintExtent(op), op.kind != DrawOp::Kind::Symbol};
-  if (!ops_.empty() && paintsExactlyOver(op, ops_.back())) {
+  // (A curve of more than one dot keeps its own last dot: see extendCurve.)
+  if (!ops_.empty() && ops_.back().points.size() <= 1 &&
+      paintsExactlyOver(op, ops_.back(), Point{ops_.back().x1, ops_.back().y1})) {
     if (unseen_ == 0) {
       repaint_.add(reach_.back().extent);
       repaint_.add(reach.extent);
@@ -112,9 +114,7 @@ bool Canvas::extendCurve(const DrawOp& dot) {
   const Point centre{dot.x1, dot.y1};
   bool sameDots =
       dot.color == curve.color && dot.radius == curve.radius && dot.width == curve.width;
-  bool overLast = dot.filled && curve.filled && dot.radius == curve.radius &&
-                  dot.width == curve.width && centre.x == curve.points.back().x &&
-                  centre.y == curve.points.back().y;
+  bool overLast = paintsExactlyOver(dot, curve, curve.points.back());
   if (overLast && sameDots) return true;  // the same dot again: nothing changes
   if (overLast && curve.points.size() > 1) {
     // It hides the curve's last dot, which goes (the curve's reach stays a bound).
@@ -122,16 +122,11 @@ bool Canvas::extendCurve(const DrawOp& dot) {
     if (unseen_ == 0) repaint_.add(reach_[last].extent);
   }
   if (!sameDots) return false;
-  Extent before = reach_[last].extent;
   curve.points.push_back(centre);
   reach_[last].extent.add(dotExtent(dot, centre));
-  if (unseen_ == 0) changed(last, before);
+  // Shown before, the curve is drawn anew, the whole of it (its reach only grows).
+  if (unseen_ == 0) repaint_.add(reach_[last].extent);
   return true;
-}
-
-void Canvas::changed(std::size_t i, const Extent& before) {
-  repaint_.add(before);
-  repaint_.add(reach_[i].extent);
 }
 
 void Canvas::dropCovered(const Extent& cover) {

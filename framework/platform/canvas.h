@@ -64,8 +64,6 @@ class Canvas {
   // Drops the dots of curve i wholly inside `cover` (`seen`: curve i was
   // taken by takeChanges).
   void dropCoveredDots(std::size_t i, const Extent& cover, bool seen);
-  // Notes that operation i, taken before, now paints differently.
-  void changed(std::size_t i, const Extent& before);
 
   Keeping keeping_;
   std::vector<DrawOp> ops_;

@@ -8,8 +8,6 @@
 #include <span>
 #include <vector>
 
-#include "framework/platform/palette.h"
-
 namespace lesson {
 
 namespace {
@@ -20,11 +18,6 @@ constexpr double kStraight = 0.02;
 
 double dotRadius(const DrawOp& op) {
   return op.radius + std::max(op.width, 1) / 2.0;
-}
-
-void setColor(cairo_t* cr, int color) {
-  Rgb c = paletteRgb(color);
-  cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
 // Fills the discs of the given centres as one path, so that where they
@@ -99,7 +92,7 @@ bool isDot(const DrawOp& op) {
 }
 
 Extent dotExtent(const DrawOp& op, Point centre) {
-  float reach = op.radius + static_cast<float>(std::max(op.width, 1)) / 2 + 1;
+  auto reach = static_cast<float>(dotRadius(op) + 1);
   return Extent{centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach}.onCanvas();
 }
 
@@ -108,7 +101,6 @@ void renderDots(cairo_t* cr, const DrawOp& op) {
   std::span<const Point> centres(&own, 1);
   if (!op.points.empty()) centres = op.points;
   double radius = dotRadius(op);
-  setColor(cr, op.color);
   if (centres.size() < kLeastStrokedDots) {
     fillDiscs(cr, radius, centres);
     return;

@@ -27,7 +27,7 @@ Extent dotExtent(const DrawOp& op, Point centre);
 // Runs with fewer dots are filled as their discs.
 inline constexpr std::size_t kLeastStrokedDots = 16;
 
-// Paints a dot operation onto cr, in its colour: the dots centred at its
+// Paints a dot operation onto cr in cr's source: the dots centred at its
 // points when it has any (a run), else the one at its centre.
 void renderDots(cairo_t* cr, const DrawOp& op);
 
