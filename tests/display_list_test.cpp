@@ -133,6 +133,58 @@ TEST(CanvasList, AnOpaqueFillDropsWhatLiesWhollyUnderIt) {
   }
 }
 
+// A curve of 11 dots of colour 0, 0.1 apart from x 100 to 101 at y 100, and a
+// dot of colour 3 drawn exactly over its last dot, which takes that dot's
+// place: the curve keeps ten dots, from 100 to 100.9. Each dot can paint 4.5
+// round its centre (radius 1, pen 5, a pixel).
+std::vector<DrawOp> curveEndingUnderAnotherDot() {
+  std::vector<DrawOp> ops;
+  for (int i = 0; i <= 10; ++i) {
+    ops.push_back(circle(100 + static_cast<float>(i) * 0.1f, 100, 1, 0, 5, true));
+  }
+  ops.push_back(circle(ops.back().x1, 100, 1, 3, 5, true));
+  return ops;
+}
+
+TEST(CanvasList, AnEraseOverACurveDropsTheDotsItHolds) {
+  const struct Case {
+    const char* what;
+    float fillRight;
+    std::size_t curveDotsLeft;  // 0: the curve leaves the list
+    bool otherDotLeft;
+  } cases[] = {
+      // The curve's reach still takes in the dot the other one took over.
+      {"every dot left but not the reach of the one taken over", 105.45f, 0, true},
+      {"just over the curve's whole reach", 105.55f, 0, false},
+      {"only the first five dots", 104.95f, 5, true},
+  };
+  for (const Case& c : cases) {
+    Canvas canvas;
+    Canvas everything(Canvas::Keeping::UnderFills);
+    for (Canvas* list : {&canvas, &everything}) {
+      for (const DrawOp& op : curveEndingUnderAnotherDot()) list->add(op);
+      list->add(fillBox(90, 90, c.fillRight, 110, 15, 15));
+    }
+    std::size_t curves = 0, curveDots = 0, otherDots = 0;
+    for (const DrawOp& op : canvas.ops()) {
+      if (!isDot(op)) continue;
+      EXPECT_FALSE(op.points.empty()) << c.what << ": a dot operation without dots";
+      if (op.color == 0) {
+        ++curves;
+        curveDots += op.points.size();
+        // A curve begins at its first dot.
+        if (!op.points.empty()) EXPECT_EQ(op.x1, op.points.front().x) << c.what;
+      }
+      otherDots += op.color == 3;
+    }
+    EXPECT_EQ(curves, c.curveDotsLeft > 0 ? 1u : 0u) << c.what;
+    EXPECT_EQ(curveDots, c.curveDotsLeft) << c.what;
+    EXPECT_EQ(otherDots, c.otherDotLeft ? 1u : 0u) << c.what;
+    EXPECT_EQ(differing(freshPicture(canvas, 1440, 900), freshPicture(everything, 1440, 900)), 0)
+        << c.what;
+  }
+}
+
 // Pages that draw and erase a great deal: the three practice loops, the tank's
 // animation, a menu number typed and cleared.
 const struct PageRun {
@@ -255,6 +307,8 @@ TEST(CanvasPicture, AKeptPictureShowsWhatAFreshRenderShows) {
        {{curveDots(0, 600, 0, 0.1f)}, {{fillBox(330, 440, 360, 480, 15, 15)}}}},
       {"a dot of another colour over a line's last dot",
        {{curveDots(0, 300, 0, 0.1f)}, {curveDots(299, 300, 3, 0.1f)}}},
+      {"an erase over every dot of a curve left after another colour took its last",
+       {{curveEndingUnderAnotherDot()}, {{fillBox(90, 90, 105.45f, 110, 15, 15)}}}},
       {"an erase over what was shown, then a new page",
        {{{text(100, 100, U"例1", U"ゴシック", 16, 3, 3), line(100, 200, 600, 260, 0, 5)}},
         {{fillBox(0, 54, 1440, 900, 15, 15), text(100, 100, U"例2", U"ゴシック", 16, 3, 3)}}}},

@@ -143,7 +143,9 @@ void Canvas::dropCovered(const Extent& cover) {
       reach.measured = true;
       covered = cover.contains(reach.extent);
     } else if (ops_[i].points.size() > 1 && isDot(ops_[i]) && cover.meets(reach.extent)) {
-      dropCoveredDots(i, cover, i < firstUnseen);
+      // A curve whose every dot lies under the cover goes as a whole, though
+      // its reach, only ever a bound, may run past the cover.
+      covered = dropCoveredDots(i, cover, i < firstUnseen);
     }
     if (covered) {
       if (i < firstUnseen) {
@@ -163,19 +165,21 @@ void Canvas::dropCovered(const Extent& cover) {
   reach_.resize(kept);
 }
 
-void Canvas::dropCoveredDots(std::size_t i, const Extent& cover, bool seen) {
+bool Canvas::dropCoveredDots(std::size_t i, const Extent& cover, bool seen) {
   DrawOp& curve = ops_[i];
   auto hidden = [&](const Point& c) { return cover.contains(dotExtent(curve, c)); };
   auto end = std::remove_if(curve.points.begin(), curve.points.end(), hidden);
-  if (end == curve.points.end()) return;
+  if (end == curve.points.end()) return false;
+  if (end == curve.points.begin()) return true;
   // The curve is drawn anew through the dots that are left, the whole of it.
   if (seen) repaint_.add(reach_[i].extent);
   curve.points.erase(end, curve.points.end());
-  curve.x1 = curve.points[0].x;
-  curve.y1 = curve.points[0].y;
+  curve.x1 = curve.points.front().x;
+  curve.y1 = curve.points.front().y;
   Extent reach;
   for (const Point& c : curve.points) reach.add(dotExtent(curve, c));
   reach_[i].extent = reach;
+  return false;
 }
 
 Canvas::Changes Canvas::takeChanges() {

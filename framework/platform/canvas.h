@@ -62,8 +62,9 @@ class Canvas {
   // Drops the operations, and the dots of curves, wholly inside `cover`.
   void dropCovered(const Extent& cover);
   // Drops the dots of curve i wholly inside `cover` (`seen`: curve i was
-  // taken by takeChanges).
-  void dropCoveredDots(std::size_t i, const Extent& cover, bool seen);
+  // taken by takeChanges). True when every dot lies inside: the caller drops
+  // the curve itself.
+  bool dropCoveredDots(std::size_t i, const Extent& cover, bool seen);
 
   Keeping keeping_;
   std::vector<DrawOp> ops_;
