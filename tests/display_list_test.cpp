@@ -146,7 +146,7 @@ std::vector<DrawOp> curveEndingUnderAnotherDot() {
   return ops;
 }
 
-TEST(CanvasList, AnEraseOverACurveDropsTheDotsItHolds) {
+TEST(CanvasList, AnEraseOverEveryDotOfACurveDropsIt) {
   const struct Case {
     const char* what;
     float fillRight;
@@ -156,7 +156,8 @@ TEST(CanvasList, AnEraseOverACurveDropsTheDotsItHolds) {
       // The curve's reach still takes in the dot the other one took over.
       {"every dot left but not the reach of the one taken over", 105.45f, 0, true},
       {"just over the curve's whole reach", 105.55f, 0, false},
-      {"only the first five dots", 104.95f, 5, true},
+      // Drawn through its first five dots, the rest would not look as it did.
+      {"only the first five dots: the curve stays whole", 104.95f, 10, true},
   };
   for (const Case& c : cases) {
     Canvas canvas;
@@ -173,7 +174,9 @@ TEST(CanvasList, AnEraseOverACurveDropsTheDotsItHolds) {
         ++curves;
         curveDots += op.points.size();
         // A curve begins at its first dot.
-        if (!op.points.empty()) EXPECT_EQ(op.x1, op.points.front().x) << c.what;
+        if (!op.points.empty()) {
+          EXPECT_EQ(op.x1, op.points.front().x) << c.what;
+        }
       }
       otherDots += op.color == 3;
     }

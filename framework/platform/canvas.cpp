@@ -84,6 +84,7 @@ void renderStored(cairo_t* cr, const DrawOp& op) {
 }  // namespace
 
 void Canvas::add(const DrawOp& op) {
+  if (!drawable(op)) return;  // it paints nothing
   if (isDot(op) && extendCurve(op)) return;
   Reach reach{paintExtent(op), op.kind != DrawOp::Kind::Symbol};
   // (A curve of more than one dot keeps its own last dot: see extendCurve.)
@@ -143,9 +144,13 @@ void Canvas::dropCovered(const Extent& cover) {
       reach.measured = true;
       covered = cover.contains(reach.extent);
     } else if (ops_[i].points.size() > 1 && isDot(ops_[i]) && cover.meets(reach.extent)) {
-      // A curve whose every dot lies under the cover goes as a whole, though
-      // its reach, only ever a bound, may run past the cover.
-      covered = dropCoveredDots(i, cover, i < firstUnseen);
+      // A curve whose every dot lies under the cover goes, though its reach,
+      // only ever a bound, may run past the cover. One only partly under it
+      // stays whole: drawn through fewer dots, what is left of it would not
+      // be drawn quite as it was.
+      const DrawOp& curve = ops_[i];
+      covered = std::all_of(curve.points.begin(), curve.points.end(),
+                            [&](const Point& c) { return cover.contains(dotExtent(curve, c)); });
     }
     if (covered) {
       if (i < firstUnseen) {
@@ -165,23 +170,6 @@ void Canvas::dropCovered(const Extent& cover) {
   reach_.resize(kept);
 }
 
-bool Canvas::dropCoveredDots(std::size_t i, const Extent& cover, bool seen) {
-  DrawOp& curve = ops_[i];
-  auto hidden = [&](const Point& c) { return cover.contains(dotExtent(curve, c)); };
-  auto end = std::remove_if(curve.points.begin(), curve.points.end(), hidden);
-  if (end == curve.points.end()) return false;
-  if (end == curve.points.begin()) return true;
-  // The curve is drawn anew through the dots that are left, the whole of it.
-  if (seen) repaint_.add(reach_[i].extent);
-  curve.points.erase(end, curve.points.end());
-  curve.x1 = curve.points.front().x;
-  curve.y1 = curve.points.front().y;
-  Extent reach;
-  for (const Point& c : curve.points) reach.add(dotExtent(curve, c));
-  reach_[i].extent = reach;
-  return false;
-}
-
 Canvas::Changes Canvas::takeChanges() {
   Changes changes{unseen_, repaint_};
   unseen_ = 0;
@@ -197,10 +185,13 @@ void Canvas::render(cairo_t* cr, std::size_t from) const {
   cairo_restore(cr);
 }
 
-Extent Canvas::textReach(const Extent& area) const {
+Extent Canvas::antialiasedReach(const Extent& area) const {
   Extent reach;
   for (std::size_t i = 0; i < ops_.size(); ++i) {
-    if (ops_[i].kind == DrawOp::Kind::Symbol && area.meets(reach_[i].extent)) {
+    DrawOp::Kind kind = ops_[i].kind;
+    bool whole =
+        kind == DrawOp::Kind::Box || kind == DrawOp::Kind::Fill || kind == DrawOp::Kind::Cls;
+    if (!whole && area.meets(reach_[i].extent)) {
       reach.add(reach_[i].extent);
     }
   }
@@ -224,43 +215,72 @@ void setColor(cairo_t* cr, int color) {
   cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-bool finite(const DrawOp& op) {
-  auto ok = [](float v) { return std::isfinite(v); };
-  if (!ok(op.x1) || !ok(op.y1) || !ok(op.x2) || !ok(op.y2) || !ok(op.radius) || !ok(op.arcStart) ||
-      !ok(op.arcEnd)) {
-    return false;
-  }
-  return std::all_of(op.points.begin(), op.points.end(),
-                     [&](const Point& p) { return ok(p.x) && ok(p.y); });
-}
-
 // A box covers exactly the rectangle between its corners: the fill is that
 // rectangle and the border a ring of the pen width inside it, so an erase
 // touches nothing outside its corners. A box without height or width covers
 // no pixels and paints nothing (the water of an empty tank leaves no line
 // across the tank's wall or above the water under it).
+//
+// A box reaching farther than cairo draws is drawn as far as that, which
+// changes nothing that can show.
 void renderBox(cairo_t* cr, const DrawOp& op, int fill) {
   double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
   double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
   if (left == right || top == bottom) return;
+  auto rectangle = [cr](double l, double t, double r, double b) {
+    auto near = [](double v) { return std::clamp(v, double(-kFarthest), double(kFarthest)); };
+    l = near(l), t = near(t), r = near(r), b = near(b);
+    cairo_rectangle(cr, l, t, r - l, b - t);
+  };
   // Boxes are drawn without antialiasing: a box's edges then cover whole
   // device pixels at any window scale, so an erase drawn over a box covers
   // exactly what the box painted and leaves no faint seam at its edges.
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  double w = right - left, h = bottom - top;
   if (fill >= 0) {
     setColor(cr, fill);
-    cairo_rectangle(cr, left, top, w, h);
+    rectangle(left, top, right, bottom);
     cairo_fill(cr);
   }
   setColor(cr, op.color);
   double pen = std::max(op.width, 1);
-  cairo_rectangle(cr, left, top, w, h);
-  if (2 * pen < w && 2 * pen < h) {
+  rectangle(left, top, right, bottom);
+  if (2 * pen < right - left && 2 * pen < bottom - top) {
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_rectangle(cr, left + pen, top + pen, w - 2 * pen, h - 2 * pen);
+    rectangle(left + pen, top + pen, right - pen, bottom - pen);
   }
   cairo_fill(cr);
+}
+
+// A line reaching farther than cairo draws is drawn as far as that (the part
+// of it within kFarthest of the canvas's corner), which changes nothing that
+// can show.
+void renderLine(cairo_t* cr, const DrawOp& op) {
+  double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
+  // Liang-Barsky: the part of the segment, from t0 to t1, inside the square.
+  double t0 = 0, t1 = 1;
+  auto clip = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    double t = q / p;
+    if (p < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+  };
+  double dx = x2 - x1, dy = y2 - y1, far = kFarthest;
+  if (std::max({std::abs(x1), std::abs(y1), std::abs(x2), std::abs(y2)}) > far) {
+    if (!clip(-dx, x1 + far) || !clip(dx, far - x1) || !clip(-dy, y1 + far) ||
+        !clip(dy, far - y1)) {
+      return;
+    }
+    x2 = x1 + t1 * dx, y2 = y1 + t1 * dy;
+    x1 += t0 * dx, y1 += t0 * dy;
+  }
+  setColor(cr, op.color);
+  cairo_move_to(cr, x1, y1);
+  cairo_line_to(cr, x2, y2);
+  cairo_stroke(cr);
 }
 
 // Arcs are fractions of a turn, clockwise on screen as cairo's angles are;
@@ -312,17 +332,14 @@ void renderPoly(cairo_t* cr, const DrawOp& op) {
 }  // namespace
 
 void renderOp(cairo_t* cr, const DrawOp& op) {
-  if (!finite(op)) return;
+  if (!drawable(op)) return;
   cairo_save(cr);
   cairo_set_line_width(cr, std::max(op.width, 1));
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   switch (op.kind) {
     case DrawOp::Kind::Line:
-      setColor(cr, op.color);
-      cairo_move_to(cr, op.x1, op.y1);
-      cairo_line_to(cr, op.x2, op.y2);
-      cairo_stroke(cr);
+      renderLine(cr, op);
       break;
     case DrawOp::Kind::Box:
       renderBox(cr, op, -1);

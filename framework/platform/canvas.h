@@ -33,9 +33,9 @@ class Canvas {
 
   // What changed since the last call, for a picture of the canvas kept up to
   // date: operations added at the end of the list, and where operations taken
-  // before were dropped, replaced or changed (a curve taken before that lost
-  // dots under a fill, or gained more), which the picture must render again
-  // from the list.
+  // before were dropped, replaced or changed (a curve taken before that gained
+  // dots, or lost its last to a dot drawn over it), which the picture must
+  // render again from the list.
   struct Changes {
     std::size_t added = 0;
     Extent repaint;
@@ -45,9 +45,11 @@ class Canvas {
   // Renders operations [from, ops().size()) onto cr, whose user space is the
   // logical canvas (the caller sets the scale and offset).
   void render(cairo_t* cr, std::size_t from = 0) const;
-  // The rectangle round the text operations that can paint inside `area`
+  // The rectangle round the operations that can paint inside `area` and
+  // that cairo draws a little differently where a clip or the edge of the
+  // surface cuts them: all but boxes and clears, which paint whole pixels
   // (empty when there are none).
-  Extent textReach(const Extent& area) const;
+  Extent antialiasedReach(const Extent& area) const;
   // Renders, in order, every operation that can paint inside `area` (the
   // caller clips to the area).
   void renderArea(cairo_t* cr, const Extent& area) const;
@@ -59,12 +61,8 @@ class Canvas {
   };
   // Adds a dot to the curve that is the last operation, when it continues it.
   bool extendCurve(const DrawOp& dot);
-  // Drops the operations, and the dots of curves, wholly inside `cover`.
+  // Drops the operations wholly inside `cover`.
   void dropCovered(const Extent& cover);
-  // Drops the dots of curve i wholly inside `cover` (`seen`: curve i was
-  // taken by takeChanges). True when every dot lies inside: the caller drops
-  // the curve itself.
-  bool dropCoveredDots(std::size_t i, const Extent& cover, bool seen);
 
   Keeping keeping_;
   std::vector<DrawOp> ops_;

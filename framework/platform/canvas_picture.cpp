@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "framework/platform/palette.h"
 
@@ -12,7 +14,7 @@ namespace lesson {
 namespace {
 
 // Round the canvas: a neutral grey, so that the white page stands out.
-constexpr double kMarginGrey = 0.82;
+constexpr int kMarginGrey = 209;
 
 // Whole pixels of a device coordinate, clamped to [0, limit].
 int clampedPixel(double v, int limit) {
@@ -30,6 +32,10 @@ void CanvasPicture::attach(cairo_surface_t* surface) {
   scale_ = std::min(width_ / double(kCanvasWidth), height_ / double(kCanvasHeight));
   offsetX_ = (width_ - kCanvasWidth * scale_) / 2;
   offsetY_ = (height_ - kCanvasHeight * scale_) / 2;
+  int left = static_cast<int>(std::ceil(offsetX_)), top = static_cast<int>(std::ceil(offsetY_));
+  int right = static_cast<int>(std::floor(offsetX_ + kCanvasWidth * scale_));
+  int bottom = static_cast<int>(std::floor(offsetY_ + kCanvasHeight * scale_));
+  inside_ = {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
   stale_ = true;
 }
 
@@ -62,12 +68,14 @@ PixelRect CanvasPicture::update(Canvas& canvas) {
   }
   if (changes.added == 0) return {};
   cairo_t* cr = cairo_create(surface_);
+  clipInside(cr);
   cairo_translate(cr, offsetX_, offsetY_);
   cairo_scale(cr, scale_, scale_);
   canvas.render(cr, first);
   cairo_destroy(cr);
-  cairo_surface_flush(surface_);
-  return deviceRect(drawn);
+  PixelRect changed = deviceRect(drawn);
+  blendEdges(surface_, 0, 0, changed);
+  return changed;
 }
 
 bool CanvasPicture::writePng(const Canvas& canvas, const std::string& path, int width, int height) {
@@ -88,40 +96,85 @@ void CanvasPicture::renderWhole(const Canvas& canvas) {
   cairo_t* cr = cairo_create(surface_);
   paint(cr, canvas, nullptr);
   cairo_destroy(cr);
-  cairo_surface_flush(surface_);
+  blendEdges(surface_, 0, 0, {0, 0, width_, height_});
+}
+
+void CanvasPicture::clipInside(cairo_t* cr) const {
+  cairo_rectangle(cr, inside_.x, inside_.y, inside_.w, inside_.h);
+  cairo_clip(cr);
+}
+
+void CanvasPicture::blendEdges(cairo_surface_t* target, int originX, int originY,
+                               const PixelRect& rect) const {
+  cairo_surface_flush(target);
+  if (inside_.empty()) return;
+  double canvasRight = offsetX_ + kCanvasWidth * scale_;
+  double canvasBottom = offsetY_ + kCanvasHeight * scale_;
+  // The pixels the canvas covers in part, within rect and the target.
+  int left = std::max({static_cast<int>(std::floor(offsetX_)), rect.x, originX});
+  int top = std::max({static_cast<int>(std::floor(offsetY_)), rect.y, originY});
+  int right = std::min({static_cast<int>(std::ceil(canvasRight)), rect.x + rect.w,
+                        originX + cairo_image_surface_get_width(target)});
+  int bottom = std::min({static_cast<int>(std::ceil(canvasBottom)), rect.y + rect.h,
+                         originY + cairo_image_surface_get_height(target)});
+  if (left >= right || top >= bottom) return;
+  unsigned char* data = cairo_image_surface_get_data(target);
+  int stride = cairo_image_surface_get_stride(target);
+  auto pixel = [&](int x, int y) {
+    return reinterpret_cast<std::uint32_t*>(data +
+                                            static_cast<std::ptrdiff_t>(y - originY) * stride) +
+           (x - originX);
+  };
+  auto covered = [](int p, double from, double to) {
+    return std::clamp(std::min(p + 1.0, to) - std::max(double(p), from), 0.0, 1.0);
+  };
+  int insideRight = inside_.x + inside_.w, insideBottom = inside_.y + inside_.h;
+  for (int y = top; y < bottom; ++y) {
+    bool rowInside = y >= inside_.y && y < insideBottom;
+    double coverY = covered(y, offsetY_, canvasBottom);
+    int nearY = std::clamp(y, inside_.y, insideBottom - 1);
+    for (int x = left; x < right; ++x) {
+      if (rowInside && x >= inside_.x && x < insideRight) x = insideRight;  // whole pixels
+      if (x >= right) break;
+      double c = coverY * covered(x, offsetX_, canvasRight);
+      std::uint32_t near = *pixel(std::clamp(x, inside_.x, insideRight - 1), nearY);
+      std::uint32_t out = 0;
+      for (int shift = 0; shift < 24; shift += 8) {
+        double v = c * ((near >> shift) & 0xFF) + (1 - c) * kMarginGrey;
+        out |= static_cast<std::uint32_t>(std::lround(v)) << shift;
+      }
+      *pixel(x, y) = out;
+    }
+  }
+  cairo_surface_mark_dirty(target);
 }
 
 void CanvasPicture::paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const {
-  // The pixels wholly inside the canvas take the page's white over the
-  // margin's grey; where the list begins with an opaque cover of the whole
-  // canvas (a clear, an erase), they take that over the white. What would
-  // be painted over at once is left out: a window-sized fill costs as much
-  // as the drawing of a page.
-  double insideLeft = std::ceil(offsetX_), insideTop = std::ceil(offsetY_);
-  double insideRight = std::floor(offsetX_ + kCanvasWidth * scale_);
-  double insideBottom = std::floor(offsetY_ + kCanvasHeight * scale_);
-  auto addInside = [&] {
-    if (insideLeft < insideRight && insideTop < insideBottom) {
-      cairo_rectangle(cr, insideLeft, insideTop, insideRight - insideLeft,
-                      insideBottom - insideTop);
-    }
-  };
+  // The margin's grey round the pixels wholly inside the canvas, and on
+  // those the page's white, then the drawing. Where the list begins with an
+  // opaque cover of the whole canvas (a clear, an erase), the white is left
+  // out: a window-sized fill costs as much as the drawing of a page. The
+  // pixels the canvas covers only in part are blended afterwards
+  // (blendEdges).
+  double grey = kMarginGrey / 255.0;
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  cairo_set_source_rgb(cr, kMarginGrey, kMarginGrey, kMarginGrey);
+  cairo_set_source_rgb(cr, grey, grey, grey);
   cairo_rectangle(cr, 0, 0, width_, height_);
-  addInside();
+  cairo_rectangle(cr, inside_.x, inside_.y, inside_.w, inside_.h);
   cairo_fill(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  clipInside(cr);
   const std::vector<DrawOp>& ops = canvas.ops();
   bool covered = !ops.empty() && coversWholeCanvas(ops[0]) &&
                  (ops[0].kind == DrawOp::Kind::Cls || ops[0].fill >= 0);
-  if (covered) addInside();
   cairo_translate(cr, offsetX_, offsetY_);
   cairo_scale(cr, scale_, scale_);
-  Rgb page = paletteRgb(15);
-  cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
-  cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
-  cairo_fill(cr);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  if (!covered) {
+    Rgb page = paletteRgb(15);
+    cairo_set_source_rgb(cr, page.r / 255.0, page.g / 255.0, page.b / 255.0);
+    cairo_rectangle(cr, 0, 0, kCanvasWidth, kCanvasHeight);
+    cairo_fill(cr);
+  }
   if (area) {
     canvas.renderArea(cr, *area);
   } else {
@@ -135,17 +188,19 @@ Extent CanvasPicture::logicalRect(const PixelRect& r) const {
 }
 
 PixelRect CanvasPicture::renderArea(const Canvas& canvas, const PixelRect& clip) {
-  // Cairo draws a glyph cut by a clip or by the edge of its surface a little
-  // differently from the same glyph drawn whole. So the area is rendered on a
-  // surface of its own that takes in every glyph reaching into it whole, and
-  // only the area is copied onto the picture. A large area (a new page) is
-  // rendered whole instead: a large scratch surface, once freed, would leave
-  // the memory allocator holding its pages for good.
+  // Cairo draws a glyph, a line or a dot cut by a clip or by the edge of its
+  // surface a little differently from the same one drawn whole (boxes, drawn
+  // without antialiasing, it does not). So the area is rendered on a surface
+  // of its own that takes in whole everything antialiased reaching into it,
+  // and the pixels next to the area (which the canvas's edge pixels take
+  // their colour from), and only the area is copied onto the picture. A large
+  // area (a new page) is rendered whole instead: a large scratch surface, once
+  // freed, would leave the memory allocator holding its pages for good.
   Extent area = logicalRect(clip);
-  PixelRect room = clip;
-  Extent glyphs = canvas.textReach(area);
-  if (!glyphs.empty()) {
-    PixelRect reach = deviceRect(glyphs);
+  PixelRect room = deviceRect(logicalRect(clip));
+  Extent whole = canvas.antialiasedReach(area);
+  if (!whole.empty()) {
+    PixelRect reach = deviceRect(whole);
     int right = std::max(room.x + room.w, reach.x + reach.w);
     int bottom = std::max(room.y + room.h, reach.y + reach.h);
     room.x = std::min(room.x, reach.x);
@@ -166,7 +221,7 @@ PixelRect CanvasPicture::renderArea(const Canvas& canvas, const PixelRect& clip)
   cairo_translate(cr, -room.x, -room.y);
   paint(cr, canvas, &area);
   cairo_destroy(cr);
-  cairo_surface_flush(scratch);
+  blendEdges(scratch, room.x, room.y, clip);
 
   cr = cairo_create(surface_);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);

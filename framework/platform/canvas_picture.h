@@ -49,8 +49,18 @@ class CanvasPicture {
 
  private:
   // Paints the margin, the page and the operations (those that can paint
-  // inside `area`, when given) onto cr, in device units.
+  // inside `area`, when given) onto cr, in device units, all but the pixels
+  // the canvas covers in part.
   void paint(cairo_t* cr, const Canvas& canvas, const Extent* area) const;
+  // Drawing goes only on the pixels wholly inside the canvas.
+  void clipInside(cairo_t* cr) const;
+  // The pixels within `rect` that the canvas covers only in part (along its
+  // edges, when the scale leaves it off the pixel grid) show the nearest
+  // whole pixel of the canvas, blended with the margin's grey by the part of
+  // them the canvas covers: whatever was drawn over them, they show the
+  // canvas once. `target` holds the picture's pixels from (originX,
+  // originY); it is flushed and marked dirty.
+  void blendEdges(cairo_surface_t* target, int originX, int originY, const PixelRect& rect) const;
   // Renders the area again from the list; returns the pixels that changed.
   PixelRect renderArea(const Canvas& canvas, const PixelRect& clip);
   Extent logicalRect(const PixelRect& r) const;
@@ -60,6 +70,7 @@ class CanvasPicture {
   cairo_surface_t* surface_ = nullptr;
   int width_ = 0, height_ = 0;
   double scale_ = 1, offsetX_ = 0, offsetY_ = 0;
+  PixelRect inside_;  // the pixels wholly inside the canvas
   bool stale_ = true;
   cairo_surface_t* scratch_ = nullptr;
 };

@@ -7,16 +7,6 @@ namespace lesson {
 
 namespace {
 
-bool allFinite(const DrawOp& op) {
-  auto ok = [](float v) { return std::isfinite(v); };
-  if (!ok(op.x1) || !ok(op.y1) || !ok(op.x2) || !ok(op.y2) || !ok(op.radius) || !ok(op.size) ||
-      !ok(op.fx) || !ok(op.fy)) {
-    return false;
-  }
-  return std::all_of(op.points.begin(), op.points.end(),
-                     [&](const Point& p) { return ok(p.x) && ok(p.y); });
-}
-
 // The rectangle round an operation, whatever its coordinates (a polyline
 // without points: none).
 Extent rawExtent(const DrawOp& op) {
@@ -72,8 +62,34 @@ Extent Extent::onCanvas() const {
   return e.empty() ? Extent{} : e;
 }
 
+bool drawable(const DrawOp& op) {
+  auto finite = [](float v) { return std::isfinite(v); };
+  auto near = [](float v) { return std::abs(v) <= kFarthest; };  // false for NaN
+  bool pen = static_cast<float>(op.width) <= kFarthest;
+  switch (op.kind) {
+    case DrawOp::Kind::Box:
+    case DrawOp::Kind::Fill:
+      return finite(op.x1) && finite(op.y1) && finite(op.x2) && finite(op.y2);
+    case DrawOp::Kind::Line:
+      return pen && finite(op.x1) && finite(op.y1) && finite(op.x2) && finite(op.y2);
+    case DrawOp::Kind::Circle:
+      return pen && near(op.x1) && near(op.y1) && near(op.radius) && finite(op.arcStart) &&
+             finite(op.arcEnd);
+    case DrawOp::Kind::Poly:
+      return pen && std::all_of(op.points.begin(), op.points.end(),
+                                [&](const Point& p) { return near(p.x) && near(p.y); });
+    case DrawOp::Kind::Symbol: {
+      auto em = [](float v) { return std::abs(v) <= kLargestEm; };  // false for NaN
+      return near(op.x1) && near(op.y1) && em(op.size * op.fx) && em(op.size * op.fy);
+    }
+    case DrawOp::Kind::Cls:
+      return true;
+  }
+  return false;
+}
+
 Extent roughExtent(const DrawOp& op) {
-  return allFinite(op) ? rawExtent(op) : Extent{};
+  return drawable(op) ? rawExtent(op) : Extent{};
 }
 
 bool whollyOutsideCanvas(const DrawOp& op) {
@@ -87,7 +103,7 @@ bool whollyOutsideCanvas(const DrawOp& op) {
 
 bool coversWholeCanvas(const DrawOp& op) {
   if (op.kind == DrawOp::Kind::Cls) return true;
-  if (op.kind != DrawOp::Kind::Fill) return false;
+  if (op.kind != DrawOp::Kind::Fill || !drawable(op)) return false;
   return std::min(op.x1, op.x2) <= 0 && std::min(op.y1, op.y2) <= 0 &&
          std::max(op.x1, op.x2) >= kCanvasWidth && std::max(op.y1, op.y2) >= kCanvasHeight;
 }

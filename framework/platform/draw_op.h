@@ -11,6 +11,18 @@ namespace lesson {
 inline constexpr int kCanvasWidth = 1440;
 inline constexpr int kCanvasHeight = 900;
 
+// The smallest scale a window shows the canvas at (the window is kept at
+// least this size): the extents below bound the pixels an operation paints
+// in any window at this scale or larger, each pixel by its centre.
+inline constexpr float kLeastScale = 0.5f;
+
+// How far from the canvas cairo draws: farther coordinates, pens and text
+// sizes overflow its fixed-point numbers and FreeType's sizes at the largest
+// window. A box or a line that reaches farther is drawn as far as this; any
+// other operation that does is not drawn at all.
+inline constexpr float kFarthest = 100000;
+inline constexpr float kLargestEm = 4000;
+
 struct Point {
   float x = 0;
   float y = 0;
@@ -67,9 +79,13 @@ struct Extent {
   Extent onCanvas() const;
 };
 
+// True when the renderer draws the operation: its numbers are finite, and
+// within kFarthest (text sizes within kLargestEm) where it is not a box or a line.
+bool drawable(const DrawOp& op);
+
 // A rectangle round everything the operation can paint: geometry padded by the
 // pen, text padded by an em on every side (glyph ink may run past the cell,
-// italic letters do). Empty for an operation with a coordinate that is not finite.
+// italic letters do). Empty for an operation that is not drawable.
 Extent roughExtent(const DrawOp& op);
 
 // True when nothing of the operation can show on the canvas (text measured at y 1800).

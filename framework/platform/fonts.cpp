@@ -267,18 +267,43 @@ void selectFont(cairo_t* cr, const Face& face, const cairo_matrix_t& matrix) {
 void drawSymbol(cairo_t* cr, const DrawOp& op) {
   cairo_save(cr);
   cairo_set_font_options(cr, textOptions());
-  layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
-                 const cairo_matrix_t& matrix) {
-    selectFont(cr, face, matrix);
-    cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
-  });
+  auto show = [&] {
+    layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
+                   const cairo_matrix_t& matrix) {
+      selectFont(cr, face, matrix);
+      cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+    });
+  };
+  const Extent canvas{0, 0, kCanvasWidth, kCanvasHeight};
+  if (canvas.contains(roughExtent(op))) {
+    show();
+  } else if (Extent ink = symbolInk(op); canvas.contains(ink)) {
+    show();
+  } else if (!ink.empty()) {
+    // Cairo leaves out the clip (the canvas's edge) when the glyphs' metrics
+    // say they lie inside it, and the metrics of synthesized bold and slanted
+    // glyphs fall short of their ink. Glyphs reaching past the canvas are
+    // drawn as a mask of their own, the size of their ink, and painted
+    // through the clip.
+    cairo_rectangle(cr, ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
+    cairo_clip(cr);
+    cairo_push_group_with_content(cr, CAIRO_CONTENT_ALPHA);
+    show();
+    cairo_pattern_t* mask = cairo_pop_group(cr);
+    cairo_mask(cr, mask);
+    cairo_pattern_destroy(mask);
+  }
   cairo_restore(cr);
 }
 
 Extent symbolInk(const DrawOp& op) {
-  // Measured on a context of its own, with the options the glyphs are drawn with.
+  // Measured on the glyphs' outlines as cairo draws them, synthesized bold
+  // and slant included (their metrics fall short of their ink), on a context
+  // of its own with the options the glyphs are drawn with. Its surface is
+  // unbounded: cairo leaves out of a path the glyphs lying well outside the
+  // surface's bounds.
   static cairo_t* cr = [] {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr);
     cairo_t* context = cairo_create(surface);
     cairo_surface_destroy(surface);
     cairo_set_font_options(context, textOptions());
@@ -288,25 +313,19 @@ Extent symbolInk(const DrawOp& op) {
   layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
                  const cairo_matrix_t& matrix) {
     selectFont(cr, face, matrix);
-    cairo_text_extents_t e;
-    cairo_glyph_extents(cr, run.data(), static_cast<int>(run.size()), &e);
-    if (e.width <= 0 || e.height <= 0) return;
-    // The bearings are measured from the first glyph's origin.
-    double left = run[0].x + e.x_bearing, top = run[0].y + e.y_bearing;
-    double right = left + e.width, bottom = top + e.height;
-    if (face.oblique) {
-      // The measure leaves out cairo's slant (a fifth of the height above or
-      // below the baseline, to the right or the left).
-      double baseline = run[0].y;
-      right += 0.25 * std::max(0.0, baseline - top);
-      left -= 0.25 * std::max(0.0, bottom - baseline);
-    }
+    cairo_new_path(cr);
+    cairo_glyph_path(cr, run.data(), static_cast<int>(run.size()));
+    double left = 0, top = 0, right = 0, bottom = 0;
+    cairo_path_extents(cr, &left, &top, &right, &bottom);
+    cairo_new_path(cr);
     ink.add({static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
              static_cast<float>(bottom)});
   });
   if (ink.empty()) return ink;
-  // Antialiased edges, and each glyph's origin set on a whole pixel.
-  constexpr float kMargin = 2;
+  // The renderer sets each glyph's origin on a whole pixel (half a pixel at
+  // most), and a pixel touched by an outline has its centre within half a
+  // pixel of it: a pixel of the smallest window scale either way.
+  constexpr float kMargin = 1 / kLeastScale;
   return {ink.left - kMargin, ink.top - kMargin, ink.right + kMargin, ink.bottom + kMargin};
 }
 

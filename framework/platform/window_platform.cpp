@@ -244,6 +244,10 @@ std::unique_ptr<WindowPlatform> WindowPlatform::open(std::string& error) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return nullptr;
   }
+  // Smaller, a window pixel would stand for more of the canvas than the
+  // display list's bounds on what each drawing paints allow for.
+  SDL_SetWindowMinimumSize(impl.window, static_cast<int>(kCanvasWidth * kLeastScale),
+                           static_cast<int>(kCanvasHeight * kLeastScale));
   watchWindow(impl.window);
   // The first picture goes to the window at the program's first wait or
   // pause, when the menu is drawn: one push of the window's pixels, not two.
