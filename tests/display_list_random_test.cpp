@@ -188,12 +188,17 @@ void fresh(const Canvas& canvas, const Image& into) {
 }
 
 // Everything drawn, rendered plainly: the margin, the page's white over the
-// canvas and every operation in order, nothing left out.
+// canvas and every operation in order, nothing left out, on the pixels wholly
+// inside the canvas (cairo draws a glyph a little differently under another
+// clip).
 void plain(const Canvas& everything, const Window& w, std::uint32_t grey, const Image& into) {
   cairo_t* cr = cairo_create(into.get());
   cairo_set_source_rgb(cr, ((grey >> 16) & 255) / 255.0, ((grey >> 8) & 255) / 255.0,
                        (grey & 255) / 255.0);
   cairo_paint(cr);
+  double left = std::ceil(w.left()), top = std::ceil(w.top());
+  cairo_rectangle(cr, left, top, std::floor(w.right()) - left, std::floor(w.bottom()) - top);
+  cairo_clip(cr);
   cairo_translate(cr, w.left(), w.top());
   cairo_scale(cr, w.scale(), w.scale());
   cairo_set_source_rgb(cr, 1, 1, 1);
@@ -409,6 +414,19 @@ TEST(DisplayListRandom, TheSequencesThatLostInkKeepIt) {
   const DrawOp overSecond = withColor(secondDot, 0, 1);
   const DrawOp huge = fillBox(-6952355, -4619207, 9617089, 5694485, 13, 12);
   const DrawOp endless = fillBox(-kInf, -kInf, kInf, kInf, 13, 12);
+  // Found by the random sequences below: a synthesized bold, slanted glyph
+  // beside an erase whose repaint cut the box its metrics give (cairo drew
+  // it only inside that box), and glyphs stretched so far that their
+  // emboldening inks a spike at some sizes.
+  const DrawOp prompt = withColor(text(280.852905f, 119.258308f, U"何かキーを押して下さい。",
+                                       U"Times New Roman", 24, 3, 2, true, true),
+                                  5, -1);
+  const DrawOp plus =
+      withColor(text(207.491196f, 198.881165f, U"＋", U"ゴシック", 26, 6, 5, true, true), 5, -1);
+  const DrawOp promptErase =
+      fillBox(284.0703125f, 117.16796875f, 733.96484375f, 166.37109375f, 15, 15, 2);
+  const DrawOp stretched =
+      withColor(text(1147.4f, 435.623f, U"一次関数", U"MT Extra", 16, 2, 10, true), 3, -1);
   const struct {
     const char* what;
     Sequence sequence;
@@ -424,6 +442,10 @@ TEST(DisplayListRandom, TheSequencesThatLostInkKeepIt) {
       {"a fill beyond what cairo draws, first", {{{{huge}}, {{text(100, 100, U"あ")}}}, {}}},
       {"an endless fill, first", {{{{endless}}, {{text(100, 100, U"あ")}}}, {}}},
       {"an endless fill over text", {{{{text(100, 100, U"あ")}}, {{endless}}}, {}}},
+      {"a slanted bold glyph beside an erase that drops a text",
+       {{{{prompt}}, {{plus, promptErase}}}, {{plus}}}},
+      {"glyphs stretched ten times as high as wide",
+       {{{{stretched}}, {{fillBox(1140, 410, 1260, 600, 15, 15)}}}, {{stretched}}}},
   };
   PictureCache cache;
   for (const auto& c : cases) {
@@ -504,8 +526,8 @@ class SequenceMaker {
       curve(s);
       return;
     } else if (kind < 0.54) {
-      ops = dotOver();
-      checked = false;
+      dotOver(s);
+      return;
     } else if (kind < 0.60) {
       cursor(s);
       return;
@@ -610,7 +632,7 @@ class SequenceMaker {
 
   // A dot drawn exactly over a dot shown before (a curve's, or another),
   // in another colour or the same.
-  std::vector<DrawOp> dotOver() {
+  void dotOver(Sequence& s) {
     std::vector<const Shown*> curves;
     for (const Shown& sh : shown_) {
       if (!sh.dots.empty()) curves.push_back(&sh);
@@ -627,15 +649,15 @@ class SequenceMaker {
     }
     int colour = color();
     DrawOp over = withColor(dot, colour, random_.chance(0.7) ? colour : color());
-    // Now and then a dot beside it first, and the new one takes its place.
+    s.steps.push_back({{over}, random_.chance(0.5)});
+    // Now and then a dot beside it, shown, and another taking its place.
     if (random_.chance(0.4)) {
       DrawOp beside = withColor(dot, color(), color());
       beside.x1 += random_.uniform(-4, 4);
       beside.y1 += random_.uniform(-4, 4);
-      DrawOp taking = withColor(beside, color(), color());
-      return {over, beside, taking};
+      s.steps.push_back({{beside}, true});
+      s.steps.push_back({{withColor(beside, color(), color())}, true});
     }
-    return {over};
   }
 
   // The number field's dot blinking, keys typed against it.

@@ -32,10 +32,10 @@ const FamilyInfo& infoOf(Family family) {
 struct Face {
   FT_Face ft = nullptr;
   cairo_font_face_t* cairo = nullptr;
-  double ascent = 0.88;  // ascender as a fraction of the em
-  bool oblique = false;  // slanted by cairo: the file has no italic
-  std::string family;    // family of the font file loaded
-  bool found = false;    // the requested family is installed
+  double ascent = 0.88;     // ascender as a fraction of the em
+  bool emboldened = false;  // made bold by cairo: the file is not bold
+  std::string family;       // family of the font file loaded
+  bool found = false;       // the requested family is installed
 };
 
 // A fontconfig configuration of our own, freed at exit: LeakSanitizer cannot
@@ -100,10 +100,12 @@ class FontCache {
       // The file's own style says what it lacks (fontconfig's match reports the
       // requested weight and slant once it has decided to synthesize them).
       unsigned synth = 0;
-      if (bold && !(face.ft->style_flags & FT_STYLE_FLAG_BOLD)) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
+      if (bold && !(face.ft->style_flags & FT_STYLE_FLAG_BOLD)) {
+        synth |= CAIRO_FT_SYNTHESIZE_BOLD;
+        face.emboldened = true;
+      }
       if (italic && !(face.ft->style_flags & FT_STYLE_FLAG_ITALIC)) {
         synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
-        face.oblique = true;
       }
       cairo_ft_font_face_set_synthesize(face.cairo, synth);
       if (face.ft->units_per_EM > 0) {
@@ -265,41 +267,67 @@ void selectFont(cairo_t* cr, const Face& face, const cairo_matrix_t& matrix) {
 }  // namespace
 
 void drawSymbol(cairo_t* cr, const DrawOp& op) {
-  cairo_save(cr);
-  cairo_set_font_options(cr, textOptions());
-  auto show = [&] {
+  auto show = [&op](cairo_t* target) {
+    cairo_set_font_options(target, textOptions());
     layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
                    const cairo_matrix_t& matrix) {
-      selectFont(cr, face, matrix);
-      cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+      selectFont(target, face, matrix);
+      cairo_show_glyphs(target, run.data(), static_cast<int>(run.size()));
     });
   };
-  const Extent canvas{0, 0, kCanvasWidth, kCanvasHeight};
-  if (canvas.contains(roughExtent(op))) {
-    show();
-  } else if (Extent ink = symbolInk(op); canvas.contains(ink)) {
-    show();
-  } else if (!ink.empty()) {
-    // Cairo leaves out the clip (the canvas's edge) when the glyphs' metrics
-    // say they lie inside it, and the metrics of synthesized bold and slanted
-    // glyphs fall short of their ink. Glyphs reaching past the canvas are
-    // drawn as a mask of their own, the size of their ink, and painted
-    // through the clip.
-    cairo_rectangle(cr, ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
-    cairo_clip(cr);
-    cairo_push_group_with_content(cr, CAIRO_CONTENT_ALPHA);
-    show();
-    cairo_pattern_t* mask = cairo_pop_group(cr);
-    cairo_mask(cr, mask);
-    cairo_pattern_destroy(mask);
+  double left, top, right, bottom;
+  cairo_clip_extents(cr, &left, &top, &right, &bottom);
+  const Extent clip{float(left), float(top), float(right), float(bottom)};
+  // The rough extent holds the measured one, and costs less to find.
+  bool inside = clip.contains(roughExtent(op));
+  Extent reach = inside ? Extent{} : symbolInk(op);
+  if (inside || clip.contains(reach)) {
+    cairo_save(cr);
+    show(cr);
+    cairo_restore(cr);
+    return;
   }
+  cairo_save(cr);
+  // Where a clip or the edge of the surface cuts the box the glyphs' metrics
+  // give, cairo draws them only inside that box, and synthesized bold and
+  // slanted glyphs ink past it. So glyphs reaching past the clip are drawn
+  // whole on a mask of their own, on the same device pixels, and painted
+  // through the clip.
+  cairo_matrix_t toDevice;
+  cairo_get_matrix(cr, &toDevice);
+  double xs[] = {reach.left, reach.right, reach.left, reach.right};
+  double ys[] = {reach.top, reach.top, reach.bottom, reach.bottom};
+  double x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+  for (int i = 0; i < 4; ++i) {
+    cairo_matrix_transform_point(&toDevice, &xs[i], &ys[i]);
+    x0 = std::min(x0, xs[i]), y0 = std::min(y0, ys[i]);
+    x1 = std::max(x1, xs[i]), y1 = std::max(y1, ys[i]);
+  }
+  x0 = std::floor(x0) - 1, y0 = std::floor(y0) - 1, x1 = std::ceil(x1) + 1, y1 = std::ceil(y1) + 1;
+  // A text larger than any page draws (16 million pixels) is drawn as cairo draws it.
+  if ((x1 - x0) * (y1 - y0) > 1 << 24) {
+    show(cr);
+    cairo_restore(cr);
+    return;
+  }
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, static_cast<int>(x1 - x0),
+                                                     static_cast<int>(y1 - y0));
+  cairo_t* m = cairo_create(mask);
+  cairo_translate(m, -x0, -y0);
+  cairo_transform(m, &toDevice);
+  show(m);
+  cairo_destroy(m);
+  cairo_identity_matrix(cr);
+  cairo_mask_surface(cr, mask, x0, y0);
+  cairo_surface_destroy(mask);
   cairo_restore(cr);
 }
 
 Extent symbolInk(const DrawOp& op) {
   // Measured on the glyphs' outlines as cairo draws them, synthesized bold
-  // and slant included (their metrics fall short of their ink), on a context
-  // of its own with the options the glyphs are drawn with. Its surface is
+  // and slant included (their metrics fall short of their ink), and on the
+  // box their metrics give, which cairo takes them to lie in; on a context of
+  // its own with the options the glyphs are drawn with. Its surface is
   // unbounded: cairo leaves out of a path the glyphs lying well outside the
   // surface's bounds.
   static cairo_t* cr = [] {
@@ -310,8 +338,14 @@ Extent symbolInk(const DrawOp& op) {
     return context;
   }();
   Extent ink;
+  bool erratic = false;
   layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
                  const cairo_matrix_t& matrix) {
+    // FreeType's emboldening of a glyph stretched more than three times as
+    // wide as high, or as high as wide, can ink a spike past its outlines at
+    // one size and not at another: such a text has only its rough extent.
+    double stretch = std::abs(matrix.xx / matrix.yy);
+    if (face.emboldened && (stretch > 3 || stretch < 1.0 / 3)) erratic = true;
     selectFont(cr, face, matrix);
     cairo_new_path(cr);
     cairo_glyph_path(cr, run.data(), static_cast<int>(run.size()));
@@ -320,7 +354,14 @@ Extent symbolInk(const DrawOp& op) {
     cairo_new_path(cr);
     ink.add({static_cast<float>(left), static_cast<float>(top), static_cast<float>(right),
              static_cast<float>(bottom)});
+    cairo_text_extents_t box;
+    cairo_glyph_extents(cr, run.data(), static_cast<int>(run.size()), &box);
+    // The bearings are measured from the first glyph's origin.
+    left = run[0].x + box.x_bearing, top = run[0].y + box.y_bearing;
+    ink.add({static_cast<float>(left), static_cast<float>(top),
+             static_cast<float>(left + box.width), static_cast<float>(top + box.height)});
   });
+  if (erratic) return roughExtent(op);
   if (ink.empty()) return ink;
   // The renderer sets each glyph's origin on a whole pixel (half a pixel at
   // most), and a pixel touched by an outline has its centre within half a

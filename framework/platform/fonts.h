@@ -23,8 +23,8 @@ bool checkLessonFonts(std::string& error);
 // the em's width and the baseline (docs/ARCHITECTURE.md, "Text on the canvas").
 void drawSymbol(cairo_t* cr, const DrawOp& op);
 
-// A rectangle round every pixel a text operation's glyphs can touch, in
-// logical canvas units; empty when it draws nothing.
+// A rectangle round every pixel a text operation's glyphs can touch, and the
+// box their metrics give, in logical canvas units; empty when it draws nothing.
 Extent symbolInk(const DrawOp& op);
 
 // The family of the installed font that draws character c of a text in the
