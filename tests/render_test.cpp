@@ -406,13 +406,28 @@ TEST(RenderText, GlyphInkLiesInsideItsMeasuredExtent) {
 }
 
 TEST(RenderText, ZeroFactorDrawsNothingAndLeavesLaterOpsWorking) {
+  const DrawOp later = text(300, 300, U"−", U"ゴシック", 16, 3, 3, true);
+  const Extent ink = symbolInk(later);
   Canvas canvas;
   canvas.add(text(100, 100, U"あ", U"ゴシック", 16, 0, 1));
   canvas.add(text(100, 100, U"あ", U"ゴシック", 0));
-  canvas.add(line(300, 300, 400, 300, 0, 3));
+  // A size no font is set to, measured and drawn.
+  const DrawOp huge = text(100, 100, U"あ", U"ゴシック", 3e7f);
+  EXPECT_TRUE(symbolInk(huge).empty());
+  canvas.add(huge);
+  canvas.add(line(300, 400, 400, 400, 0, 3));
   Picture picture(canvas);
+  cairo_t* cr = cairo_create(cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr));
+  drawSymbol(cr, huge);
+  EXPECT_EQ(cairo_status(cr), CAIRO_STATUS_SUCCESS);
+  cairo_surface_destroy(cairo_get_target(cr));
+  cairo_destroy(cr);
   EXPECT_EQ(picture.ink(90, 90, 140, 140).count, 0);
-  EXPECT_EQ(picture.at(350, 300), paletteRgb(0));
+  EXPECT_EQ(picture.at(350, 400), paletteRgb(0));
+  // Later text is measured as before.
+  Extent after = symbolInk(later);
+  EXPECT_EQ(after.left, ink.left);
+  EXPECT_EQ(after.bottom, ink.bottom);
 }
 
 // A sample of everything for looking at: /tmp/lesson_render_sample.png. Also

@@ -267,6 +267,7 @@ void selectFont(cairo_t* cr, const Face& face, const cairo_matrix_t& matrix) {
 }  // namespace
 
 void drawSymbol(cairo_t* cr, const DrawOp& op) {
+  if (!drawable(op)) return;
   auto show = [&op](cairo_t* target) {
     cairo_set_font_options(target, textOptions());
     layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
@@ -330,6 +331,9 @@ Extent symbolInk(const DrawOp& op) {
   // its own with the options the glyphs are drawn with. Its surface is
   // unbounded: cairo leaves out of a path the glyphs lying well outside the
   // surface's bounds.
+  // A size beyond what FreeType sets would leave the context in an error
+  // state for good.
+  if (!drawable(op)) return {};
   static cairo_t* cr = [] {
     cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr);
     cairo_t* context = cairo_create(surface);
