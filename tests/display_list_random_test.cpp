@@ -26,11 +26,13 @@
 #include "framework/platform/dot_runs.h"
 #include "framework/platform/fonts.h"
 #include "support/draw_ops.h"
+#include "support/image.h"
 
 namespace lesson {
 namespace {
 
 using namespace testing::ops;
+using testing::Image;
 
 // A window's pixels and where the canvas lies in them, as CanvasPicture
 // places it: scaled to fit, centred.
@@ -57,29 +59,6 @@ struct Window {
 std::string sizeText(const Window& w) {
   return std::to_string(w.width) + "x" + std::to_string(w.height);
 }
-
-// An RGB24 image surface.
-class Image {
- public:
-  Image(int width, int height)
-      : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)) {}
-  ~Image() { cairo_surface_destroy(surface_); }
-  Image(const Image&) = delete;
-  Image& operator=(const Image&) = delete;
-
-  cairo_surface_t* get() const { return surface_; }
-  int width() const { return cairo_image_surface_get_width(surface_); }
-  int height() const { return cairo_image_surface_get_height(surface_); }
-  const std::uint32_t* row(int y) const {
-    return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_) +
-                                                  static_cast<std::ptrdiff_t>(y) *
-                                                      cairo_image_surface_get_stride(surface_));
-  }
-  std::uint32_t at(int x, int y) const { return row(y)[x] & 0xFFFFFFu; }
-
- private:
-  cairo_surface_t* surface_;
-};
 
 // The largest difference of one colour channel.
 int levels(std::uint32_t a, std::uint32_t b) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,44 +16,18 @@
 #include "framework/platform/dot_runs.h"
 #include "programs/catalogue.h"
 #include "support/draw_ops.h"
+#include "support/image.h"
 #include "support/test_lesson.h"
 
 namespace lesson {
 namespace {
 
 using namespace testing::ops;
-
-// An image surface of the window's size.
-class Surface {
- public:
-  Surface(int width, int height)
-      : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)) {}
-  ~Surface() { cairo_surface_destroy(surface_); }
-  Surface(const Surface&) = delete;
-  Surface& operator=(const Surface&) = delete;
-
-  cairo_surface_t* get() const { return surface_; }
-
-  // The pixels row by row, without the stride's padding.
-  std::vector<std::uint32_t> pixels() const {
-    cairo_surface_flush(surface_);
-    int w = cairo_image_surface_get_width(surface_), h = cairo_image_surface_get_height(surface_);
-    int stride = cairo_image_surface_get_stride(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    std::vector<std::uint32_t> out(static_cast<std::size_t>(w) * h);
-    for (int y = 0; y < h; ++y) {
-      std::memcpy(&out[static_cast<std::size_t>(y) * w], data + y * stride, w * 4u);
-    }
-    return out;
-  }
-
- private:
-  cairo_surface_t* surface_;
-};
+using testing::Image;
 
 // The canvas rendered afresh as a window of width x height shows it.
 std::vector<std::uint32_t> freshPicture(const Canvas& canvas, int width, int height) {
-  Surface surface(width, height);
+  Image surface(width, height);
   CanvasPicture picture;
   picture.attach(surface.get());
   picture.renderWhole(canvas);
@@ -328,7 +301,7 @@ TEST(CanvasPicture, AKeptPictureShowsWhatAFreshRenderShows) {
   for (const auto& c : cases) {
     for (const auto& size : sizes) {
       Canvas canvas;
-      Surface surface(size.width, size.height);
+      Image surface(size.width, size.height);
       CanvasPicture picture;
       picture.attach(surface.get());
       picture.update(canvas);
@@ -356,7 +329,7 @@ TEST(CanvasPicture, KeptUpToDateThroughRealRuns) {
   for (const PageRun& page : runs) {
     for (auto size : {std::pair{1920, 1080}, std::pair{1000, 700}}) {
       ProgramOnTest run(page.program, page.keys, "07:31:05");
-      Surface surface(size.first, size.second);
+      Image surface(size.first, size.second);
       CanvasPicture picture;
       picture.attach(surface.get());
       // The platform's canvas is the one the picture follows.

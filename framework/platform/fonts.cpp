@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -264,36 +265,13 @@ void selectFont(cairo_t* cr, const Face& face, const cairo_matrix_t& matrix) {
   cairo_set_font_matrix(cr, &matrix);
 }
 
-}  // namespace
-
-void drawSymbol(cairo_t* cr, const DrawOp& op) {
-  if (!drawable(op)) return;
-  auto show = [&op](cairo_t* target) {
-    cairo_set_font_options(target, textOptions());
-    layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
-                   const cairo_matrix_t& matrix) {
-      selectFont(target, face, matrix);
-      cairo_show_glyphs(target, run.data(), static_cast<int>(run.size()));
-    });
-  };
-  double left, top, right, bottom;
-  cairo_clip_extents(cr, &left, &top, &right, &bottom);
-  const Extent clip{float(left), float(top), float(right), float(bottom)};
-  // The rough extent holds the measured one, and costs less to find.
-  bool inside = clip.contains(roughExtent(op));
-  Extent reach = inside ? Extent{} : symbolInk(op);
-  if (inside || clip.contains(reach)) {
-    cairo_save(cr);
-    show(cr);
-    cairo_restore(cr);
-    return;
-  }
-  cairo_save(cr);
-  // Where a clip or the edge of the surface cuts the box the glyphs' metrics
-  // give, cairo draws them only inside that box, and synthesized bold and
-  // slanted glyphs ink past it. So glyphs reaching past the clip are drawn
-  // whole on a mask of their own, on the same device pixels, and painted
-  // through the clip.
+// Where a clip or the edge of the surface cuts the box a text's glyph
+// metrics give, cairo draws the glyphs only inside that box, and synthesized
+// bold and slanted glyphs ink past it. So glyphs reaching past the clip are
+// drawn whole by `show` on a mask of their own, on the same device pixels,
+// and painted through the clip. False (nothing drawn) for a text larger than
+// any page draws (a mask of more than 16 million pixels).
+bool showThroughMask(cairo_t* cr, const Extent& reach, const std::function<void(cairo_t*)>& show) {
   cairo_matrix_t toDevice;
   cairo_get_matrix(cr, &toDevice);
   double xs[] = {reach.left, reach.right, reach.left, reach.right};
@@ -305,12 +283,7 @@ void drawSymbol(cairo_t* cr, const DrawOp& op) {
     x1 = std::max(x1, xs[i]), y1 = std::max(y1, ys[i]);
   }
   x0 = std::floor(x0) - 1, y0 = std::floor(y0) - 1, x1 = std::ceil(x1) + 1, y1 = std::ceil(y1) + 1;
-  // A text larger than any page draws (16 million pixels) is drawn as cairo draws it.
-  if ((x1 - x0) * (y1 - y0) > 1 << 24) {
-    show(cr);
-    cairo_restore(cr);
-    return;
-  }
+  if ((x1 - x0) * (y1 - y0) > 1 << 24) return false;
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, static_cast<int>(x1 - x0),
                                                      static_cast<int>(y1 - y0));
   cairo_t* m = cairo_create(mask);
@@ -318,22 +291,50 @@ void drawSymbol(cairo_t* cr, const DrawOp& op) {
   cairo_transform(m, &toDevice);
   show(m);
   cairo_destroy(m);
+  cairo_save(cr);
   cairo_identity_matrix(cr);
   cairo_mask_surface(cr, mask, x0, y0);
-  cairo_surface_destroy(mask);
   cairo_restore(cr);
+  cairo_surface_destroy(mask);
+  return true;
+}
+
+}  // namespace
+
+void drawSymbol(cairo_t* cr, const DrawOp& op) {
+  if (!drawable(op)) return;
+  auto show = [&op](cairo_t* target) {
+    cairo_save(target);
+    cairo_set_font_options(target, textOptions());
+    layOut(op, [&](const Face& face, const std::vector<cairo_glyph_t>& run,
+                   const cairo_matrix_t& matrix) {
+      selectFont(target, face, matrix);
+      cairo_show_glyphs(target, run.data(), static_cast<int>(run.size()));
+    });
+    cairo_restore(target);
+  };
+  double left, top, right, bottom;
+  cairo_clip_extents(cr, &left, &top, &right, &bottom);
+  const Extent clip{float(left), float(top), float(right), float(bottom)};
+  // The rough extent holds the measured one, and costs less to find.
+  if (clip.contains(roughExtent(op))) {
+    show(cr);
+    return;
+  }
+  Extent reach = symbolInk(op);
+  if (clip.contains(reach) || !showThroughMask(cr, reach, show)) show(cr);
 }
 
 Extent symbolInk(const DrawOp& op) {
+  // A size beyond what FreeType sets would leave the context below in an
+  // error state for good.
+  if (!drawable(op)) return {};
   // Measured on the glyphs' outlines as cairo draws them, synthesized bold
   // and slant included (their metrics fall short of their ink), and on the
   // box their metrics give, which cairo takes them to lie in; on a context of
   // its own with the options the glyphs are drawn with. Its surface is
   // unbounded: cairo leaves out of a path the glyphs lying well outside the
   // surface's bounds.
-  // A size beyond what FreeType sets would leave the context in an error
-  // state for good.
-  if (!drawable(op)) return {};
   static cairo_t* cr = [] {
     cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr);
     cairo_t* context = cairo_create(surface);
